@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+// What a key-down listener receives. Setting keyCode to 0 swallows the key, so the
+// control does not act on it. shift is a mask: 1 Shift, 2 Ctrl, 4 Alt.
+struct KeyDownArgs {
+    int keyCode = 0;
+    int shift = 0;
+};
+
+// Mouse buttons as the surface reports them: 1 left, 2 right, 4 middle.
+struct MouseArgs {
+    int button = 0;
+    int shift = 0;
+    QPoint position;
+};
+
+// The editing surface's contract: everything the rest of the program reads from or does
+// to the text it is editing. Text leaves the surface with CR LF line breaks; selection
+// positions count the control's own characters, in which a line break is one character.
+class EditingSurface : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+
+    virtual int selStart() const = 0;
+    virtual void setSelStart(int start) = 0; // collapses the selection
+    virtual int selLength() const = 0;
+    virtual void setSelLength(int length) = 0;
+    virtual QString selText() const = 0;
+    // Replaces the selection (or inserts at the caret) with plain text in the control's
+    // font and leaves the caret just after it, nothing selected.
+    virtual void setSelText(const QString& text) = 0;
+
+    // The whole content with its formatting, as one RTF string.
+    virtual QString textRTF() const = 0;
+    virtual void setTextRTF(const QString& rtf) = 0;
+
+    virtual QString name() const = 0;
+    virtual void setFocus() = 0;
+    // Suspends (false) and resumes (true) drawing while the content is rebuilt.
+    virtual void setRedraw(bool redraw) = 0;
+
+    // Font name and size applied to the whole text; bold, italic, underline off.
+    virtual void setFontNameAndSize(const QString& family, double pointSize) = 0;
+
+signals:
+    void Change();
+    void SelChange();
+    void Click();
+    void KeyDown(KeyDownArgs& args);
+    void MouseDown(const MouseArgs& args);
+    void MouseUp(const MouseArgs& args);
+};
