@@ -1,6 +1,21 @@
+#include "shell/FrmWorkArea.h"
+#include "shell/frmMain.h"
+
 #include <QApplication>
+
+namespace {
+// The start routine: the frame comes into being with its one work area.
+int Main(QApplication& app) {
+    auto* frame = new frmMain;
+    frame->addWorkArea(new FrmWorkArea);
+    frame->show();
+    return app.exec();
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Quillet");
+    QApplication::setApplicationVersion(QUILLET_VERSION);
+    return Main(app);
 }

@@ -1,0 +1,204 @@
+#include "platform/RichTextBox.h"
+
+#include "platform/LineBreaks.h"
+#include "platform/PastedText.h"
+#include "platform/VirtualKeys.h"
+#include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfWriter.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace {
+int mouseButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent)
+    : QTextEdit(parent), m_surface(std::make_unique<RichTextBoxSurface>(*this)) {
+    setAcceptRichText(true);
+    setUndoRedoEnabled(false);
+    setTabChangesFocus(false);
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        if (!m_formatting)
+            emit m_surface->Change();
+    });
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChangeIfMoved);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChangeIfMoved);
+}
+
+RichTextBox::~RichTextBox() = default;
+
+int RichTextBox::characterCount() const {
+    return document()->characterCount() - 1;
+}
+
+bool RichTextBox::isBlank() const {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+void RichTextBox::emitSelChangeIfMoved() {
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int length = cursor.selectionEnd() - start;
+    // A move that changes both the caret and the selection raises both of the
+    // control's signals; listeners hear of it once.
+    if (start == m_lastSelStart && length == m_lastSelLength)
+        return;
+    m_lastSelStart = start;
+    m_lastSelLength = length;
+    emit m_surface->SelChange();
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+    KeyDownArgs args{VirtualKeys::fromQtKey(event->key()),
+                     VirtualKeys::shiftMask(event->modifiers())};
+    emit m_surface->KeyDown(args);
+    if (args.keyCode == 0) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+MouseArgs RichTextBox::mouseArgs(const QMouseEvent* event) const {
+    return {mouseButton(event->button()), VirtualKeys::shiftMask(event->modifiers()),
+            event->position().toPoint()};
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+    emit m_surface->MouseDown(mouseArgs(event));
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QTextEdit::mouseReleaseEvent(event);
+    const MouseArgs args = mouseArgs(event);
+    if (args.button == 1)
+        emit m_surface->Click();
+    emit m_surface->MouseUp(args);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The owner pops up its own Edit menu from the right-button press.
+    event->accept();
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source) {
+    if (!source)
+        return;
+    if (source->hasHtml()) {
+        const QTextDocumentFragment pasted = QTextDocumentFragment::fromHtml(source->html());
+        textCursor().insertFragment(PastedText::normalised(pasted));
+        ensureCursorVisible();
+        return;
+    }
+    if (source->hasText()) {
+        QTextCursor cursor = textCursor();
+        cursor.insertText(LineBreaks::toInternal(source->text()));
+        setTextCursor(cursor);
+        ensureCursorVisible();
+    }
+}
+
+RichTextBoxSurface::RichTextBoxSurface(RichTextBox& box) : m_box(box) {}
+
+QString RichTextBoxSurface::text() const {
+    return LineBreaks::toCrLf(m_box.toPlainText());
+}
+
+void RichTextBoxSurface::setText(const QString& text) {
+    m_box.setPlainText(LineBreaks::toInternal(text));
+}
+
+int RichTextBoxSurface::selStart() const {
+    return m_box.textCursor().selectionStart();
+}
+
+void RichTextBoxSurface::setSelStart(int start) {
+    QTextCursor cursor = m_box.textCursor();
+    cursor.setPosition(qBound(0, start, m_box.characterCount()));
+    m_box.setTextCursor(cursor);
+}
+
+int RichTextBoxSurface::selLength() const {
+    const QTextCursor cursor = m_box.textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextBoxSurface::setSelLength(int length) {
+    QTextCursor cursor = m_box.textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(qBound(start, start + qMax(0, length), m_box.characterCount()),
+                       QTextCursor::KeepAnchor);
+    m_box.setTextCursor(cursor);
+}
+
+QString RichTextBoxSurface::selText() const {
+    return LineBreaks::toCrLf(m_box.textCursor().selectedText());
+}
+
+void RichTextBoxSurface::setSelText(const QString& text) {
+    QTextCursor cursor = m_box.textCursor();
+    cursor.insertText(LineBreaks::toInternal(text), QTextCharFormat());
+    m_box.setTextCursor(cursor);
+    m_box.ensureCursorVisible();
+}
+
+QString RichTextBoxSurface::textRTF() const {
+    return RtfWriter::write(*m_box.document());
+}
+
+void RichTextBoxSurface::setTextRTF(const QString& rtf) {
+    RtfReader::read(rtf, *m_box.document());
+}
+
+QString RichTextBoxSurface::name() const {
+    return m_box.objectName();
+}
+
+void RichTextBoxSurface::setFocus() {
+    m_box.setFocus(Qt::OtherFocusReason);
+}
+
+void RichTextBoxSurface::setRedraw(bool redraw) {
+    m_box.setUpdatesEnabled(redraw);
+    if (redraw)
+        m_box.viewport()->update();
+}
+
+void RichTextBoxSurface::setFontNameAndSize(const QString& family, double pointSize) {
+    QFont font = m_box.document()->defaultFont();
+    const bool unchanged = font.family() == family && qFuzzyCompare(font.pointSizeF(), pointSize) &&
+                           !font.bold() && !font.italic() && !font.underline();
+    if (unchanged)
+        return;
+    font.setFamily(family);
+    if (pointSize > 0)
+        font.setPointSizeF(pointSize);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    QScopedValueRollback<bool> formatting(m_box.m_formatting, true);
+    m_box.document()->setDefaultFont(font);
+}

@@ -1,0 +1,237 @@
+#include "shell/FrmWorkArea.h"
+
+#include "markup/FormattingPage.h"
+#include "markup/PageSwitcher.h"
+#include "platform/Clipboard.h"
+#include "platform/ModMouseCurser.h"
+#include "platform/RichTextBox.h"
+#include "platform/SystemColours.h"
+#include "platform/Twips.h"
+#include "shell/DocumentCommands.h"
+#include "shell/ModExit.h"
+#include "shell/WorkAreaLayout.h"
+#include "shell/WorkAreaMenus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+FrmWorkArea::FrmWorkArea(QWidget* parent) : QWidget(parent) {
+    setObjectName("FrmWorkArea");
+    setWindowTitle("Editor");
+    setFocusPolicy(Qt::ClickFocus);
+    m_menus = new WorkAreaMenus(this);
+    createControls();
+    m_surfaceHandlers = new EditingSurfaceHandlers(*RichTextBox1, *m_menus, TextSaved, this);
+    m_documents = new DocumentCommands(*RichTextBox1, *this, TextSaved, this);
+    m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
+    connectMenus();
+    Form_Load();
+}
+
+FrmWorkArea::~FrmWorkArea() = default;
+
+void FrmWorkArea::createControls() {
+    RichTextBox1 = new RichTextBox(this);
+    RichTextBox1->setObjectName("RichTextBox1");
+
+    lblShow = new QLabel(this);
+    lblShow->setObjectName("lblShow");
+    lblShow->setTextFormat(Qt::PlainText);
+    lblShow->setFrameShape(QFrame::StyledPanel);
+    lblShow->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblShow->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(300));
+
+    Label6 = new QLabel(this);
+    Label6->setObjectName("Label6");
+    Label6->setTextFormat(Qt::PlainText);
+    Label6->setWordWrap(true);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(600));
+
+    createToolPanel();
+    createButtonStrip();
+}
+
+void FrmWorkArea::createToolPanel() {
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    Picture1->move(0, Twips::toPixels(100));
+
+    m_pageSwitcher = new PageSwitcher(Label6, this);
+    const struct {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        int left;
+    } switchers[] = {{&cmdStyle, "cmdStyle", "Style", 8},
+                     {&cmdSmiley, "cmdSmiley", "Smiley", 84},
+                     {&cmdList, "cmdList", "List", 160}};
+    for (const auto& entry : switchers) {
+        *entry.button = new QPushButton(entry.caption, Picture1);
+        (*entry.button)->setObjectName(entry.name);
+        (*entry.button)->setGeometry(entry.left, 1, 72, 18);
+        (*entry.button)->setFocusPolicy(Qt::NoFocus);
+    }
+
+    FrameCustom = new FormattingPage(
+        holders, RichTextBox1->surface(), [this] { UpdateStartEnd(); }, this);
+    FrameSmiley = new QGroupBox("Smileys", this);
+    FrameSmiley->setObjectName("FrameSmiley");
+    FrameList = new QGroupBox("List", this);
+    FrameList->setObjectName("FrameList");
+    for (QWidget* page : {static_cast<QWidget*>(FrameCustom), static_cast<QWidget*>(FrameSmiley),
+                          static_cast<QWidget*>(FrameList)})
+        page->setAutoFillBackground(true);
+
+    m_pageSwitcher->addPage(cmdStyle, FrameCustom, PageHelp::Style);
+    m_pageSwitcher->addPage(cmdSmiley, FrameSmiley, PageHelp::Smiley);
+    m_pageSwitcher->addPage(cmdList, FrameList, PageHelp::List);
+}
+
+void FrmWorkArea::createButtonStrip() {
+    PicButtons = new QWidget(this);
+    PicButtons->setObjectName("PicButtons");
+    auto* grid = new QGridLayout(PicButtons);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+
+    cmdCopyClipBoard = new QPushButton("&Copy All", PicButtons);
+    cmdCopyClipBoard->setObjectName("cmdCopyClipBoard");
+    cmdExit = new QPushButton("E&xit", PicButtons);
+    cmdExit->setObjectName("cmdExit");
+    grid->addWidget(cmdCopyClipBoard, 1, 0);
+    grid->addWidget(cmdExit, 1, 1);
+    for (QPushButton* button : {cmdCopyClipBoard, cmdExit})
+        ModMouseCurser::useHandCursor(button);
+    PicButtons->resize(Twips::toPixels(3600), Twips::toPixels(900));
+
+    connect(cmdCopyClipBoard, &QPushButton::clicked, this,
+            [this] { m_documents->CopyAllFunction(); });
+    connect(cmdExit, &QPushButton::clicked, this, &FrmWorkArea::ExitFlow);
+}
+
+void FrmWorkArea::connectMenus() {
+    connect(m_menus, &WorkAreaMenus::fileItemChosen, this, &FrmWorkArea::mnuFile_Click);
+    const struct {
+        const char* name;
+        void (DocumentCommands::*command)();
+    } editItems[] = {{"mnuCut", &DocumentCommands::Cut},
+                     {"mnuCopy", &DocumentCommands::Copy},
+                     {"mnuPaste", &DocumentCommands::Paste},
+                     {"mnuClearAll", &DocumentCommands::ClearAll}};
+    for (const auto& entry : editItems) {
+        auto command = entry.command;
+        connect(m_menus->item(entry.name), &QAction::triggered, this,
+                [this, command] { (m_documents->*command)(); });
+    }
+}
+
+void FrmWorkArea::mnuFile_Click(int index) {
+    switch (index) {
+    case 1:
+        m_documents->NewFunction();
+        break;
+    case 2:
+        m_documents->OpenWithPrompt();
+        break;
+    case 3:
+        m_documents->SaveFunction();
+        break;
+    case 5:
+        m_documents->CopyAllFunction();
+        break;
+    case 9:
+        ExitFlow();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmWorkArea::Form_Load() {
+    FrameCustom->raise();
+    m_pageSwitcher->show(FrameCustom);
+    UpdateStartEnd();
+}
+
+void FrmWorkArea::UpdateStartEnd() {
+    holders.compose();
+    lblShow->setText(holders.display());
+}
+
+void FrmWorkArea::ChangeToDull() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused))
+        SystemColours::paint(focused, SystemColours::grayText());
+}
+
+int FrmWorkArea::GetCaretX() const {
+    return RichTextBox1->cursorRect().x() + RichTextBox1->viewport()->x();
+}
+
+int FrmWorkArea::GetCaretY() const {
+    return RichTextBox1->cursorRect().y() + RichTextBox1->viewport()->y();
+}
+
+void FrmWorkArea::Form_Activate() {
+    RichTextBox1->setFocus();
+    m_menus->item("mnuPaste")->setEnabled(!Clipboard::instance().noPlainText());
+    m_menus->item("mnuClearAll")->setEnabled(RichTextBox1->characterCount() != 0);
+}
+
+void FrmWorkArea::Form_GotFocus() {
+    RichTextBox1->setFocus();
+    m_menus->item("mnuClearAll")->setEnabled(RichTextBox1->characterCount() != 0);
+    auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (subWindow && !subWindow->isMaximized() && !subWindow->isMinimized()) {
+        const QWidget* frame = window();
+        const int inset = Twips::toPixels(100);
+        subWindow->resize(frame->width() - inset, frame->height() - inset);
+    }
+    findChild<QPushButton*>("cmdInsert")->setEnabled(!FrameCustom->nothingChosen());
+}
+
+void FrmWorkArea::ExitFlow() {
+    ModExit::ExitFlow(this, RichTextBox1->characterCount() == 0, TextSaved,
+                      [this] { m_documents->SaveFunction(); });
+}
+
+void FrmWorkArea::closeEvent(QCloseEvent* event) {
+    ExitFlow();
+    event->ignore(); // the work area lives as long as the program
+}
+
+void FrmWorkArea::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    Form_GotFocus();
+}
+
+void FrmWorkArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void FrmWorkArea::layOut() {
+    QWidget* outer = parentWidget() ? parentWidget() : this;
+    if (outer->isMinimized())
+        return;
+    WorkAreaLayout layout;
+    layout.workArea = this;
+    layout.surface = RichTextBox1;
+    layout.toolPanel = Picture1;
+    layout.buttonStrip = PicButtons;
+    layout.helpLine = Label6;
+    layout.pages[0] = FrameList;
+    layout.pages[1] = FrameSmiley;
+    layout.pages[2] = FrameCustom;
+    layout.tagDisplay = lblShow;
+    layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
+                 Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "markup/TagHolders.h"
+#include "shell/EditingSurfaceHandlers.h"
+
+#include <QWidget>
+
+class DocumentCommands;
+class FormattingPage;
+class PageSwitcher;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class RichTextBox;
+class WorkAreaMenus;
+
+// The one document window in which the post is written. It owns the editing surface,
+// the tag holders, the saved flag and the menus, and wires the tool pages, the button
+// strip and the commands to them.
+class FrmWorkArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmWorkArea(QWidget* parent = nullptr);
+    ~FrmWorkArea() override;
+
+    RichTextBox* RichTextBox1 = nullptr;
+    bool TextSaved = false;
+    TagHolders holders;
+
+    WorkAreaMenus& menus() const { return *m_menus; }
+    DocumentCommands& documents() const { return *m_documents; }
+    EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
+
+    // Recomputes the composed tags from the holders and shows them in the tag display.
+    void UpdateStartEnd();
+    // Greys the background of the control that has the focus (a used smiley button).
+    void ChangeToDull();
+    // The caret's position in pixels, in the surface's coordinates.
+    int GetCaretX() const;
+    int GetCaretY() const;
+
+    // The work area became the frame's active window.
+    void Form_Activate();
+    // The exit flow; every request to close the work area runs it.
+    void ExitFlow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createToolPanel();
+    void createButtonStrip();
+    void connectMenus();
+    void Form_Load();
+    void Form_GotFocus();
+    void mnuFile_Click(int index);
+    void layOut();
+
+    WorkAreaMenus* m_menus = nullptr;
+    EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
+    DocumentCommands* m_documents = nullptr;
+    PageSwitcher* m_pageSwitcher = nullptr;
+
+    QFrame* Picture1 = nullptr;
+    QPushButton* cmdStyle = nullptr;
+    QPushButton* cmdSmiley = nullptr;
+    QPushButton* cmdList = nullptr;
+    FormattingPage* FrameCustom = nullptr;
+    QGroupBox* FrameSmiley = nullptr;
+    QGroupBox* FrameList = nullptr;
+    QWidget* PicButtons = nullptr;
+    QPushButton* cmdCopyClipBoard = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblShow = nullptr;
+    QLabel* Label6 = nullptr;
+};

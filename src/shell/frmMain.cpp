@@ -1,0 +1,56 @@
+#include "shell/frmMain.h"
+
+#include "platform/Twips.h"
+#include "shell/FrmWorkArea.h"
+#include "shell/WorkAreaMenus.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
+    setObjectName("frmMain");
+    setWindowTitle("Vornet FORUMS QUILLET");
+    setWindowIcon(QIcon(":/icons/quillet.svg"));
+    m_mdiArea->setObjectName("mdiArea");
+    setCentralWidget(m_mdiArea);
+    // The frame never gets smaller than 12000 by 9700 twips.
+    setMinimumSize(Twips::toPixels(12000), Twips::toPixels(9700));
+    resize(Twips::toPixels(15000), Twips::toPixels(11000));
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::childActivated);
+}
+
+QMdiSubWindow* frmMain::addWorkArea(FrmWorkArea* workArea) {
+    m_workArea = workArea;
+    QMdiSubWindow* subWindow = addChild(workArea, workArea->menus().menus());
+    subWindow->showMaximized();
+    return subWindow;
+}
+
+QMdiSubWindow* frmMain::addChild(QWidget* child, const QList<QMenu*>& menus) {
+    QMdiSubWindow* subWindow = m_mdiArea->addSubWindow(child);
+    subWindow->setWindowIcon(windowIcon());
+    m_childMenus.insert(subWindow, menus);
+    connect(subWindow, &QObject::destroyed, this,
+            [this, subWindow] { m_childMenus.remove(subWindow); });
+    return subWindow;
+}
+
+void frmMain::childActivated(QMdiSubWindow* subWindow) {
+    if (!subWindow)
+        return; // the frame itself lost activation; keep the menus shown
+    menuBar()->clear();
+    for (QMenu* menu : m_childMenus.value(subWindow))
+        menuBar()->addMenu(menu);
+    if (subWindow->widget() == m_workArea)
+        m_workArea->Form_Activate();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing the frame asks the work area to close, and the work area never closes:
+    // only the exit flow ends the program.
+    event->ignore();
+    if (m_workArea)
+        m_workArea->ExitFlow();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class FrmWorkArea;
+
+// The main frame: a multiple-document window with no menu of its own. Its menu bar
+// shows the menus of whichever child window is active.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // Adds the work area as the frame's document window, maximised inside it.
+    QMdiSubWindow* addWorkArea(FrmWorkArea* workArea);
+    // Adds another child window that brings its own menus.
+    QMdiSubWindow* addChild(QWidget* child, const QList<QMenu*>& menus);
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void childActivated(QMdiSubWindow* subWindow);
+
+    QMdiArea* m_mdiArea;
+    FrmWorkArea* m_workArea = nullptr;
+    QHash<QMdiSubWindow*, QList<QMenu*>> m_childMenus;
+};

@@ -1,0 +1,54 @@
+#include "WorkAreaFixture.h"
+
+#include "platform/ProgramEnd.h"
+#include "platform/RichTextBox.h"
+#include "shell/FrmWorkArea.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTest>
+
+WorkAreaFixture::WorkAreaFixture(ClipboardKind kind) {
+    if (kind == UseSystemClipboard)
+        Clipboard::install(nullptr);
+    ProgramEnd::setHandler([this] { ended = true; });
+    workArea = std::make_unique<FrmWorkArea>();
+    workArea->resize(1000, 700);
+    workArea->show();
+    workArea->activateWindow();
+    (void)QTest::qWaitForWindowActive(workArea.get());
+    box()->setFocus();
+}
+
+WorkAreaFixture::~WorkAreaFixture() {
+    ProgramEnd::setHandler({});
+}
+
+RichTextBox* WorkAreaFixture::box() const {
+    return workArea->RichTextBox1;
+}
+
+EditingSurface& WorkAreaFixture::surface() const {
+    return box()->surface();
+}
+
+QAction* WorkAreaFixture::action(const char* name) const {
+    return workArea->findChild<QAction*>(name);
+}
+
+QAbstractButton* WorkAreaFixture::button(const char* name) const {
+    return workArea->findChild<QAbstractButton*>(name);
+}
+
+void WorkAreaFixture::click(const char* buttonName) const {
+    button(buttonName)->click();
+}
+
+void WorkAreaFixture::type(const QString& text) const {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(box(), Qt::Key_Return);
+        else
+            QTest::keyClicks(box(), QString(c));
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "TestClipboard.h"
+
+#include <QString>
+#include <memory>
+
+class FrmWorkArea;
+class RichTextBox;
+class EditingSurface;
+class QAction;
+class QAbstractButton;
+
+// A shown work area with scripted dialogs and a program end that only records itself.
+struct WorkAreaFixture {
+    enum ClipboardKind { UseTestClipboard, UseSystemClipboard };
+    explicit WorkAreaFixture(ClipboardKind kind = UseTestClipboard);
+    ~WorkAreaFixture();
+
+    ScriptedPrompter prompter;
+    TestClipboard clipboard; // installed unless the system clipboard was asked for
+    bool ended = false;
+    std::unique_ptr<FrmWorkArea> workArea;
+
+    RichTextBox* box() const;
+    EditingSurface& surface() const;
+    QAction* action(const char* name) const;
+    QAbstractButton* button(const char* name) const;
+    void click(const char* buttonName) const;
+    // Types text into the surface key by key, as a user would.
+    void type(const QString& text) const;
+};
