@@ -2,9 +2,11 @@
 
 namespace {
 
-constexpr int kFirstColumnLength = 10; // options 1-10 and 11-20
-constexpr int kColumnTail = 21;        // options 21-25 and 26-30 carry counts 11 to 15
-constexpr int kTailLength = kMaxListItems - kFirstColumnLength;
+// Options 1-10 (bulleted) and 11-20 (numbered) hold 1 to 10 items; options 21-25
+// (bulleted) and 26-30 (numbered) continue the two columns with 11 to 15 items.
+constexpr int kHeadLength = 10;
+constexpr int kFirstTailOption = 21;
+constexpr int kTailLength = kMaxListItems - kHeadLength;
 const QString kLineBreak = QStringLiteral("\r\n");
 
 } // namespace
@@ -12,14 +14,14 @@ const QString kLineBreak = QStringLiteral("\r\n");
 std::optional<ListShape> listShapeOf(int optionNumber) {
     if (optionNumber < 1 || optionNumber > kListOptionCount)
         return std::nullopt;
-    if (optionNumber < kColumnTail) {
+    if (optionNumber < kFirstTailOption) {
         const int index = optionNumber - 1;
-        const ListKind kind = index < kFirstColumnLength ? ListKind::Bulleted : ListKind::Numbered;
-        return ListShape{kind, index % kFirstColumnLength + 1};
+        const ListKind kind = index < kHeadLength ? ListKind::Bulleted : ListKind::Numbered;
+        return ListShape{kind, index % kHeadLength + 1};
     }
-    const int index = optionNumber - kColumnTail;
+    const int index = optionNumber - kFirstTailOption;
     const ListKind kind = index < kTailLength ? ListKind::Bulleted : ListKind::Numbered;
-    return ListShape{kind, kFirstColumnLength + index % kTailLength + 1};
+    return ListShape{kind, kHeadLength + index % kTailLength + 1};
 }
 
 QString listOptionObjectName(int optionNumber) {
@@ -36,10 +38,11 @@ QString listOptionCaption(int optionNumber) {
 }
 
 QList<int> listColumn(ListKind kind) {
-    const int firstStart = kind == ListKind::Bulleted ? 1 : 1 + kFirstColumnLength;
-    const int tailStart = kind == ListKind::Bulleted ? kColumnTail : kColumnTail + kTailLength;
+    const int firstStart = kind == ListKind::Bulleted ? 1 : 1 + kHeadLength;
+    const int tailStart =
+        kind == ListKind::Bulleted ? kFirstTailOption : kFirstTailOption + kTailLength;
     QList<int> column;
-    for (int i = 0; i < kFirstColumnLength; ++i)
+    for (int i = 0; i < kHeadLength; ++i)
         column.append(firstStart + i);
     for (int i = 0; i < kTailLength; ++i)
         column.append(tailStart + i);
