@@ -1,0 +1,44 @@
+#include "settings/FontSettingsStore.h"
+
+#include "settings/ModINIhandling.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Font Settings");
+const QString kNameKey = QStringLiteral("FontName");
+const QString kSizeKey = QStringLiteral("FontSize");
+const QString kDefaultName = QStringLiteral("Verdana");
+const QString kInitialSize = QStringLiteral("10");
+const QString kStoredSizeWhenEmpty = QStringLiteral("12");
+
+QString orIfEmpty(const QString& value, const QString& fallback) {
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
+FontChoice FontSettingsStore::initialChoice() {
+    return {kDefaultName, kInitialSize};
+}
+
+QStringList FontSettingsStore::sizeChoices() {
+    QStringList sizes;
+    for (int points = 8; points <= 16; ++points)
+        sizes.append(QString::number(points));
+    return sizes;
+}
+
+FontChoice FontSettingsStore::load() const {
+    return ModINIhandling::fileExists(m_path) ? stored() : initialChoice();
+}
+
+FontChoice FontSettingsStore::stored() const {
+    return {orIfEmpty(ModINIhandling::readValue(kSection, kNameKey, m_path), kDefaultName),
+            orIfEmpty(ModINIhandling::readValue(kSection, kSizeKey, m_path), kStoredSizeWhenEmpty)};
+}
+
+bool FontSettingsStore::save(const FontChoice& choice) const {
+    const bool nameWritten = ModINIhandling::writeValue(kSection, kNameKey, choice.name, m_path);
+    const bool sizeWritten = ModINIhandling::writeValue(kSection, kSizeKey, choice.size, m_path);
+    return nameWritten && sizeWritten;
+}
