@@ -3,7 +3,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Prompter.h"
 #include "platform/RichTextBox.h"
-#include "shell/TextFile.h"
+#include "platform/TextFile.h"
 
 #include <QWidget>
 
@@ -74,10 +74,10 @@ void DocumentCommands::OpenFunction() {
         Prompter::instance().openFileName(&m_window, {"Open", FileFilter, QString()});
     if (fileName.isEmpty())
         return;
-    const std::optional<QString> text = TextFile::read(fileName);
-    if (!text)
+    const auto file = TextFile::read(fileName);
+    if (!file)
         return; // an unreadable file leaves the post as it was
-    m_box.surface().setText(*text);
+    m_box.surface().setText(file->text);
     m_window.setWindowTitle(captionFor(fileName));
 }
 

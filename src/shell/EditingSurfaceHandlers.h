@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/FontSettingsStore.h"
+
 #include <QObject>
 #include <functional>
 
@@ -7,13 +9,6 @@ class RichTextBox;
 class WorkAreaMenus;
 struct KeyDownArgs;
 struct MouseArgs;
-
-// The font the post is shown in, as the font settings hold it: a family name and a
-// size, each as text and either possibly empty.
-struct FontChoice {
-    QString name;
-    QString size;
-};
 
 // What the work area does when the user types, clicks and selects in the editing
 // surface: it keeps the chosen font on the text, the Edit items enabled as they

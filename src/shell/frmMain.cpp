@@ -21,6 +21,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::childActivated);
 }
 
+frmMain::~frmMain() {
+    // The children outlive this object's members while the base class tears them down.
+    for (QMdiSubWindow* subWindow : m_childMenus.keys())
+        disconnect(subWindow, nullptr, this, nullptr);
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
 QMdiSubWindow* frmMain::addWorkArea(FrmWorkArea* workArea) {
     m_workArea = workArea;
     QMdiSubWindow* subWindow = addChild(workArea, workArea->menus().menus());

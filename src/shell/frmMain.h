@@ -15,6 +15,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Adds the work area as the frame's document window, maximised inside it.
     QMdiSubWindow* addWorkArea(FrmWorkArea* workArea);
