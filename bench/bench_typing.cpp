@@ -1,0 +1,73 @@
+// Cost of one keystroke in the editing surface, with everything the work area does on
+// a change and a caret move, for a short post and for a 1 MB post side by side.
+#include "platform/RichTextBox.h"
+#include "shell/FrmWorkArea.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+QString postOfSize(int bytes) {
+    const QString line =
+        "The quick brown fox [b]jumps[/b] over the lazy dog, [color red]again[/color].\n";
+    QString text;
+    text.reserve(bytes + line.size());
+    while (text.size() < bytes)
+        text += line;
+    text.truncate(bytes);
+    return text;
+}
+
+void sendKey(QWidget* target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void BM_Keystroke(benchmark::State& state) {
+    auto workArea = std::make_unique<FrmWorkArea>();
+    workArea->resize(1000, 700);
+    workArea->show();
+    RichTextBox* box = workArea->RichTextBox1;
+    box->surface().setText(postOfSize(static_cast<int>(state.range(0))));
+    box->surface().setSelStart(box->characterCount() / 2);
+    QApplication::processEvents();
+
+    for (auto _ : state) {
+        sendKey(box, Qt::Key_X, "x");
+        QApplication::processEvents();
+        sendKey(box, Qt::Key_Backspace, QString());
+        QApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+    state.SetLabel("per keystroke: time / 2");
+}
+} // namespace
+
+BENCHMARK(BM_Keystroke)->Arg(1 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+
+// The same keystroke in a bare text control with none of the work area's handlers: the
+// baseline that shows what the handlers add.
+namespace {
+void BM_KeystrokeBareControl(benchmark::State& state) {
+    QTextEdit edit;
+    edit.resize(700, 600);
+    edit.show();
+    edit.setPlainText(postOfSize(static_cast<int>(state.range(0))));
+    QTextCursor c = edit.textCursor();
+    c.setPosition(edit.document()->characterCount() / 2);
+    edit.setTextCursor(c);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        sendKey(&edit, Qt::Key_X, "x");
+        QApplication::processEvents();
+        sendKey(&edit, Qt::Key_Backspace, QString());
+        QApplication::processEvents();
+    }
+}
+} // namespace
+BENCHMARK(BM_KeystrokeBareControl)->Arg(1 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
