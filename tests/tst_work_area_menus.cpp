@@ -1,7 +1,6 @@
 // The work area's menu bar: every item where the user expects it, and what the File
 // items and the button strip run.
 #include "WorkAreaFixture.h"
-
 #include "platform/RichTextBox.h"
 #include "shell/FrmWorkArea.h"
 #include "shell/WorkAreaMenus.h"
@@ -49,20 +48,20 @@ private slots:
                               "mnuCut|Cut|Ctrl+X", "mnuCopy|&Copy|Ctrl+C", "mnuPaste|&Paste|Ctrl+V",
                               "mnuLine7|-", "mnuUndoAll|Undo All|", "mnuRedoAll|Redo All|",
                               "mnuline8|-", "mnuResetUndo|Reset All|", "mnuClearAll|Clear All|"}));
-        QCOMPARE(describe(menus.menu("mnuTools")),
-                 (QStringList{"mnuGrammar|Spell && Grammar Check|", "mnuline15|-",
-                              "mnuOptions|Font Setting|", "mnuline10|-",
-                              "mnuImage|Insert Image Link|", "mnuLink|Insert Web &Link|",
-                              "mnuline11|-", "mnuIrregualr|Irregular Tags|",
-                              "mnuPreSet|Custom Styles|", "mnuPretype|Custom Text|"}));
-        QCOMPARE(describe(menus.menu("mnBrowser")),
-                 (QStringList{"mnuBrowser|View Browser|", "mnuline13|-",
-                              "mnuVornetHome|Vornet Home|", "mnuForums|Forum List|",
-                              "mnuAdvSearch|Advanced Search|"}));
+        QCOMPARE(
+            describe(menus.menu("mnuTools")),
+            (QStringList{"mnuGrammar|Spell && Grammar Check|", "mnuline15|-",
+                         "mnuOptions|Font Setting|", "mnuline10|-", "mnuImage|Insert Image Link|",
+                         "mnuLink|Insert Web &Link|", "mnuline11|-", "mnuIrregualr|Irregular Tags|",
+                         "mnuPreSet|Custom Styles|", "mnuPretype|Custom Text|"}));
+        QCOMPARE(
+            describe(menus.menu("mnBrowser")),
+            (QStringList{"mnuBrowser|View Browser|", "mnuline13|-", "mnuVornetHome|Vornet Home|",
+                         "mnuForums|Forum List|", "mnuAdvSearch|Advanced Search|"}));
         QCOMPARE(describe(menus.menu("mnuHelp")),
-                 (QStringList{"mnuTips|Help && Tips|", "mnuline14|-",
-                              "mnuEmail|E-Mail to Author|", "mnuHomePage|Visit Home Page|",
-                              "mnuline3|-", "mnuHelpAbout|&About Quillet|"}));
+                 (QStringList{"mnuTips|Help && Tips|", "mnuline14|-", "mnuEmail|E-Mail to Author|",
+                              "mnuHomePage|Visit Home Page|", "mnuline3|-",
+                              "mnuHelpAbout|&About Quillet|"}));
     }
 
     void undoItemsStartDisabled() {

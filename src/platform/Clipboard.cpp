@@ -36,7 +36,9 @@ Clipboard& Clipboard::instance() {
     return installedClipboard ? *installedClipboard : system;
 }
 
-void Clipboard::install(Clipboard* clipboard) { installedClipboard = clipboard; }
+void Clipboard::install(Clipboard* clipboard) {
+    installedClipboard = clipboard;
+}
 
 bool SystemClipboard::clear() {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -63,14 +65,18 @@ std::optional<QString> SystemClipboard::text() const {
     return data->text();
 }
 
-bool SystemClipboard::hasText() const { return hasFormat("text/plain"); }
+bool SystemClipboard::hasText() const {
+    return hasFormat("text/plain");
+}
 
 bool SystemClipboard::hasBitmap() const {
     const QMimeData* data = currentMimeData();
     return data && data->hasImage();
 }
 
-bool SystemClipboard::hasDib() const { return hasFormat("image/bmp"); }
+bool SystemClipboard::hasDib() const {
+    return hasFormat("image/bmp");
+}
 
 bool SystemClipboard::hasRichText() const {
     return hasFormat("text/rtf") || hasFormat("application/rtf") || hasFormat("text/richtext");

@@ -57,7 +57,9 @@ Prompter& Prompter::instance() {
     return installedPrompter ? *installedPrompter : dialogs;
 }
 
-void Prompter::install(Prompter* prompter) { installedPrompter = prompter; }
+void Prompter::install(Prompter* prompter) {
+    installedPrompter = prompter;
+}
 
 void Prompter::inform(QWidget* parent, const QString& text, const QString& title) {
     instance().ask(parent, {title, text, Icon::Information, Buttons::Ok});
@@ -83,8 +85,7 @@ QString DialogPrompter::qtFilter(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
         const QString& pattern = parts[i + 1];
-        entries << (description.contains('(') ? description
-                                              : description + " (" + pattern + ")");
+        entries << (description.contains('(') ? description : description + " (" + pattern + ")");
     }
     return entries.isEmpty() ? filter : entries.join(";;");
 }

@@ -70,10 +70,12 @@ void RichTextBox::emitSelChangeIfMoved() {
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
-    KeyDownArgs args{VirtualKeys::fromQtKey(event->key()),
-                     VirtualKeys::shiftMask(event->modifiers())};
+    const int keyCode = VirtualKeys::fromQtKey(event->key());
+    KeyDownArgs args{keyCode, VirtualKeys::shiftMask(event->modifiers())};
     emit m_surface->KeyDown(args);
-    if (args.keyCode == 0) {
+    // A listener swallows a key by setting its code to 0; keys that have no code (most
+    // letters of other alphabets) always reach the control.
+    if (keyCode != 0 && args.keyCode == 0) {
         event->accept();
         return;
     }

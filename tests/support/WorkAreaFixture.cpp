@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
 #include <QTest>
 
 WorkAreaFixture::WorkAreaFixture(ClipboardKind kind) {
@@ -46,9 +47,12 @@ void WorkAreaFixture::click(const char* buttonName) const {
 
 void WorkAreaFixture::type(const QString& text) const {
     for (const QChar c : text) {
-        if (c == QLatin1Char('\n'))
+        if (c == QLatin1Char('\n')) {
             QTest::keyClick(box(), Qt::Key_Return);
-        else
+        } else if (c.unicode() >= 0x80) { // QTest types ASCII only
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(box(), &press);
+        } else
             QTest::keyClicks(box(), QString(c));
     }
 }
