@@ -36,24 +36,35 @@ private:
     QList<QRgb> colorOrder_;
 };
 
+bool isPlainAscii(char16_t u) {
+    return u >= 0x20 && u < 0x7F && u != u'\\' && u != u'{' && u != u'}';
+}
+
 void appendEscaped(QString& out, QStringView text) {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
+    qsizetype i = 0;
+    while (i < text.size()) {
+        // Most text is plain ASCII: copy it a stretch at a time.
+        qsizetype end = i;
+        while (end < text.size() && isPlainAscii(text[end].unicode()))
+            ++end;
+        out += text.mid(i, end - i);
+        if (end == text.size())
+            break;
+        const char16_t u = text[end].unicode();
         if (u == u'\\' || u == u'{' || u == u'}') {
             out += u'\\';
-            out += c;
+            out += QChar(u);
         } else if (u == u'\t') {
             out += QLatin1String("\\tab ");
         } else if (u == 0x2028) {
             out += QLatin1String("\\line ");
-        } else if (u >= 0x20 && u < 0x7F) {
-            out += c;
         } else {
             // RTF numbers are signed 16-bit; a surrogate pair becomes two escapes.
             out += QLatin1String("\\u");
             out += QString::number(static_cast<int16_t>(u));
             out += u'?';
         }
+        i = end + 1;
     }
 }
 
@@ -115,15 +126,30 @@ QString controlWordsFor(const QTextCharFormat& format, Tables& tables) {
     return words;
 }
 
+// The control words of each of the document's formats, worked out once per write.
+class FormatWords {
+public:
+    const QString& of(const QTextFragment& fragment, Tables& tables) {
+        const int index = fragment.charFormatIndex();
+        auto it = cache_.constFind(index);
+        if (it == cache_.constEnd())
+            it = cache_.insert(index, controlWordsFor(fragment.charFormat(), tables));
+        return *it;
+    }
+
+private:
+    QHash<int, QString> cache_;
+};
+
 // Writes one paragraph: one group per run of equal formatting, unformatted text bare.
 // Adjacent fragments that come out alike are merged, so the output does not depend on
 // how the document happens to split its fragments.
-void writeBlock(const QTextBlock& block, Tables& tables, QString& out) {
+void writeBlock(const QTextBlock& block, Tables& tables, FormatWords& formatWords, QString& out) {
     QString openWords;
     bool groupOpen = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const QString words = controlWordsFor(fragment.charFormat(), tables);
+        const QString& words = formatWords.of(fragment, tables);
         if (words != openWords) {
             if (groupOpen)
                 out += u'}';
@@ -146,12 +172,13 @@ namespace RtfWriter {
 
 QString write(const QTextDocument& document) {
     Tables tables;
+    FormatWords formatWords;
     QString body;
     body.reserve(document.characterCount() + 64);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block != document.begin())
             body += QLatin1String("\\par\n");
-        writeBlock(block, tables, body);
+        writeBlock(block, tables, formatWords, body);
     }
     return tables.header() + body + u'}';
 }
