@@ -98,8 +98,12 @@ private:
 };
 
 void RtfParser::run() {
+    // The document's own undo history would only record every run of the rebuild.
+    const bool undoRedo = document_.isUndoRedoEnabled();
+    document_.setUndoRedoEnabled(false);
     document_.clear();
     cursor_ = QTextCursor(&document_);
+    cursor_.beginEditBlock();
     for (RtfToken token = tokens_.next(); token.kind != RtfToken::Kind::End;
          token = tokens_.next()) {
         switch (token.kind) {
@@ -126,6 +130,8 @@ void RtfParser::run() {
         }
     }
     flush();
+    cursor_.endEditBlock();
+    document_.setUndoRedoEnabled(undoRedo);
 }
 
 void RtfParser::groupStart() {
