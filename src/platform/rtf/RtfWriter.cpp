@@ -1,0 +1,186 @@
+#include "platform/rtf/RtfWriter.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+namespace {
+
+// Collects the fonts and colours in order of first use, so that equal documents give
+// equal tables and an edit only touches the tables when it brings something new.
+class Tables {
+public:
+    int font(const QString& family) { return indexOf(fonts_, fontOrder_, family); }
+    // Colour table entries start at 1; 0 is the automatic colour.
+    int color(QRgb rgb) { return indexOf(colors_, colorOrder_, rgb) + 1; }
+
+    QString header() const;
+
+private:
+    template <typename Key>
+    static int indexOf(QHash<Key, int>& index, QList<Key>& order, const Key& key) {
+        auto it = index.constFind(key);
+        if (it != index.constEnd())
+            return *it;
+        order.append(key);
+        return *index.insert(key, order.size() - 1);
+    }
+
+    QHash<QString, int> fonts_;
+    QList<QString> fontOrder_;
+    QHash<QRgb, int> colors_;
+    QList<QRgb> colorOrder_;
+};
+
+bool isPlainAscii(char16_t u) {
+    return u >= 0x20 && u < 0x7F && u != u'\\' && u != u'{' && u != u'}';
+}
+
+void appendEscaped(QString& out, QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size()) {
+        // Most text is plain ASCII: copy it a stretch at a time.
+        qsizetype end = i;
+        while (end < text.size() && isPlainAscii(text[end].unicode()))
+            ++end;
+        out += text.mid(i, end - i);
+        if (end == text.size())
+            break;
+        const char16_t u = text[end].unicode();
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            out += u'\\';
+            out += QChar(u);
+        } else if (u == u'\t') {
+            out += QLatin1String("\\tab ");
+        } else if (u == 0x2028) {
+            out += QLatin1String("\\line ");
+        } else {
+            // RTF numbers are signed 16-bit; a surrogate pair becomes two escapes.
+            out += QLatin1String("\\u");
+            out += QString::number(static_cast<int16_t>(u));
+            out += u'?';
+        }
+        i = end + 1;
+    }
+}
+
+QString Tables::header() const {
+    QString out = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl");
+    for (int i = 0; i < fontOrder_.size(); ++i) {
+        out += QStringLiteral("{\\f%1 ").arg(i);
+        // ';' ends a name in the table, so it travels as a hex escape.
+        QString name;
+        appendEscaped(name, fontOrder_[i]);
+        out += name.replace(u';', QLatin1String("\\'3b"));
+        out += QLatin1String(";}");
+    }
+    out += QLatin1String("}\n{\\colortbl;");
+    for (QRgb rgb : colorOrder_)
+        out += QStringLiteral("\\red%1\\green%2\\blue%3;")
+                   .arg(qRed(rgb))
+                   .arg(qGreen(rgb))
+                   .arg(qBlue(rgb));
+    out += QLatin1String("}\n");
+    return out;
+}
+
+QString familyOf(const QTextCharFormat& format) {
+    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+    if (!families.isEmpty())
+        return families.first();
+    return format.property(QTextFormat::FontFamily).toString();
+}
+
+bool hasBrush(const QTextCharFormat& format, int property) {
+    return format.hasProperty(property) && format.brushProperty(property).style() != Qt::NoBrush;
+}
+
+// The control words that set a run's formatting, ending with the delimiting space;
+// empty for a run without formatting.
+QString controlWordsFor(const QTextCharFormat& format, Tables& tables) {
+    QString words;
+    const QString family = familyOf(format);
+    if (!family.isEmpty())
+        words += QStringLiteral("\\f%1").arg(tables.font(family));
+    if (format.fontPointSize() > 0)
+        words += QStringLiteral("\\fs%1").arg(qRound(format.fontPointSize() * 2));
+    if (format.fontWeight() >= QFont::DemiBold)
+        words += QLatin1String("\\b");
+    if (format.fontItalic())
+        words += QLatin1String("\\i");
+    if (format.fontUnderline())
+        words += QLatin1String("\\ul");
+    if (format.fontStrikeOut())
+        words += QLatin1String("\\strike");
+    if (hasBrush(format, QTextFormat::ForegroundBrush))
+        words += QStringLiteral("\\cf%1").arg(tables.color(format.foreground().color().rgb()));
+    if (hasBrush(format, QTextFormat::BackgroundBrush))
+        words +=
+            QStringLiteral("\\highlight%1").arg(tables.color(format.background().color().rgb()));
+    if (!words.isEmpty())
+        words += u' ';
+    return words;
+}
+
+// The control words of each of the document's formats, worked out once per write.
+class FormatWords {
+public:
+    const QString& of(const QTextFragment& fragment, Tables& tables) {
+        const int index = fragment.charFormatIndex();
+        auto it = cache_.constFind(index);
+        if (it == cache_.constEnd())
+            it = cache_.insert(index, controlWordsFor(fragment.charFormat(), tables));
+        return *it;
+    }
+
+private:
+    QHash<int, QString> cache_;
+};
+
+// Writes one paragraph: one group per run of equal formatting, unformatted text bare.
+// Adjacent fragments that come out alike are merged, so the output does not depend on
+// how the document happens to split its fragments.
+void writeBlock(const QTextBlock& block, Tables& tables, FormatWords& formatWords, QString& out) {
+    QString openWords;
+    bool groupOpen = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QString& words = formatWords.of(fragment, tables);
+        if (words != openWords) {
+            if (groupOpen)
+                out += u'}';
+            groupOpen = !words.isEmpty();
+            if (groupOpen) {
+                out += u'{';
+                out += words;
+            }
+            openWords = words;
+        }
+        appendEscaped(out, fragment.text());
+    }
+    if (groupOpen)
+        out += u'}';
+}
+
+} // namespace
+
+namespace RtfWriter {
+
+QString write(const QTextDocument& document) {
+    Tables tables;
+    FormatWords formatWords;
+    QString body;
+    body.reserve(document.characterCount() + 64);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            body += QLatin1String("\\par\n");
+        writeBlock(block, tables, formatWords, body);
+    }
+    return tables.header() + body + u'}';
+}
+
+} // namespace RtfWriter
