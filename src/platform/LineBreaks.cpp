@@ -1,23 +1,13 @@
 #include "platform/LineBreaks.h"
 
+#include "platform/TextDecoding.h"
+
 namespace LineBreaks {
 
 QString toInternal(const QString& text) {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r')) {
-            result += QLatin1Char('\n');
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-            result += QLatin1Char('\n');
-        } else {
-            result += c;
-        }
-    }
-    return result;
+    QString unified = text;
+    unified.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return TextDecoding::normalizeLineBreaks(unified, u"\n");
 }
 
 QString toCrLf(const QString& text) {

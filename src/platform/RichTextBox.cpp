@@ -35,8 +35,12 @@ RichTextBox::RichTextBox(QWidget* parent)
     setUndoRedoEnabled(false);
     setTabChangesFocus(false);
     connect(this, &QTextEdit::textChanged, this, [this] {
-        if (!m_formatting)
-            emit m_surface->Change();
+        if (m_formatting)
+            return;
+        // The caret has already moved with the edit: listeners hear of the move first,
+        // so the undo history knows the selection the edit replaced.
+        emitSelChangeIfMoved();
+        emit m_surface->Change();
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChangeIfMoved);
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChangeIfMoved);

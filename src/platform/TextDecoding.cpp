@@ -62,14 +62,16 @@ bool isValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
+QChar fromWindows1252(unsigned char byte) {
+    const bool inHighControlRange = byte >= 0x80 && byte <= 0x9F;
+    return QChar(inHighControlRange ? kHighControlRange[byte - 0x80] : char16_t(byte));
+}
+
 QString fromWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool inHighControlRange = byte >= 0x80 && byte <= 0x9F;
-        *out++ = QChar(inHighControlRange ? kHighControlRange[byte - 0x80] : char16_t(byte));
-    }
+    for (const char c : bytes)
+        *out++ = fromWindows1252(static_cast<unsigned char>(c));
     return text;
 }
 

@@ -24,6 +24,7 @@ bool isValidUtf8(const QByteArray& bytes);
 // 0x80-0x9F carry the Windows punctuation, and its five unassigned values map to the
 // C1 controls of the same number, as Windows itself maps them.
 QString fromWindows1252(const QByteArray& bytes);
+QChar fromWindows1252(unsigned char byte);
 
 // UTF-8 (a leading byte order mark is dropped) when valid, otherwise Windows-1252.
 DecodedText decode(const QByteArray& bytes);

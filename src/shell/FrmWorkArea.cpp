@@ -11,6 +11,8 @@
 #include "shell/ModExit.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
+#include "undo/UndoCommands.h"
+#include "undo/clsUndo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,9 +158,17 @@ void FrmWorkArea::mnuFile_Click(int index) {
 }
 
 void FrmWorkArea::Form_Load() {
+    Undo = new clsUndo(this);
+    Undo->setFontReset([this] { m_surfaceHandlers->fontReset(); });
+    m_undoCommands = new UndoCommands(
+        *Undo,
+        {m_menus->item("mnuUndo"), m_menus->item("mnuRedo"), m_menus->item("mnuUndoAll"),
+         m_menus->item("mnuRedoAll"), m_menus->item("mnuResetUndo")},
+        [this] { RichTextBox1->setFocus(); }, this);
     FrameCustom->raise();
     m_pageSwitcher->show(FrameCustom);
     UpdateStartEnd();
+    Undo->Create(this, &RichTextBox1->surface(), 250);
 }
 
 void FrmWorkArea::UpdateStartEnd() {

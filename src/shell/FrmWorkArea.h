@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class DocumentCommands;
+class UndoCommands;
+class clsUndo;
 class FormattingPage;
 class PageSwitcher;
 class QFrame;
@@ -27,6 +29,7 @@ public:
     RichTextBox* RichTextBox1 = nullptr;
     bool TextSaved = false;
     TagHolders holders;
+    clsUndo* Undo = nullptr; // the undo history of RichTextBox1
 
     WorkAreaMenus& menus() const { return *m_menus; }
     DocumentCommands& documents() const { return *m_documents; }
@@ -64,6 +67,7 @@ private:
     EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
     DocumentCommands* m_documents = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
+    UndoCommands* m_undoCommands = nullptr;
 
     QFrame* Picture1 = nullptr;
     QPushButton* cmdStyle = nullptr;

@@ -71,8 +71,7 @@ void WorkAreaMenus::buildEditMenu() {
     addSeparator(edit, "mnuline8");
     addItem(edit, "mnuResetUndo", "Reset All");
     addItem(edit, "mnuClearAll", "Clear All");
-    for (const char* name :
-         {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuResetUndo", "mnuCut", "mnuCopy"})
+    for (const char* name : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuCut", "mnuCopy"})
         item(name)->setEnabled(false);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/rtf/RtfReader.h"
 
-#include "platform/rtf/CodePage1252.h"
+#include "platform/TextDecoding.h"
 #include "platform/rtf/RtfTokenizer.h"
 
 #include <QColor>
@@ -120,7 +120,7 @@ void RtfParser::run() {
             controlSymbol(token.symbol);
             break;
         case RtfToken::Kind::HexByte:
-            character(CodePage1252::toUnicode(token.byte), true);
+            character(TextDecoding::fromWindows1252(token.byte), true);
             break;
         case RtfToken::Kind::Text:
             text(token.text);
