@@ -228,6 +228,22 @@ void FrmWorkArea::resizeEvent(QResizeEvent* event) {
     layOut();
 }
 
+bool FrmWorkArea::event(QEvent* event) {
+    // Maximising or restoring the document window changes its state, not always our
+    // size; watch the window we sit in so the layout follows either way.
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
+        parentWidget()->removeEventFilter(this);
+    if (event->type() == QEvent::ParentChange && parentWidget())
+        parentWidget()->installEventFilter(this);
+    return QWidget::event(event);
+}
+
+bool FrmWorkArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::WindowStateChange)
+        layOut();
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmWorkArea::layOut() {
     QWidget* outer = parentWidget() ? parentWidget() : this;
     if (outer->isMinimized())

@@ -1,0 +1,58 @@
+// Opening a very large text file, as the Open command does (read, decode, put into the
+// surface, lay it out), and a keystroke at its end afterwards.
+#include "platform/RichTextBox.h"
+#include "platform/TextFile.h"
+#include "shell/FrmWorkArea.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+QString writeLargeFile(const QTemporaryDir& dir, qint64 bytes) {
+    const QString path = dir.filePath("large.txt");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    const QByteArray line = "A long forum post line with [b]tags[/b] and some words in it.\r\n";
+    QByteArray chunk;
+    while (chunk.size() < (1 << 20))
+        chunk += line;
+    for (qint64 written = 0; written < bytes; written += chunk.size())
+        file.write(chunk);
+    return path;
+}
+
+void BM_OpenLargeFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = writeLargeFile(dir, state.range(0) << 20);
+    FrmWorkArea workArea;
+    workArea.resize(1000, 700);
+    workArea.show();
+    RichTextBox* box = workArea.RichTextBox1;
+    double typingMs = 0;
+    for (auto _ : state) {
+        const auto file = TextFile::read(path);
+        box->surface().setText(file ? file->text : QString());
+        QApplication::processEvents();
+
+        state.PauseTiming();
+        box->surface().setSelStart(box->characterCount());
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 10; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+            QApplication::sendEvent(box, &press);
+            QApplication::processEvents();
+        }
+        typingMs = timer.nsecsElapsed() / 1e6 / 10;
+        state.ResumeTiming();
+    }
+    state.counters["keystroke_ms_after"] = typingMs;
+}
+} // namespace
+
+BENCHMARK(BM_OpenLargeFile)->Arg(10)->Arg(50)->Iterations(1)->Unit(benchmark::kMillisecond);
