@@ -29,9 +29,13 @@ WorkAreaSettings::WorkAreaSettings(FrmWorkArea& workArea, std::function<bool()> 
     connectSurfaceKeys();
 }
 
+WorkAreaSettings::~WorkAreaSettings() {
+    delete m_fontWindow;
+}
+
 FrmOptions& WorkAreaSettings::fontWindow() {
     if (!m_fontWindow) {
-        m_fontWindow = new FrmOptions(*m_workArea.RichTextBox1, m_paths.settingsFile, &m_workArea);
+        m_fontWindow = new FrmOptions(*m_workArea.RichTextBox1, m_paths.settingsFile);
         connect(m_fontWindow, &FrmOptions::unloaded, this, [this] {
             m_fontWindow->deleteLater();
             m_fontWindow = nullptr;

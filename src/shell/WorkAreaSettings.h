@@ -22,6 +22,7 @@ class WorkAreaSettings : public QObject {
 public:
     WorkAreaSettings(FrmWorkArea& workArea, std::function<bool()> nothingChosen,
                      SettingsPaths paths);
+    ~WorkAreaSettings() override;
 
     // The font settings window, loaded hidden from the settings file when it is not loaded.
     FrmOptions& fontWindow();
@@ -47,6 +48,8 @@ private:
     SettingsPaths m_paths;
     CustomStyleCommands m_customStyles;
     WordListPopup* m_wordList = nullptr;
+    // A window of its own, not the work area's child: it lives hidden all the time, and its
+    // controls' names must not be mistaken for the work area's.
     FrmOptions* m_fontWindow = nullptr;
     QPointer<frmCustomText> m_customText;
 };
