@@ -2,8 +2,11 @@
 # missing, configure and build first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS = ini custom_text
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench fuzz format clean
 
 all: build
 
@@ -24,6 +27,17 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
+
+# The settings and custom text readers under libFuzzer, FUZZ_SECONDS each, in a clang
+# build of their own. New inputs go to $(FUZZ_BUILD)/corpus; crashes to $(FUZZ_BUILD)/.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DQUILLET_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	for name in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name && \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

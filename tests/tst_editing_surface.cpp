@@ -76,11 +76,15 @@ private slots:
     void fontResetFollowsTheChoiceAndDefaults() {
         WorkAreaFixture f;
         QFont font = f.box()->document()->defaultFont();
-        QCOMPARE(font.family(), "Verdana");
-        QCOMPARE(font.pointSizeF(), 11.0);
+        QCOMPARE(font.family(), "Verdana"); // the font window's first-run choice
+        QCOMPARE(font.pointSizeF(), 10.0);
 
-        FontChoice choice{"DejaVu Serif", "14"};
+        FontChoice choice; // lists left empty
         f.workArea->surfaceHandlers().fontChoice = [&] { return choice; };
+        f.type("a");
+        QCOMPARE(f.box()->document()->defaultFont().pointSizeF(), 11.0);
+
+        choice = {"DejaVu Serif", "14"};
         f.type("a");
         font = f.box()->document()->defaultFont();
         QCOMPARE(font.family(), "DejaVu Serif");

@@ -1,4 +1,5 @@
 #include "shell/FrmWorkArea.h"
+#include "shell/WorkAreaSettings.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -7,8 +8,10 @@ namespace {
 // The start routine: the frame comes into being with its one work area.
 int Main(QApplication& app) {
     auto* frame = new frmMain;
-    frame->addWorkArea(new FrmWorkArea);
+    auto* workArea = new FrmWorkArea;
+    frame->addWorkArea(workArea);
     frame->show();
+    workArea->settings().fontWindow(); // loaded hidden: its lists hold the font choice
     return app.exec();
 }
 } // namespace

@@ -11,12 +11,16 @@ void insertDirect(EditingSurface& surface, const QString& text) {
 }
 
 void wrapThroughClipboard(EditingSurface& surface, Clipboard& clipboard, const QString& start,
-                          const QString& end) {
-    surface.setFocus();
+                          const QString& end, Focus focus) {
+    const auto focusSurface = [&] {
+        if (focus == Focus::TakeFocus)
+            surface.setFocus();
+    };
+    focusSurface();
     clipboard.clear();
     const QString selected = surface.selText();
     const bool written = clipboard.setText(selected);
-    surface.setFocus();
+    focusSurface();
     const std::optional<QString> passed = written ? clipboard.text() : std::nullopt;
     surface.setSelText(start + passed.value_or(selected) + end);
     clipboard.clear();

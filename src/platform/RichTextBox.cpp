@@ -60,6 +60,51 @@ bool RichTextBox::isBlank() const {
     return true;
 }
 
+void RichTextBox::setSelFontName(const QString& family) {
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    mergeSelectionFormat(format);
+}
+
+void RichTextBox::setSelFontSize(double pointSize) {
+    if (pointSize <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(pointSize);
+    mergeSelectionFormat(format);
+}
+
+void RichTextBox::mergeSelectionFormat(const QTextCharFormat& format) {
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    QScopedValueRollback<bool> formatting(m_formatting, true);
+    cursor.mergeCharFormat(format);
+    m_selectionFonts = true;
+}
+
+void RichTextBox::dropSelectionFonts() {
+    if (!m_selectionFonts)
+        return;
+    m_selectionFonts = false;
+    QScopedValueRollback<bool> formatting(m_formatting, true);
+    QTextCursor cursor(document());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(QTextFormat::FontFamilies) &&
+                !format.hasProperty(QTextFormat::FontPointSize))
+                continue;
+            format.clearProperty(QTextFormat::FontFamilies);
+            format.clearProperty(QTextFormat::FontPointSize);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+}
+
 void RichTextBox::emitSelChangeIfMoved() {
     const QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
@@ -194,6 +239,7 @@ void RichTextBoxSurface::setRedraw(bool redraw) {
 }
 
 void RichTextBoxSurface::setFontNameAndSize(const QString& family, double pointSize) {
+    m_box.dropSelectionFonts();
     QFont font = m_box.document()->defaultFont();
     const bool unchanged = font.family() == family && qFuzzyCompare(font.pointSizeF(), pointSize) &&
                            !font.bold() && !font.italic() && !font.underline();

@@ -49,6 +49,11 @@ public:
     // as the first character that is not blank.
     bool isBlank() const;
 
+    // The selected text alone takes a font name or size, as a preview. This is not a text
+    // change; the next font name and size given to the whole text replaces it.
+    void setSelFontName(const QString& family);
+    void setSelFontSize(double pointSize);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,9 +65,12 @@ private:
     friend class RichTextBoxSurface;
     void emitSelChangeIfMoved();
     MouseArgs mouseArgs(const QMouseEvent* event) const;
+    void mergeSelectionFormat(const QTextCharFormat& format);
+    void dropSelectionFonts();
 
     std::unique_ptr<RichTextBoxSurface> m_surface;
     int m_lastSelStart = 0;
     int m_lastSelLength = 0;
-    bool m_formatting = false; // font changes made here are not text changes
+    bool m_formatting = false;     // font changes made here are not text changes
+    bool m_selectionFonts = false; // some text carries a font of its own (a preview)
 };

@@ -17,6 +17,14 @@ QString orIfEmpty(const QString& value, const QString& fallback) {
 
 } // namespace
 
+std::optional<double> FontChoice::points() const {
+    bool isNumber = false;
+    const double value = size.trimmed().toDouble(&isNumber);
+    if (!isNumber || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
 FontChoice FontSettingsStore::initialChoice() {
     return {kDefaultName, kInitialSize};
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 // The editing area's font as the font settings window keeps it: a family name and a size
@@ -9,6 +10,9 @@
 struct FontChoice {
     QString name;
     QString size;
+
+    // The size in points; nothing when its text is not a positive number.
+    std::optional<double> points() const;
 
     bool operator==(const FontChoice& other) const {
         return name == other.name && size == other.size;

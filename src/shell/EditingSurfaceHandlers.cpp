@@ -32,12 +32,8 @@ void EditingSurfaceHandlers::fontReset() {
     const FontChoice choice = fontChoice ? fontChoice() : FontChoice();
     const QString name = choice.name.isEmpty() ? QString(DefaultFontName) : choice.name;
     double size = DefaultFontSize;
-    if (!choice.size.isEmpty()) {
-        bool isNumber = false;
-        size = choice.size.trimmed().toDouble(&isNumber);
-        if (!isNumber || size <= 0) // a size that is not a number leaves the size alone
-            size = m_box.document()->defaultFont().pointSizeF();
-    }
+    if (!choice.size.isEmpty()) // a size that is not a number leaves the size alone
+        size = choice.points().value_or(m_box.document()->defaultFont().pointSizeF());
     m_box.surface().setFontNameAndSize(name, size);
 }
 

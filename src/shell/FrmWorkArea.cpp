@@ -11,6 +11,7 @@
 #include "shell/ModExit.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
+#include "shell/WorkAreaSettings.h"
 #include "undo/UndoCommands.h"
 #include "undo/clsUndo.h"
 
@@ -23,7 +24,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-FrmWorkArea::FrmWorkArea(QWidget* parent) : QWidget(parent) {
+FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(parent) {
     setObjectName("FrmWorkArea");
     setWindowTitle("Editor");
     setFocusPolicy(Qt::ClickFocus);
@@ -33,6 +34,7 @@ FrmWorkArea::FrmWorkArea(QWidget* parent) : QWidget(parent) {
     m_documents = new DocumentCommands(*RichTextBox1, *this, TextSaved, this);
     m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
     connectMenus();
+    connectSettings(paths);
     Form_Load();
 }
 
@@ -48,6 +50,11 @@ void FrmWorkArea::createControls() {
     lblShow->setFrameShape(QFrame::StyledPanel);
     lblShow->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblShow->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(300));
+
+    cmdPreset = new QPushButton("Add to Custom Style", this);
+    cmdPreset->setObjectName("cmdPreset");
+    cmdPreset->resize(Twips::toPixels(1950), Twips::toPixels(330));
+    ModMouseCurser::useHandCursor(cmdPreset);
 
     Label6 = new QLabel(this);
     Label6->setObjectName("Label6");
@@ -104,19 +111,37 @@ void FrmWorkArea::createButtonStrip() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
 
+    cmdCStyle = new QPushButton("Custom St&yle", PicButtons);
+    cmdCStyle->setObjectName("cmdCStyle");
+    cmdCStyle->setToolTip("Custom Styles");
+    cmdCtext = new QPushButton("Custom Text/&List", PicButtons);
+    cmdCtext->setObjectName("cmdCtext");
+    cmdCtext->setToolTip("Custom Text");
     cmdCopyClipBoard = new QPushButton("&Copy All", PicButtons);
     cmdCopyClipBoard->setObjectName("cmdCopyClipBoard");
     cmdExit = new QPushButton("E&xit", PicButtons);
     cmdExit->setObjectName("cmdExit");
+    grid->addWidget(cmdCStyle, 0, 0);
+    grid->addWidget(cmdCtext, 0, 1);
     grid->addWidget(cmdCopyClipBoard, 1, 0);
     grid->addWidget(cmdExit, 1, 1);
-    for (QPushButton* button : {cmdCopyClipBoard, cmdExit})
+    for (QPushButton* button : {cmdCStyle, cmdCtext, cmdCopyClipBoard, cmdExit})
         ModMouseCurser::useHandCursor(button);
     PicButtons->resize(Twips::toPixels(3600), Twips::toPixels(900));
 
     connect(cmdCopyClipBoard, &QPushButton::clicked, this,
             [this] { m_documents->CopyAllFunction(); });
     connect(cmdExit, &QPushButton::clicked, this, &FrmWorkArea::ExitFlow);
+}
+
+void FrmWorkArea::connectSettings(const SettingsPaths& paths) {
+    m_settings = new WorkAreaSettings(
+        *this, [this] { return FrameCustom->nothingChosen(); }, paths);
+    connect(cmdPreset, &QPushButton::clicked, this,
+            [this] { m_settings->customStyles().cmdPreset_Click(); });
+    connect(cmdCStyle, &QPushButton::clicked, this,
+            [this] { m_settings->customStyles().showCustomStyles(); });
+    connect(cmdCtext, &QPushButton::clicked, this, [this] { m_settings->showCustomText(true); });
 }
 
 void FrmWorkArea::connectMenus() {
@@ -258,6 +283,7 @@ void FrmWorkArea::layOut() {
     layout.pages[1] = FrameSmiley;
     layout.pages[2] = FrameCustom;
     layout.tagDisplay = lblShow;
+    layout.presetButton = cmdPreset;
     layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
                  Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
 }

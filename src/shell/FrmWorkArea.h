@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markup/TagHolders.h"
+#include "settings/SettingsPaths.h"
 #include "shell/EditingSurfaceHandlers.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@ class QLabel;
 class QPushButton;
 class RichTextBox;
 class WorkAreaMenus;
+class WorkAreaSettings;
 
 // The one document window in which the post is written. It owns the editing surface,
 // the tag holders, the saved flag and the menus, and wires the tool pages, the button
@@ -23,7 +25,8 @@ class WorkAreaMenus;
 class FrmWorkArea : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmWorkArea(QWidget* parent = nullptr);
+    // The settings windows and the word list keep their files where paths says.
+    explicit FrmWorkArea(QWidget* parent = nullptr, const SettingsPaths& paths = SettingsPaths());
     ~FrmWorkArea() override;
 
     RichTextBox* RichTextBox1 = nullptr;
@@ -34,6 +37,7 @@ public:
     WorkAreaMenus& menus() const { return *m_menus; }
     DocumentCommands& documents() const { return *m_documents; }
     EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
+    WorkAreaSettings& settings() const { return *m_settings; }
 
     // Recomputes the composed tags from the holders and shows them in the tag display.
     void UpdateStartEnd();
@@ -59,6 +63,7 @@ private:
     void createControls();
     void createToolPanel();
     void createButtonStrip();
+    void connectSettings(const SettingsPaths& paths);
     void connectMenus();
     void Form_Load();
     void Form_GotFocus();
@@ -68,6 +73,7 @@ private:
     WorkAreaMenus* m_menus = nullptr;
     EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
     DocumentCommands* m_documents = nullptr;
+    WorkAreaSettings* m_settings = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
 
@@ -79,8 +85,11 @@ private:
     QGroupBox* FrameSmiley = nullptr;
     QGroupBox* FrameList = nullptr;
     QWidget* PicButtons = nullptr;
+    QPushButton* cmdCStyle = nullptr;
+    QPushButton* cmdCtext = nullptr;
     QPushButton* cmdCopyClipBoard = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* lblShow = nullptr;
+    QPushButton* cmdPreset = nullptr;
     QLabel* Label6 = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
+#include "settings/CustomTextFile.h"
+#include "settings/SettingsPaths.h"
 #include "shell/FrmWorkArea.h"
 
 #include <QAbstractButton>
@@ -9,11 +11,13 @@
 #include <QKeyEvent>
 #include <QTest>
 
-WorkAreaFixture::WorkAreaFixture(ClipboardKind kind) {
+WorkAreaFixture::WorkAreaFixture(ClipboardKind kind, const QStringList& customText) {
     if (kind == UseSystemClipboard)
         Clipboard::install(nullptr);
     ProgramEnd::setHandler([this] { ended = true; });
-    workArea = std::make_unique<FrmWorkArea>();
+    if (!customText.isEmpty())
+        CustomTextFile::write(customText, paths().customTextFile);
+    workArea = std::make_unique<FrmWorkArea>(nullptr, paths());
     workArea->resize(1000, 700);
     workArea->show();
     workArea->activateWindow();
@@ -23,6 +27,10 @@ WorkAreaFixture::WorkAreaFixture(ClipboardKind kind) {
 
 WorkAreaFixture::~WorkAreaFixture() {
     ProgramEnd::setHandler({});
+}
+
+SettingsPaths WorkAreaFixture::paths() const {
+    return {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")};
 }
 
 RichTextBox* WorkAreaFixture::box() const {

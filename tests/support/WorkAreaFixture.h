@@ -4,6 +4,8 @@
 #include "TestClipboard.h"
 
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 
 class FrmWorkArea;
@@ -11,12 +13,19 @@ class RichTextBox;
 class EditingSurface;
 class QAction;
 class QAbstractButton;
+struct SettingsPaths;
 
 // A shown work area with scripted dialogs and a program end that only records itself.
+// Its settings file and custom text file live in a temporary folder; customText, when
+// given, is written to the custom text file before the work area loads.
 struct WorkAreaFixture {
     enum ClipboardKind { UseTestClipboard, UseSystemClipboard };
-    explicit WorkAreaFixture(ClipboardKind kind = UseTestClipboard);
+    explicit WorkAreaFixture(ClipboardKind kind = UseTestClipboard,
+                             const QStringList& customText = {});
     ~WorkAreaFixture();
+
+    QTemporaryDir folder;
+    SettingsPaths paths() const;
 
     ScriptedPrompter prompter;
     TestClipboard clipboard; // installed unless the system clipboard was asked for

@@ -1,0 +1,35 @@
+#include "settings/CustomStyleCommands.h"
+
+#include "markup/TagHolders.h"
+#include "platform/EditingSurface.h"
+#include "platform/ModalDialogs.h"
+#include "platform/Prompter.h"
+#include "settings/frmPreset.h"
+#include "settings/frmPresetMSG.h"
+
+void CustomStyleCommands::cmdPreset_Click() {
+    if (m_context.nothingChosen()) {
+        Prompter::inform(m_context.owner, "Please define a style first !!");
+        m_context.surface.setFocus();
+        return;
+    }
+    frmPresetMSG naming(m_context.owner);
+    if (ModalDialogs::run(naming) != QDialog::Accepted) {
+        m_context.surface.setFocus();
+        return;
+    }
+    const TagHolders& tags = m_context.holders;
+    showCustomStyles(CustomStyle{naming.settingName(), tags.TxtStartTag, tags.TxtEndTag});
+}
+
+void CustomStyleCommands::showCustomStyles() {
+    showCustomStyles(std::nullopt);
+}
+
+void CustomStyleCommands::showCustomStyles(const std::optional<CustomStyle>& toStore) {
+    frmPreset window(m_context.surface, m_context.settingsPath, m_context.owner);
+    if (toStore)
+        window.storeInFirstEmptySlot(*toStore);
+    window.CheckEmpty();
+    ModalDialogs::run(window);
+}

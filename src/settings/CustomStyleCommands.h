@@ -1,0 +1,34 @@
+#pragma once
+
+#include "settings/CustomStyles.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class EditingSurface;
+class QWidget;
+struct TagHolders;
+
+// The work area's ways into the custom styles: "Add to Custom Style" stores the present
+// style under a name the user gives; "Custom Style" (button, menu, Ctrl+Y) opens the
+// window of stored styles. Both windows are modal.
+class CustomStyleCommands {
+public:
+    struct Context {
+        EditingSurface& surface;
+        const TagHolders& holders;           // the composed tags of the present style
+        std::function<bool()> nothingChosen; // the style controls are at their neutral state
+        QString settingsPath;
+        QWidget* owner = nullptr; // parent of the windows
+    };
+    explicit CustomStyleCommands(Context context) : m_context(std::move(context)) {}
+
+    void cmdPreset_Click();
+    void showCustomStyles();
+
+private:
+    void showCustomStyles(const std::optional<CustomStyle>& toStore);
+
+    Context m_context;
+};
