@@ -10,13 +10,22 @@ void insertDirect(EditingSurface& surface, const QString& text) {
     surface.setSelText(text);
 }
 
+void insertClearingClipboard(EditingSurface& surface, Clipboard& clipboard, const QString& text) {
+    clipboard.clear();
+    surface.setSelText(text);
+    clipboard.clear();
+}
+
 void wrapThroughClipboard(EditingSurface& surface, Clipboard& clipboard, const QString& start,
-                          const QString& end) {
-    surface.setFocus();
+                          const QString& end, Focus focus) {
+    const bool moveFocus = focus == Focus::MoveToSurface;
+    if (moveFocus)
+        surface.setFocus();
     clipboard.clear();
     const QString selected = surface.selText();
     const bool written = clipboard.setText(selected);
-    surface.setFocus();
+    if (moveFocus)
+        surface.setFocus();
     const std::optional<QString> passed = written ? clipboard.text() : std::nullopt;
     surface.setSelText(start + passed.value_or(selected) + end);
     clipboard.clear();
