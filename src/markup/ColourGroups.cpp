@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 // Eleven options a column: rows as tight as the option's mark allows.
@@ -34,6 +35,23 @@ void paintCaption(QRadioButton* button, const ColourOption& option) {
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::ButtonText, text);
     button->setPalette(palette);
+}
+// Runs the handler whenever the option becomes selected, from code too, and also when the
+// user clicks the option that is selected already: clicking Black while a highlight
+// stays chosen writes the word black into the tag, even though Black was selected.
+void runOnSelectOrReclick(QRadioButton* button, const std::function<void()>& handler) {
+    auto ranThisClick = std::make_shared<bool>(false);
+    QObject::connect(button, &QRadioButton::pressed, button, [=] { *ranThisClick = false; });
+    QObject::connect(button, &QRadioButton::toggled, button, [=](bool selected) {
+        if (selected) {
+            *ranThisClick = true;
+            handler();
+        }
+    });
+    QObject::connect(button, &QRadioButton::clicked, button, [=] {
+        if (!*ranThisClick)
+            handler();
+    });
 }
 } // namespace
 
@@ -64,10 +82,7 @@ QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bo
         button->setFixedHeight(RowHeight);
         paintCaption(button, option);
         column->addWidget(button);
-        connect(button, &QRadioButton::toggled, this, [this, &option](bool selected) {
-            if (selected)
-                option_Click(option);
-        });
+        runOnSelectOrReclick(button, [this, &option] { option_Click(option); });
     }
     return group;
 }
