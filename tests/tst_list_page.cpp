@@ -40,13 +40,27 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("opening");
         QTest::addColumn<QString>("lastItem");
-        QTest::newRow("Option1") << "Option1" << "[ul]" << "[li] enter item1 [/li]";
-        QTest::newRow("Option10") << "Option10" << "[ul]" << "[li] enter item10 [/li]";
-        QTest::newRow("Option11") << "Option11" << "[ol]" << "[li] enter item1 [/li]";
-        QTest::newRow("Option21") << "Option21" << "[ul]" << "[li] enter item11 [/li]";
-        QTest::newRow("Option25") << "Option25" << "[ul]" << "[li] enter item15 [/li]";
-        QTest::newRow("Option26") << "Option26" << "[ol]" << "[li] enter item11 [/li]";
-        QTest::newRow("Option30") << "Option30" << "[ol]" << "[li] enter item15 [/li]";
+        QTest::newRow("Option1") << "Option1"
+                                 << "[ul]"
+                                 << "[li] enter item1 [/li]";
+        QTest::newRow("Option10") << "Option10"
+                                  << "[ul]"
+                                  << "[li] enter item10 [/li]";
+        QTest::newRow("Option11") << "Option11"
+                                  << "[ol]"
+                                  << "[li] enter item1 [/li]";
+        QTest::newRow("Option21") << "Option21"
+                                  << "[ul]"
+                                  << "[li] enter item11 [/li]";
+        QTest::newRow("Option25") << "Option25"
+                                  << "[ul]"
+                                  << "[li] enter item15 [/li]";
+        QTest::newRow("Option26") << "Option26"
+                                  << "[ol]"
+                                  << "[li] enter item11 [/li]";
+        QTest::newRow("Option30") << "Option30"
+                                  << "[ol]"
+                                  << "[li] enter item15 [/li]";
     }
     void shapesFollowTheOptionNumbers() {
         QFETCH(QString, option);

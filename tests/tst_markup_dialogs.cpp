@@ -111,8 +111,7 @@ private slots:
         auto* dialog = shown<FrmImage>(f);
         dialog->cmdInsert_Click();
         QCOMPARE(f.prompter.messages.size(), 1);
-        QCOMPARE(f.prompter.messages[0].text,
-                 " You must enter complete url with image extension");
+        QCOMPARE(f.prompter.messages[0].text, " You must enter complete url with image extension");
         QCOMPARE(f.prompter.messages[0].icon, Prompter::Icon::None);
         QVERIFY(field(dialog, "txtImgURL")->hasFocus());
         QVERIFY(dialog->isVisible());
@@ -124,11 +123,17 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("sample");
         QTest::addColumn<QString>("wrapped");
-        QTest::newRow("ignore") << "OptionIgnore" << "picIgnore" << "[ignore][b]TEXT[/b][/ignore]"
+        QTest::newRow("ignore") << "OptionIgnore"
+                                << "picIgnore"
+                                << "[ignore][b]TEXT[/b][/ignore]"
                                 << "see [ignore]HERE[/ignore] now";
-        QTest::newRow("sub") << "OptionSub" << "picSub" << "[sub]SOME TEXT[/sub]"
+        QTest::newRow("sub") << "OptionSub"
+                             << "picSub"
+                             << "[sub]SOME TEXT[/sub]"
                              << "see [sub]HERE[/sub] now";
-        QTest::newRow("sup") << "OptionSup" << "picSup" << "[sup]SOME TEXT[/sup]"
+        QTest::newRow("sup") << "OptionSup"
+                             << "picSup"
+                             << "[sup]SOME TEXT[/sup]"
                              << "see [sup]HERE[/sup] now";
     }
     void irregularTagWrapsTheSelection() {
@@ -201,9 +206,15 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("title");
-        QTest::newRow("image") << "mnuImage" << "FrmImage" << "Insert Image";
-        QTest::newRow("link") << "mnuLink" << "FrmAnchor" << "Insert link to a web page";
-        QTest::newRow("irregular") << "mnuIrregualr" << "frmIrregular" << "Irregular tags";
+        QTest::newRow("image") << "mnuImage"
+                               << "FrmImage"
+                               << "Insert Image";
+        QTest::newRow("link") << "mnuLink"
+                              << "FrmAnchor"
+                              << "Insert link to a web page";
+        QTest::newRow("irregular") << "mnuIrregualr"
+                                   << "frmIrregular"
+                                   << "Irregular tags";
     }
     void toolsMenuOpensEachDialogModally() {
         QFETCH(QString, item);

@@ -26,12 +26,18 @@ private slots:
     void buttonInsertsItsExactCode_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("code");
-        QTest::newRow("cannon") << "cmdCanon" << "[cannon]";
-        QTest::newRow("gorgeous") << "cmdGorgeos" << "[gorgeous]";
-        QTest::newRow("olympics") << "cmdOlympic" << "[olympics]";
-        QTest::newRow("2thumbsup") << "cmd2ThumpsUp" << "[2thumbsup]";
-        QTest::newRow("thumbsdown") << "cmdThumpsDown" << "[thumbsdown]";
-        QTest::newRow("bigcheeks") << "cmdBigCheeks" << "[bigcheeks]";
+        QTest::newRow("cannon") << "cmdCanon"
+                                << "[cannon]";
+        QTest::newRow("gorgeous") << "cmdGorgeos"
+                                  << "[gorgeous]";
+        QTest::newRow("olympics") << "cmdOlympic"
+                                  << "[olympics]";
+        QTest::newRow("2thumbsup") << "cmd2ThumpsUp"
+                                   << "[2thumbsup]";
+        QTest::newRow("thumbsdown") << "cmdThumpsDown"
+                                    << "[thumbsdown]";
+        QTest::newRow("bigcheeks") << "cmdBigCheeks"
+                                   << "[bigcheeks]";
     }
     void buttonInsertsItsExactCode() {
         QFETCH(QString, button);
@@ -100,7 +106,7 @@ private slots:
             const QRect before = f.button(names[i - 1].toLatin1())->geometry();
             const QRect here = f.button(names[i].toLatin1())->geometry();
             const bool follows = here.top() == before.top() ? here.left() > before.left()
-                                                             : here.top() > before.top();
+                                                            : here.top() > before.top();
             QVERIFY2(follows, qPrintable(names[i]));
         }
     }

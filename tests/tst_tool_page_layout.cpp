@@ -53,11 +53,16 @@ private slots:
         QTest::addColumn<QString>("switcher");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("choice");
-        QTest::newRow("formatting") << "cmdStyle" << "FrameCustom" << "OptionNone";
-        QTest::newRow("formatting, handle shown")
-            << "cmdStyle" << "FrameCustom" << "OptionQuoteDave";
-        QTest::newRow("smileys") << "cmdSmiley" << "FrameSmiley" << QString();
-        QTest::newRow("list") << "cmdList" << "FrameList" << QString();
+        QTest::newRow("formatting") << "cmdStyle"
+                                    << "FrameCustom"
+                                    << "OptionNone";
+        QTest::newRow("formatting, handle shown") << "cmdStyle"
+                                                  << "FrameCustom"
+                                                  << "OptionQuoteDave";
+        QTest::newRow("smileys") << "cmdSmiley"
+                                 << "FrameSmiley" << QString();
+        QTest::newRow("list") << "cmdList"
+                              << "FrameList" << QString();
     }
     void everyPageFitsTheSmallestFrame() {
         QFETCH(QString, switcher);
