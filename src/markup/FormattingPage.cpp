@@ -1,15 +1,21 @@
 #include "markup/FormattingPage.h"
 
+#include "markup/ColourGroups.h"
+#include "markup/ColourOptions.h"
 #include "markup/Insertion.h"
+#include "markup/MainTagGroup.h"
+#include "markup/MainTags.h"
 #include "markup/TagHolders.h"
 #include "platform/Clipboard.h"
 #include "platform/ModMouseCurser.h"
+#include "platform/Prompter.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 // What a style box writes when ticked, and which effect it shows on the sample.
@@ -28,6 +34,9 @@ const char* const SampleFont = "Verdana";
 constexpr int SampleSize = 10;
 const char* const MonoFont = "Courier New";
 constexpr int MonoSize = 11;
+// The page is narrow; its controls use a small font so all of it fits.
+constexpr int PageFontSize = 8;
+constexpr int RowHeight = 17;
 } // namespace
 
 FormattingPage::FormattingPage(TagHolders& holders, EditingSurface& surface,
@@ -35,12 +44,66 @@ FormattingPage::FormattingPage(TagHolders& holders, EditingSurface& surface,
     : QGroupBox("Formatting Tags", parent), m_holders(holders), m_surface(surface),
       m_updateStartEnd(std::move(updateStartEnd)) {
     setObjectName("FrameCustom");
+    QFont pageFont = font();
+    pageFont.setPointSize(PageFontSize);
+    setFont(pageFont);
+
+    LblSample = createSample();
+    QWidget* styleTags = createStyleTags();
+    Frame1 = new MainTagGroup(holders, chkItalic, LblSample, m_updateStartEnd);
+    m_colours = new ColourGroups(holders, LblSample, m_updateStartEnd);
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(6);
-    layout->addWidget(createStyleTags());
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(styleTags);
+    layout->addWidget(Frame1);
+    layout->addWidget(m_colours);
     layout->addStretch(1);
-    layout->addWidget(createSampleAndButtons());
+    layout->addWidget(createSampleLegend());
+    layout->addWidget(LblSample);
+    layout->addWidget(createButtons());
+}
+
+// The three things the sample previews, named above it.
+QWidget* FormattingPage::createSampleLegend() {
+    auto* legend = new QWidget;
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    const struct {
+        const char* objectName;
+        const char* caption;
+        bool handCursor;
+    } labels[] = {{"Label1", "Code and style", true},
+                  {"Label2", "Text color", true},
+                  {"Label4", "highlight", false}};
+    for (const auto& entry : labels) {
+        auto* label = new QLabel(entry.caption, legend);
+        label->setObjectName(entry.objectName);
+        label->setAlignment(Qt::AlignCenter);
+        if (entry.handCursor)
+            ModMouseCurser::useHandCursor(label);
+        row->addWidget(label);
+    }
+    return legend;
+}
+
+QLabel* FormattingPage::createSample() {
+    auto* sample = new QLabel("Sample Text");
+    sample->setObjectName("LblSample");
+    sample->setAlignment(Qt::AlignCenter);
+    sample->setFrameShape(QFrame::StyledPanel);
+    sample->setMinimumHeight(24);
+    sample->setAutoFillBackground(true);
+    QPalette samplePalette = sample->palette();
+    samplePalette.setColor(QPalette::Window, Qt::white);
+    samplePalette.setColor(QPalette::WindowText, Qt::black);
+    sample->setPalette(samplePalette);
+    QFont font = sample->font();
+    font.setFamily(SampleFont);
+    font.setPointSize(SampleSize);
+    sample->setFont(font);
+    return sample;
 }
 
 QWidget* FormattingPage::createStyleTags() {
@@ -60,14 +123,15 @@ QWidget* FormattingPage::createStyleTags() {
     auto* frame = new QGroupBox("Style Tags");
     frame->setObjectName("Frame3");
     auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(4, 0, 4, 2);
+    grid->setVerticalSpacing(0);
     QCheckBox** members[] = {&chkBold, &chkItalic, &chkUnderline, &chkStrike, &chkTT};
     for (int i = 0; i < 5; ++i) {
         const StyleBox& box = boxes[i];
         auto* check = new QCheckBox(box.caption, frame);
         check->setObjectName(box.objectName);
         *members[i] = check;
+        check->setFixedHeight(RowHeight);
         grid->addWidget(check, i / 2, i % 2);
         connect(check, &QCheckBox::toggled, this,
                 [this, &box](bool ticked) { styleBox_Click(box, ticked); });
@@ -78,25 +142,10 @@ QWidget* FormattingPage::createStyleTags() {
     return frame;
 }
 
-QWidget* FormattingPage::createSampleAndButtons() {
+QWidget* FormattingPage::createButtons() {
     auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    LblSample = new QLabel("Sample Text");
-    LblSample->setObjectName("LblSample");
-    LblSample->setAlignment(Qt::AlignCenter);
-    LblSample->setFrameShape(QFrame::StyledPanel);
-    LblSample->setMinimumHeight(34);
-    LblSample->setAutoFillBackground(true);
-    QPalette samplePalette = LblSample->palette();
-    samplePalette.setColor(QPalette::Window, Qt::white);
-    samplePalette.setColor(QPalette::WindowText, Qt::black);
-    LblSample->setPalette(samplePalette);
-    showMonoSpaceSample(false);
-    layout->addWidget(LblSample);
-
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout(panel);
+    buttons->setContentsMargins(0, 0, 0, 0);
     cmdInsert = new QPushButton("&Apply");
     cmdInsert->setObjectName("cmdInsert");
     cmdInsert->setToolTip("Click to apply the style");
@@ -107,8 +156,6 @@ QWidget* FormattingPage::createSampleAndButtons() {
         ModMouseCurser::useHandCursor(button);
         buttons->addWidget(button);
     }
-    layout->addLayout(buttons);
-
     connect(cmdInsert, &QPushButton::clicked, this, &FormattingPage::cmdInsert_Click);
     connect(cmdDefault, &QPushButton::clicked, this, &FormattingPage::cmdDefault_Click);
     return panel;
@@ -139,15 +186,32 @@ bool FormattingPage::nothingChosen() const {
         if (box->isChecked())
             return false;
     }
-    return true;
+    return m_colours->atDefaults();
 }
 
 void FormattingPage::cmdInsert_Click() {
+    if (Frame1->handleMissing()) {
+        Prompter::inform(this, Handle::missingMessage);
+        Frame1->focusHandle();
+        return;
+    }
     Insertion::wrapThroughClipboard(m_surface, Clipboard::instance(), m_holders.TxtStartTag,
                                     m_holders.TxtEndTag);
 }
 
+// Each change runs the control's own handler, exactly as a click would.
 void FormattingPage::cmdDefault_Click() {
     for (QCheckBox* box : {chkBold, chkItalic, chkStrike, chkTT, chkUnderline})
         box->setChecked(false);
+    m_colours->option("OptionBlack")->setChecked(true);
+    Frame1->option("OptionNone")->setChecked(true);
+    m_colours->option("OptionHLNone")->setChecked(true);
+}
+
+void FormattingPage::OptionHLNone_Click() {
+    m_colours->option_Click(defaultColourOption(ColourFamily::Highlight));
+}
+
+void FormattingPage::OptionNone_Click() {
+    Frame1->mainTag_Click(*findMainTagOption(u"OptionNone"));
 }

@@ -10,17 +10,22 @@ void insertDirect(EditingSurface& surface, const QString& text) {
     surface.setSelText(text);
 }
 
+void insertClearingClipboard(EditingSurface& surface, Clipboard& clipboard, const QString& text) {
+    clipboard.clear();
+    surface.setSelText(text);
+    clipboard.clear();
+}
+
 void wrapThroughClipboard(EditingSurface& surface, Clipboard& clipboard, const QString& start,
                           const QString& end, Focus focus) {
-    const auto focusSurface = [&] {
-        if (focus == Focus::TakeFocus)
-            surface.setFocus();
-    };
-    focusSurface();
+    const bool moveFocus = focus == Focus::MoveToSurface;
+    if (moveFocus)
+        surface.setFocus();
     clipboard.clear();
     const QString selected = surface.selText();
     const bool written = clipboard.setText(selected);
-    focusSurface();
+    if (moveFocus)
+        surface.setFocus();
     const std::optional<QString> passed = written ? clipboard.text() : std::nullopt;
     surface.setSelText(start + passed.value_or(selected) + end);
     clipboard.clear();

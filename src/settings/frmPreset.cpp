@@ -153,7 +153,7 @@ void frmPreset::cmdApply_Click() {
     }
     const CustomStyle style = styleIn(*slot);
     Insertion::wrapThroughClipboard(m_surface, Clipboard::instance(), style.startTag, style.endTag,
-                                    Insertion::Focus::KeepFocus);
+                                    Insertion::Focus::Keep);
 }
 
 void frmPreset::cmdDel_Click() {

@@ -1,7 +1,13 @@
 #include "shell/FrmWorkArea.h"
 
 #include "markup/FormattingPage.h"
+#include "markup/FrmAnchor.h"
+#include "markup/FrmImage.h"
+#include "markup/ListPage.h"
+#include "markup/MarkupDialogs.h"
 #include "markup/PageSwitcher.h"
+#include "markup/SmileyPage.h"
+#include "markup/frmIrregular.h"
 #include "platform/Clipboard.h"
 #include "platform/ModMouseCurser.h"
 #include "platform/RichTextBox.h"
@@ -19,7 +25,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -91,10 +96,9 @@ void FrmWorkArea::createToolPanel() {
 
     FrameCustom = new FormattingPage(
         holders, RichTextBox1->surface(), [this] { UpdateStartEnd(); }, this);
-    FrameSmiley = new QGroupBox("Smileys", this);
-    FrameSmiley->setObjectName("FrameSmiley");
-    FrameList = new QGroupBox("List", this);
-    FrameList->setObjectName("FrameList");
+    FrameSmiley = new SmileyPage(
+        RichTextBox1->surface(), [this] { ChangeToDull(); }, this);
+    FrameList = new ListPage(RichTextBox1->surface(), this);
     for (QWidget* page : {static_cast<QWidget*>(FrameCustom), static_cast<QWidget*>(FrameSmiley),
                           static_cast<QWidget*>(FrameList)})
         page->setAutoFillBackground(true);
@@ -158,6 +162,17 @@ void FrmWorkArea::connectMenus() {
         connect(m_menus->item(entry.name), &QAction::triggered, this,
                 [this, command] { (m_documents->*command)(); });
     }
+    const struct {
+        const char* name;
+        void (*open)(EditingSurface&, QWidget*);
+    } dialogItems[] = {{"mnuImage", &MarkupDialogs::openModal<FrmImage>},
+                       {"mnuLink", &MarkupDialogs::openModal<FrmAnchor>},
+                       {"mnuIrregualr", &MarkupDialogs::openModal<frmIrregular>}};
+    for (const auto& entry : dialogItems) {
+        auto open = entry.open;
+        connect(m_menus->item(entry.name), &QAction::triggered, this,
+                [this, open] { open(RichTextBox1->surface(), this); });
+    }
 }
 
 void FrmWorkArea::mnuFile_Click(int index) {
@@ -193,7 +208,11 @@ void FrmWorkArea::Form_Load() {
     FrameCustom->raise();
     m_pageSwitcher->show(FrameCustom);
     UpdateStartEnd();
+    // The two defaults are selected already, so their handlers are run by hand: the
+    // highlight None first (a full colour reset), Text Only after the undo engine starts.
+    FrameCustom->OptionHLNone_Click();
     Undo->Create(this, &RichTextBox1->surface(), 250);
+    FrameCustom->OptionNone_Click();
 }
 
 void FrmWorkArea::UpdateStartEnd() {

@@ -1,0 +1,96 @@
+#include "markup/FrmAnchor.h"
+
+#include "markup/Insertion.h"
+#include "platform/Clipboard.h"
+#include "platform/ModMouseCurser.h"
+#include "platform/Prompter.h"
+#include "platform/Sites.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+FrmAnchor::FrmAnchor(EditingSurface& surface, QWidget* parent)
+    : QDialog(parent), m_surface(surface) {
+    setObjectName("FrmAnchor");
+    setWindowTitle("Insert link to a web page");
+    txtLink = new QLineEdit(this);
+    txtLink->setObjectName("txtLink");
+    txtLinkText = new QLineEdit(this);
+    txtLinkText->setObjectName("txtLinkText");
+    auto* label3 = new QLabel(
+        "Make sure you are entering exact url. This program will not validate the link", this);
+    label3->setObjectName("Label3");
+    label3->setWordWrap(true);
+
+    auto* cmdAnchor = new QPushButton("&Insert", this);
+    cmdAnchor->setObjectName("CmdAnchor");
+    cmdAnchor->setAutoDefault(false);
+    auto* cmdCancel = new QPushButton("&Canel", this);
+    cmdCancel->setObjectName("CmdCancel");
+    cmdCancel->setAutoDefault(false);
+    connect(cmdAnchor, &QPushButton::clicked, this, &FrmAnchor::CmdAnchor_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &FrmAnchor::CmdCancel_Click);
+
+    auto* fields = new QFormLayout;
+    fields->addRow("Enter link address:", txtLink);
+    fields->addRow("Enter display text:", txtLinkText);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {cmdAnchor, cmdCancel}) {
+        ModMouseCurser::useHandCursor(button);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(label3);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+}
+
+QString FrmAnchor::missingAddressMessage() {
+    return " You must enter a link like  http:// " + QUrl(Sites::Forum).host() + "/";
+}
+
+void FrmAnchor::CmdAnchor_Click() {
+    const QString address = txtLink->text();
+    const QString display = txtLinkText->text();
+    if (!address.isEmpty() && !display.isEmpty()) {
+        insertAndClose("[link " + address + "]" + display + "[/link]");
+        return;
+    }
+    if (address.isEmpty()) {
+        Prompter::instance().ask(this, {"Quillet", missingAddressMessage(), Prompter::Icon::None,
+                                        Prompter::Buttons::Ok});
+        txtLink->setFocus();
+        return;
+    }
+    const Prompter::Answer keepAddress =
+        Prompter::instance().ask(this, {"Quillet", "Do you want to keep the URL as link text",
+                                        Prompter::Icon::None, Prompter::Buttons::YesNo});
+    if (keepAddress == Prompter::Answer::Yes)
+        insertAndClose(address);
+    else
+        txtLinkText->setFocus();
+}
+
+void FrmAnchor::insertAndClose(const QString& text) {
+    Insertion::insertClearingClipboard(m_surface, Clipboard::instance(), text);
+    txtLink->clear();
+    txtLinkText->clear();
+    accept();
+}
+
+void FrmAnchor::CmdCancel_Click() {
+    txtLink->clear();
+    txtLinkText->clear();
+    QDialog::reject();
+}
+
+void FrmAnchor::reject() {
+    CmdCancel_Click();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// The web addresses and author details the program shows or opens. Addresses are scheme
+// and host only, without a trailing slash; pages are addressed by appending a path.
+namespace Sites {
+inline constexpr const char* Forum = "https://forums.vornet.example";
+inline constexpr const char* Smileys = "https://smileys.vornet.example";
+inline constexpr const char* AuthorName = "Quentin Iller";
+inline constexpr const char* AuthorHandle = "Quill";
+inline constexpr const char* AuthorMail = "quill@vornet.example";
+inline constexpr const char* HomePage = "https://quillet.vornet.example";
+} // namespace Sites
