@@ -107,6 +107,20 @@ private slots:
         QCOMPARE(f.surface().text(), QString::fromUtf8("café € “quote”"));
     }
 
+    void aBinaryFileOpensAsText() {
+        WorkAreaFixture f;
+        QByteArray bytes;
+        for (int i = 0; i < 64 * 1024; ++i)
+            bytes += char(i * 7 % 256);
+        f.prompter.fileNames = {fileWith("binary.bin", bytes)};
+        open(f);
+        QVERIFY(f.box()->characterCount() > 60000);
+        QVERIFY(f.workArea->windowTitle().endsWith("binary.bin- Quillet"));
+        const int before = f.box()->characterCount();
+        f.type("x"); // still editable
+        QCOMPARE(f.box()->characterCount(), before + 1);
+    }
+
     void saveWritesUtf8WithCrLfAndCountsAsSavedBeforeWriting() {
         WorkAreaFixture f;
         f.type(QString::fromUtf8("ä\nb"));
