@@ -79,6 +79,7 @@ void DocumentCommands::OpenFunction() {
         return; // an unreadable file leaves the post as it was
     m_box.surface().setText(file->text);
     m_window.setWindowTitle(captionFor(fileName));
+    emit matchesFile();
 }
 
 void DocumentCommands::SaveFunction() {
@@ -87,7 +88,8 @@ void DocumentCommands::SaveFunction() {
     if (fileName.isEmpty())
         return;
     m_textSaved = true;
-    TextFile::write(fileName, m_box.surface().text());
+    if (TextFile::write(fileName, m_box.surface().text()))
+        emit matchesFile();
 }
 
 void DocumentCommands::CopyAllFunction() {

@@ -23,6 +23,12 @@ public:
     void ClearAll();
 
     static QString captionFor(const QString& name);
+
+signals:
+    // The post now matches a file on disk: it was just saved or opened.
+    void matchesFile();
+
+public:
     static const char* const FileFilter;
 
 private:

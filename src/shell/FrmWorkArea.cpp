@@ -14,6 +14,7 @@
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
 #include "shell/DocumentCommands.h"
+#include "shell/DraftRecovery.h"
 #include "shell/ModExit.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
@@ -37,6 +38,8 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     createControls();
     m_surfaceHandlers = new EditingSurfaceHandlers(*RichTextBox1, *m_menus, TextSaved, this);
     m_documents = new DocumentCommands(*RichTextBox1, *this, TextSaved, this);
+    m_recovery = new DraftRecovery(*RichTextBox1, paths.recoveryFolder, this);
+    connect(m_documents, &DocumentCommands::matchesFile, m_recovery, &DraftRecovery::markSaved);
     m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
     connectMenus();
     connectSettings(paths);

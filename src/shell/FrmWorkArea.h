@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class DocumentCommands;
+class DraftRecovery;
 class UndoCommands;
 class clsUndo;
 class FormattingPage;
@@ -37,6 +38,7 @@ public:
 
     WorkAreaMenus& menus() const { return *m_menus; }
     DocumentCommands& documents() const { return *m_documents; }
+    DraftRecovery& recovery() const { return *m_recovery; }
     EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
     WorkAreaSettings& settings() const { return *m_settings; }
 
@@ -77,6 +79,7 @@ private:
     WorkAreaSettings* m_settings = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
+    DraftRecovery* m_recovery = nullptr;
 
     QFrame* Picture1 = nullptr;
     QPushButton* cmdStyle = nullptr;

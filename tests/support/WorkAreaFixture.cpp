@@ -30,7 +30,8 @@ WorkAreaFixture::~WorkAreaFixture() {
 }
 
 SettingsPaths WorkAreaFixture::paths() const {
-    return {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")};
+    return {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini"),
+            folder.filePath("recovery")};
 }
 
 RichTextBox* WorkAreaFixture::box() const {
