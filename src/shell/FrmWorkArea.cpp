@@ -2,6 +2,7 @@
 
 #include "markup/FormattingPage.h"
 #include "markup/PageSwitcher.h"
+#include "markup/frmPreview.h"
 #include "platform/Clipboard.h"
 #include "platform/ModMouseCurser.h"
 #include "platform/RichTextBox.h"
@@ -133,6 +134,8 @@ void FrmWorkArea::connectMenus() {
         connect(m_menus->item(entry.name), &QAction::triggered, this,
                 [this, command] { (m_documents->*command)(); });
     }
+    connect(m_menus->item("mnuPreview"), &QAction::triggered, this,
+            [this] { frmPreview::showFor(RichTextBox1->surface(), this); });
 }
 
 void FrmWorkArea::mnuFile_Click(int index) {
