@@ -95,10 +95,11 @@ private slots:
         row("image from elsewhere stays text", "[img data:image/png;base64,AAAA]",
             "[img data:image/png;base64,AAAA]");
         row("smiley", "a [wink] b",
-            "a <img src=\"qrc:/smileys/wink.svg\" width=\"20\" height=\"20\" alt=\"[wink]\"> b");
+            "a <img src=\"qrc:/smileys/wink.svg\" width=\"20\" height=\"20\" "
+            "style=\"vertical-align:middle;\" alt=\"[wink]\"> b");
         row("smiley in capitals", "[2ThumbsUp]",
             "<img src=\"qrc:/smileys/2thumbsup.svg\" width=\"20\" height=\"20\" "
-            "alt=\"[2ThumbsUp]\">");
+            "style=\"vertical-align:middle;\" alt=\"[2ThumbsUp]\">");
         row("html is text", "<script>alert(\"x\")</script> & <b>",
             "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &lt;b&gt;");
         row("unknown tags", "[foo]x[/foo] [b x] [winky] [/img] [ b]",

@@ -169,7 +169,7 @@ private:
         const QString size = QString::number(kSmileySize);
         m_html += QLatin1String("<img src=\"qrc") + smiley.picturePath() +
                   QLatin1String("\" width=\"") + size + QLatin1String("\" height=\"") + size +
-                  QLatin1String("\" alt=\"");
+                  QLatin1String("\" style=\"vertical-align:middle;\" alt=\"");
         appendEscaped(m_html, textOf(token));
         m_html += QLatin1String("\">");
     }
