@@ -3,6 +3,7 @@
 #include "markup/SmileyTable.h"
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -190,7 +191,8 @@ private:
     QStringView m_text;
     std::vector<VnmlToken> m_tokens;
     qsizetype m_textStart = 0;
-    qsizetype m_noEndFrom[2] = {PTRDIFF_MAX, PTRDIFF_MAX};
+    qsizetype m_noEndFrom[2] = {std::numeric_limits<qsizetype>::max(),
+                                std::numeric_limits<qsizetype>::max()};
 };
 
 } // namespace
