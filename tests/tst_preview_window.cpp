@@ -11,11 +11,13 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTextCursor>
 
 namespace {
 
@@ -80,6 +82,15 @@ private:
 
 } // namespace
 
+// Stands in for the desktop's browser: records the addresses it is asked to open.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& address) { opened << address; }
+};
+
 class TestPreviewWindow : public QObject {
     Q_OBJECT
 
@@ -138,6 +149,23 @@ private slots:
                           list->visualItemRect(list->item(0)).center());
         QCOMPARE(p.surface().selStart(), 2); // "No tag problems" points at nothing
         QCOMPARE(p.surface().selLength(), 0);
+    }
+
+    void aLinkOpensOutsideThePreview() {
+        LinkCatcher desktop;
+        QDesktopServices::setUrlHandler("https", &desktop, "open");
+        Program p;
+        p.surface().setText("see [link https://forum.example/t?a=1&b=2]the topic[/link]");
+        p.pressF5();
+        PreviewBrowser* view = p.rendered();
+        QTextCursor onLink(view->document());
+        onLink.setPosition(int(view->toPlainText().indexOf("topic")));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(onLink).center());
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl("https://forum.example/t?a=1&b=2")});
+        QCOMPARE(view->toPlainText(), "see the topic"); // the view stayed on the post
+        QVERIFY(view->source().isEmpty());
+        QVERIFY(p.box()->hasFocus());
     }
 
     void theScrollPositionSurvivesARefresh() {

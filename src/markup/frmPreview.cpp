@@ -48,11 +48,15 @@ frmPreview::frmPreview(EditingSurface& surface, QWidget* parent)
     m_idle.setSingleShot(true);
     m_idle.setInterval(kIdleMs);
     connect(&m_idle, &QTimer::timeout, this, &frmPreview::refresh);
-    connect(&m_surface, &EditingSurface::Change, this, &frmPreview::textChanged);
+    connect(&m_surface, &EditingSurface::Change, this, &frmPreview::refreshWhenIdle);
     connect(ListProblems, &QListWidget::itemClicked, this, &frmPreview::problemClicked);
     connect(txtRendered, &QTextBrowser::anchorClicked, this, &frmPreview::openLink);
-    connect(chkLoadImages, &QCheckBox::toggled, this, &frmPreview::refresh);
-    connect(&txtRendered->remoteImages(), &RemoteImages::settled, this, &frmPreview::refresh);
+    connect(chkLoadImages, &QCheckBox::toggled, this, [this] {
+        refresh();
+        giveFocusBack();
+    });
+    connect(&txtRendered->remoteImages(), &RemoteImages::settled, this,
+            &frmPreview::refreshWhenIdle);
 }
 
 frmPreview* frmPreview::showFor(EditingSurface& surface, QWidget* parent) {
@@ -75,7 +79,7 @@ void frmPreview::showEvent(QShowEvent* event) {
     refresh();
 }
 
-void frmPreview::textChanged() {
+void frmPreview::refreshWhenIdle() {
     if (isVisible())
         m_idle.start();
 }
@@ -124,12 +128,15 @@ void frmPreview::openLink(const QUrl& address) {
 }
 
 void frmPreview::giveFocusBack() {
-    parentWidget()->window()->activateWindow();
+    if (parentWidget())
+        parentWidget()->window()->activateWindow();
     m_surface.setFocus();
 }
 
 // To the right of the parent's window where the screen has room, else over its right edge.
 void frmPreview::placeBesideParent() {
+    if (!parentWidget())
+        return;
     const QWidget* owner = parentWidget()->window();
     const QRect frame = owner->frameGeometry();
     const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();

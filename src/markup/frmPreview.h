@@ -33,7 +33,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void textChanged();
+    // After kIdleMs without another call, so a burst of changes costs one refresh.
+    void refreshWhenIdle();
     void showProblems(const QString& text);
     void problemClicked(QListWidgetItem* item);
     void openLink(const QUrl& address);
