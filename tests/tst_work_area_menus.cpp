@@ -53,7 +53,8 @@ private slots:
             (QStringList{"mnuGrammar|Spell && Grammar Check|", "mnuline15|-",
                          "mnuOptions|Font Setting|", "mnuline10|-", "mnuImage|Insert Image Link|",
                          "mnuLink|Insert Web &Link|", "mnuline11|-", "mnuIrregualr|Irregular Tags|",
-                         "mnuPreSet|Custom Styles|", "mnuPretype|Custom Text|"}));
+                         "mnuPreSet|Custom Styles|", "mnuPretype|Custom Text|",
+                         "mnuPreview|Pre&view|F5"}));
         QCOMPARE(
             describe(menus.menu("mnBrowser")),
             (QStringList{"mnuBrowser|View Browser|", "mnuline13|-", "mnuVornetHome|Vornet Home|",

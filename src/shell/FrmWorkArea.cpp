@@ -8,6 +8,7 @@
 #include "markup/PageSwitcher.h"
 #include "markup/SmileyPage.h"
 #include "markup/frmIrregular.h"
+#include "markup/frmPreview.h"
 #include "platform/Clipboard.h"
 #include "platform/ModMouseCurser.h"
 #include "platform/RichTextBox.h"
@@ -176,6 +177,8 @@ void FrmWorkArea::connectMenus() {
         connect(m_menus->item(entry.name), &QAction::triggered, this,
                 [this, open] { open(RichTextBox1->surface(), this); });
     }
+    connect(m_menus->item("mnuPreview"), &QAction::triggered, this,
+            [this] { frmPreview::showFor(RichTextBox1->surface(), this); });
 }
 
 void FrmWorkArea::mnuFile_Click(int index) {

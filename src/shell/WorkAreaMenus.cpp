@@ -87,6 +87,7 @@ void WorkAreaMenus::buildToolsMenu() {
     addItem(tools, "mnuIrregualr", "Irregular Tags");
     addItem(tools, "mnuPreSet", "Custom Styles");
     addItem(tools, "mnuPretype", "Custom Text");
+    addItem(tools, "mnuPreview", "Pre&view", "F5");
 }
 
 void WorkAreaMenus::buildBrowserMenu() {
