@@ -7,6 +7,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
+#include "services/ModSpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/ModExit.h"
 #include "shell/WorkAreaLayout.h"
@@ -133,6 +134,8 @@ void FrmWorkArea::connectMenus() {
         connect(m_menus->item(entry.name), &QAction::triggered, this,
                 [this, command] { (m_documents->*command)(); });
     }
+    connect(m_menus->item("mnuGrammar"), &QAction::triggered, this,
+            [this] { ModSpellCheck::mnuGrammar_Click(RichTextBox1->surface(), this); });
 }
 
 void FrmWorkArea::mnuFile_Click(int index) {
