@@ -36,14 +36,18 @@ QString plainForDisplay(QStringView text) {
     return plain.toHtmlEscaped();
 }
 
-// The sentence with the problem in red, underlined.
+// The sentence with the problem's word in red, underlined (a repeat without the space
+// before it).
 QString markedSentence(const QString& text, const SpellingProblem& problem) {
     const TextRange sentence = sentenceAround(text, problem.start, problem.length);
     const QStringView all(text);
     const int end = problem.start + problem.length;
-    return plainForDisplay(all.mid(sentence.start, problem.start - sentence.start)) +
+    int mark = problem.start;
+    while (mark < end && text.at(mark).isSpace())
+        ++mark;
+    return plainForDisplay(all.mid(sentence.start, mark - sentence.start)) +
            "<span style=\"color:#c00000; text-decoration:underline; font-weight:600\">" +
-           plainForDisplay(all.mid(problem.start, problem.length)) + "</span>" +
+           plainForDisplay(all.mid(mark, end - mark)) + "</span>" +
            plainForDisplay(all.mid(end, sentence.start + sentence.length - end));
 }
 
