@@ -72,6 +72,8 @@ void ModSpellCheck::Check(Kind kind, EditingSurface& surface, QWidget* parent) {
     const QString original = surface.text();
     if (original.isEmpty())
         return;
+    // The word processor runs in this process, so no call to it can stay pending and
+    // there is no request timeout to set before creating it.
     try {
         std::unique_ptr<WordApplication> application = WordProcessor::create(parent);
         application->setVisible(false);

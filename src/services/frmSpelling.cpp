@@ -76,7 +76,9 @@ void frmSpelling::createControls() {
     txtSentence = new QTextBrowser(this);
     txtSentence->setObjectName("txtSentence");
     txtSentence->setFocusPolicy(Qt::NoFocus);
-    txtSentence->setMinimumSize(360, 80);
+    const int line = fontMetrics().lineSpacing();
+    txtSentence->setMinimumWidth(380);
+    txtSentence->setFixedHeight(5 * line + 12);
     lblChangeTo = new QLabel("Change &to:", this);
     txtChangeTo = new QLineEdit(this);
     txtChangeTo->setObjectName("txtChangeTo");
@@ -84,7 +86,7 @@ void frmSpelling::createControls() {
     lblSuggestions = new QLabel("Suggestio&ns:", this);
     lstSuggestions = new QListWidget(this);
     lstSuggestions->setObjectName("lstSuggestions");
-    lstSuggestions->setMinimumHeight(110);
+    lstSuggestions->setFixedHeight(6 * line + 8);
     lblSuggestions->setBuddy(lstSuggestions);
     lblStatus = new QLabel(this);
     lblStatus->setObjectName("lblStatus");
@@ -113,6 +115,7 @@ void frmSpelling::createControls() {
     grid->addWidget(cmdChange, 7, 1);
     grid->addWidget(cmdChangeAll, 8, 1);
     grid->setRowStretch(9, 1);
+    grid->setRowMinimumHeight(10, line);
     grid->addWidget(lblStatus, 10, 0);
     grid->addWidget(cmdCancel, 10, 1);
 }
