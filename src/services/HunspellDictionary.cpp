@@ -69,9 +69,11 @@ AutomationError missingDictionary(const HunspellSetup& setup) {
                                               : setup.dictionaryFolders.join(", "))};
 }
 
-QStringConverter::Encoding encodingOf(const std::string& name) {
-    const auto encoding = QStringConverter::encodingForName(name.c_str());
-    return encoding.value_or(QStringConverter::Utf8);
+// Dictionaries name their encoding the way Hunspell spells it ("ISO8859-1").
+QStringConverter::Encoding encodingOf(std::string name) {
+    if (name == "ISO8859-1")
+        return QStringConverter::Latin1;
+    return QStringConverter::encodingForName(name.c_str()).value_or(QStringConverter::Utf8);
 }
 
 } // namespace
