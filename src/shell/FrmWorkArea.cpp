@@ -14,6 +14,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
+#include "services/ModSpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/ModExit.h"
@@ -179,6 +180,8 @@ void FrmWorkArea::connectMenus() {
     }
     connect(m_menus->item("mnuPreview"), &QAction::triggered, this,
             [this] { frmPreview::showFor(RichTextBox1->surface(), this); });
+    connect(m_menus->item("mnuGrammar"), &QAction::triggered, this,
+            [this] { ModSpellCheck::mnuGrammar_Click(RichTextBox1->surface(), this); });
 }
 
 void FrmWorkArea::mnuFile_Click(int index) {

@@ -1,0 +1,17 @@
+#include "services/WordProcessor.h"
+
+#include "services/HunspellWordProcessor.h"
+
+namespace {
+WordProcessor::Factory installedFactory;
+} // namespace
+
+std::unique_ptr<WordApplication> WordProcessor::create(QWidget* parent) {
+    if (installedFactory)
+        return installedFactory(parent);
+    return std::make_unique<HunspellApplication>(HunspellSetup::standard(), parent);
+}
+
+void WordProcessor::installFactory(Factory factory) {
+    installedFactory = std::move(factory);
+}
