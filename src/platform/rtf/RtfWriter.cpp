@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -130,39 +132,42 @@ QString controlWordsFor(const QTextCharFormat& format, Tables& tables) {
 class FormatWords {
 public:
     const QString& of(const QTextFragment& fragment, Tables& tables) {
-        const int index = fragment.charFormatIndex();
-        auto it = cache_.constFind(index);
-        if (it == cache_.constEnd())
-            it = cache_.insert(index, controlWordsFor(fragment.charFormat(), tables));
-        return *it;
+        const auto index = std::size_t(fragment.charFormatIndex());
+        if (index >= words_.size())
+            words_.resize(index + 1);
+        std::optional<QString>& words = words_[index];
+        if (!words)
+            words = controlWordsFor(fragment.charFormat(), tables);
+        return *words;
     }
 
 private:
-    QHash<int, QString> cache_;
+    std::vector<std::optional<QString>> words_; // by format index
 };
 
 // Writes one paragraph: one group per run of equal formatting, unformatted text bare.
 // Adjacent fragments that come out alike are merged, so the output does not depend on
-// how the document happens to split its fragments.
-void writeBlock(const QTextBlock& block, Tables& tables, FormatWords& formatWords, QString& out) {
-    QString openWords;
-    bool groupOpen = false;
+// how the document happens to split its fragments. text is the document's raw text.
+void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, FormatWords& formatWords,
+                QString& out) {
+    const QString* open = nullptr;
+    int position = block.position(); // fragments follow each other without a gap
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QString& words = formatWords.of(fragment, tables);
-        if (words != openWords) {
-            if (groupOpen)
+        if (!open || (&words != open && words != *open)) {
+            if (open && !open->isEmpty())
                 out += u'}';
-            groupOpen = !words.isEmpty();
-            if (groupOpen) {
+            if (!words.isEmpty()) {
                 out += u'{';
                 out += words;
             }
-            openWords = words;
+            open = &words;
         }
-        appendEscaped(out, fragment.text());
+        appendEscaped(out, text.mid(position, fragment.length()));
+        position += fragment.length();
     }
-    if (groupOpen)
+    if (open && !open->isEmpty())
         out += u'}';
 }
 
@@ -173,14 +178,17 @@ namespace RtfWriter {
 QString write(const QTextDocument& document) {
     Tables tables;
     FormatWords formatWords;
+    // One copy of the text, sliced by fragment, saves a string per fragment.
+    const QString text = document.toRawText();
     QString body;
-    body.reserve(document.characterCount() + 64);
+    body.reserve(text.size() + text.size() / 8 + 64);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block != document.begin())
             body += QLatin1String("\\par\n");
-        writeBlock(block, tables, formatWords, body);
+        writeBlock(block, text, tables, formatWords, body);
     }
-    return tables.header() + body + u'}';
+    body += u'}';
+    return body.prepend(tables.header());
 }
 
 } // namespace RtfWriter
