@@ -70,8 +70,12 @@ void appendEscaped(QString& out, QStringView text) {
     }
 }
 
+const QLatin1String kOpening("{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl");
+const QLatin1String kColorTable("}\n{\\colortbl;");
+const QLatin1String kHeaderEnd("}\n");
+
 QString Tables::header() const {
-    QString out = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl");
+    QString out = kOpening;
     for (int i = 0; i < fontOrder_.size(); ++i) {
         out += QStringLiteral("{\\f%1 ").arg(i);
         // ';' ends a name in the table, so it travels as a hex escape.
@@ -80,13 +84,13 @@ QString Tables::header() const {
         out += name.replace(u';', QLatin1String("\\'3b"));
         out += QLatin1String(";}");
     }
-    out += QLatin1String("}\n{\\colortbl;");
+    out += kColorTable;
     for (QRgb rgb : colorOrder_)
         out += QStringLiteral("\\red%1\\green%2\\blue%3;")
                    .arg(qRed(rgb))
                    .arg(qGreen(rgb))
                    .arg(qBlue(rgb));
-    out += QLatin1String("}\n");
+    out += kHeaderEnd;
     return out;
 }
 
@@ -150,24 +154,24 @@ private:
 // how the document happens to split its fragments. text is the document's raw text.
 void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, FormatWords& formatWords,
                 QString& out) {
-    const QString* open = nullptr;
+    QString openWords;
     int position = block.position(); // fragments follow each other without a gap
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QString& words = formatWords.of(fragment, tables);
-        if (!open || (&words != open && words != *open)) {
-            if (open && !open->isEmpty())
+        if (words != openWords) {
+            if (!openWords.isEmpty())
                 out += u'}';
             if (!words.isEmpty()) {
                 out += u'{';
                 out += words;
             }
-            open = &words;
+            openWords = words;
         }
         appendEscaped(out, text.mid(position, fragment.length()));
         position += fragment.length();
     }
-    if (open && !open->isEmpty())
+    if (!openWords.isEmpty())
         out += u'}';
 }
 
@@ -189,6 +193,16 @@ QString write(const QTextDocument& document) {
     }
     body += u'}';
     return body.prepend(tables.header());
+}
+
+qsizetype bodyStart(QStringView rtf) {
+    if (!rtf.startsWith(kOpening) || !rtf.endsWith(u'}'))
+        return -1;
+    // Font names cannot hold a line break, so the first one before the colour table is
+    // the font table's end; colour entries hold no brace.
+    const qsizetype colors = rtf.indexOf(kColorTable);
+    const qsizetype end = colors < 0 ? -1 : rtf.indexOf(kHeaderEnd, colors + kColorTable.size());
+    return end < 0 ? -1 : end + kHeaderEnd.size();
 }
 
 } // namespace RtfWriter
