@@ -1,129 +1,153 @@
-#include "../tests/support/UndoEngineProbe.h"
-#include "platform/EditingSurface.h"
+// The undo engine's two costly moments, a snapshot and one Undo, on a post and on a heavily
+// formatted text of 10 KB, 100 KB and 1 MB. Beside each, in the same loop, the same edit
+// goes through QTextDocument's own undo stack; the counter "x_qtdoc" is the engine's time
+// divided by that baseline's.
+#include "BenchDocuments.h"
+#include "platform/RichTextBox.h"
 #include "platform/rtf/RtfReader.h"
-#include "platform/rtf/RtfWriter.h"
 #include "undo/clsUndo.h"
 
+#include <QApplication>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <QWidget>
+#include <QTextEdit>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <string>
+
+using BenchDocuments::Kind;
 
 namespace {
 
-// A document of about `size` characters: short paragraphs of forum text with a bold word
-// and a coloured word in each, as a post with some formatting pasted in would have.
-void fill(QTextDocument& document, int size) {
-    QTextCursor cursor(&document);
-    QTextCharFormat plain, bold, red;
-    bold.setFontWeight(QFont::Bold);
-    red.setForeground(Qt::red);
-    while (document.characterCount() < size) {
-        cursor.insertText("Here is a [b]line[/b] of a post with ", plain);
-        cursor.insertText("bold", bold);
-        cursor.insertText(" and ", plain);
-        cursor.insertText("coloured", red);
-        cursor.insertText(QString::fromUtf8(" words, café 😀."), plain);
-        cursor.insertBlock();
-    }
+constexpr int kEnter = 13;
+const QString kWord = QStringLiteral("word ");
+
+template <typename F> double secondsFor(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Only what the engine reads of a surface: the RTF content and the selection.
-class DocumentSurface : public EditingSurface {
+// Types a word into the middle of a document, or takes it out again.
+class WordEdit {
 public:
-    QString text() const override { return document.toPlainText(); }
-    void setText(const QString&) override {}
-    int selStart() const override { return 0; }
-    void setSelStart(int) override {}
-    int selLength() const override { return 0; }
-    void setSelLength(int) override {}
-    QString selText() const override { return {}; }
-    void setSelText(const QString&) override {}
-    QString textRTF() const override { return RtfWriter::write(document); }
-    void setTextRTF(const QString& rtf) override { RtfReader::read(rtf, document); }
-    QString name() const override { return "RichTextBox1"; }
-    void setFocus() override {}
-    void setRedraw(bool) override {}
-    void setFontNameAndSize(const QString&, double) override {}
+    explicit WordEdit(QTextDocument* document)
+        : cursor_(document), at_(document->characterCount() / 2) {}
 
-    QTextDocument document;
+    void insert() {
+        cursor_.setPosition(at_);
+        cursor_.insertText(kWord, QTextCharFormat());
+    }
+    void remove() {
+        cursor_.setPosition(at_);
+        cursor_.setPosition(at_ + int(kWord.size()), QTextCursor::KeepAnchor);
+        cursor_.removeSelectedText();
+    }
+    void toggle() {
+        inserted_ ? remove() : insert();
+        inserted_ = !inserted_;
+    }
+
+private:
+    QTextCursor cursor_;
+    int at_;
+    bool inserted_ = false;
 };
 
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
-}
+// The editing control of the work area with an engine watching it.
+struct EngineRig {
+    EngineRig(Kind kind, int size) {
+        box.resize(800, 600);
+        box.show();
+        box.surface().setTextRTF(BenchDocuments::rtf(kind, size));
+        engine.Create(&host, &box.surface(), 250);
+        QApplication::processEvents();
+    }
+    // Ends the pending step as Enter does: the engine takes its snapshot.
+    void endStep() {
+        KeyDownArgs enter{kEnter, 0};
+        emit box.surface().KeyDown(enter);
+    }
 
-// The engine's snapshot after a one-character edit: one serialisation, two searches.
-void BM_Snapshot(benchmark::State& state) {
     QWidget host;
-    DocumentSurface surface;
-    fill(surface.document, int(state.range(0)));
+    RichTextBox box;
     clsUndo engine;
-    engine.Create(&host, &surface, 250);
-    QTextCursor cursor(&surface.document);
-    cursor.setPosition(surface.document.characterCount() / 2);
-    bool inserted = false;
-    for (auto _ : state) {
-        state.PauseTiming();
-        if (inserted)
-            cursor.deletePreviousChar();
-        else
-            cursor.insertText("x");
-        inserted = !inserted;
-        state.ResumeTiming();
-        engine.TakeUndoSnapShot();
+    WordEdit edit{box.document()};
+};
+
+// A plain text control with the same content, recording its own undo steps.
+struct BaselineRig {
+    BaselineRig(Kind kind, int size) {
+        control.resize(800, 600);
+        control.show();
+        RtfReader::read(BenchDocuments::rtf(kind, size), *control.document());
+        control.document()->setUndoRedoEnabled(true);
+        QApplication::processEvents();
     }
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(BM_Snapshot)->Apply(sizes);
 
-// Baseline: the cheapest full walk of the same document, its plain text.
-void BM_Baseline_PlainText(benchmark::State& state) {
-    QTextDocument document;
-    fill(document, int(state.range(0)));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(document.toPlainText());
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(BM_Baseline_PlainText)->Apply(sizes);
+    QTextEdit control;
+    WordEdit edit{control.document()};
+};
 
-// Two RTF strings that differ in one character in the middle.
-std::pair<QString, QString> editedPair(int size) {
-    QTextDocument document;
-    fill(document, size);
-    const QString before = RtfWriter::write(document);
-    QTextCursor cursor(&document);
-    cursor.setPosition(document.characterCount() / 2);
-    cursor.insertText("x");
-    return {before, RtfWriter::write(document)};
+void report(benchmark::State& state, double engineSeconds, double baselineSeconds) {
+    const double n = double(state.iterations());
+    state.counters["qtdoc_us"] = baselineSeconds / n * 1e6;
+    state.counters["x_qtdoc"] = engineSeconds / baselineSeconds;
 }
 
-void BM_MatchingChars(benchmark::State& state) {
-    const auto [before, after] = editedPair(int(state.range(0)));
+// The engine: serialise the content and find the changed block. The baseline: the same
+// edit, which QTextDocument records on its undo stack as it goes.
+void snapshot(benchmark::State& state, Kind kind, int size) {
+    EngineRig rig(kind, size);
+    BaselineRig baseline(kind, size);
+    double engineTotal = 0, baselineTotal = 0;
     for (auto _ : state) {
-        const int left = UndoEngineProbe::matchingChars(before, after, false);
-        benchmark::DoNotOptimize(UndoEngineProbe::matchingChars(
-            QStringView(before).mid(left), QStringView(after).mid(left), true));
+        rig.edit.toggle();
+        const double seconds = secondsFor([&] { rig.endStep(); });
+        state.SetIterationTime(seconds);
+        engineTotal += seconds;
+        baselineTotal += secondsFor([&] { baseline.edit.toggle(); });
     }
-    state.SetBytesProcessed(state.iterations() * before.size() * 2);
+    report(state, engineTotal, baselineTotal);
 }
-BENCHMARK(BM_MatchingChars)->Apply(sizes);
 
-// Baseline: the same two runs found one character at a time.
-void BM_Baseline_CharacterScan(benchmark::State& state) {
-    const auto [before, after] = editedPair(int(state.range(0)));
+// Undo of one recorded one-word step, against QTextDocument::undo() of the same edit.
+// Laying out what the rebuild left for later happens between the timed calls.
+void undo(benchmark::State& state, Kind kind, int size) {
+    EngineRig rig(kind, size);
+    BaselineRig baseline(kind, size);
+    double engineTotal = 0, baselineTotal = 0;
     for (auto _ : state) {
-        qsizetype left = 0;
-        while (left < before.size() && left < after.size() && before[left] == after[left])
-            ++left;
-        qsizetype right = 0;
-        while (right < before.size() - left && right < after.size() - left &&
-               before[before.size() - 1 - right] == after[after.size() - 1 - right])
-            ++right;
-        benchmark::DoNotOptimize(left + right);
+        rig.edit.insert();
+        rig.endStep();
+        const double seconds = secondsFor([&] { rig.engine.Undo(1); });
+        state.SetIterationTime(seconds);
+        engineTotal += seconds;
+        baseline.edit.insert();
+        baselineTotal += secondsFor([&] { baseline.control.document()->undo(); });
+        QApplication::processEvents();
     }
-    state.SetBytesProcessed(state.iterations() * before.size() * 2);
+    report(state, engineTotal, baselineTotal);
 }
-BENCHMARK(BM_Baseline_CharacterScan)->Apply(sizes);
+
+std::string sizeName(int size) {
+    return size >= (1 << 20) ? std::to_string(size >> 20) + "MB"
+                             : std::to_string(size >> 10) + "KB";
+}
+
+const bool registered = [] {
+    for (Kind kind : {Kind::Post, Kind::Formatted}) {
+        for (int size : {10 << 10, 100 << 10, 1 << 20}) {
+            const std::string suffix =
+                std::string("/") + BenchDocuments::name(kind) + "/" + sizeName(size);
+            benchmark::RegisterBenchmark(("Snapshot" + suffix).c_str(), snapshot, kind, size)
+                ->UseManualTime()
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("Undo" + suffix).c_str(), undo, kind, size)
+                ->UseManualTime()
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+    return true;
+}();
 
 } // namespace

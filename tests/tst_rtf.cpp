@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfSplice.h"
 #include "platform/rtf/RtfWriter.h"
 
 #include <QRandomGenerator>
@@ -33,6 +34,73 @@ int differingSpan(const QString& a, const QString& b) {
     return int(std::max(a.size(), b.size())) - head - tail;
 }
 
+QTextCharFormat randomFormat(QRandomGenerator& random) {
+    QTextCharFormat format;
+    const quint32 bits = random.generate();
+    if (bits & 1)
+        format.setFontFamilies({bits & 2 ? "Verdana" : "Courier New"});
+    if (bits & 4)
+        format.setFontPointSize(8 + (bits >> 20) % 12);
+    if (bits & 8)
+        format.setFontWeight(QFont::Bold);
+    if (bits & 16)
+        format.setFontItalic(true);
+    if (bits & 32)
+        format.setFontUnderline(true);
+    if (bits & 64)
+        format.setFontStrikeOut(true);
+    if (bits & 128)
+        format.setForeground(QColor::fromRgb((bits >> 8) % 4 * 80, 0, 200));
+    if (bits & 256)
+        format.setBackground(QColor::fromRgb(255, (bits >> 12) % 3 * 100, 0));
+    return format;
+}
+
+// Text with the characters RTF treats specially, non-ASCII, surrogate pairs, tabs and
+// line breaks, in runs of random formatting and paragraphs of which some are empty.
+void fillRandomly(QTextDocument& document, QRandomGenerator& random) {
+    const QStringList pieces = {"word",
+                                " ",
+                                "{",
+                                "}",
+                                "\\",
+                                "\\par",
+                                "\t",
+                                QString(QChar(0x2028)),
+                                QString::fromUtf8("é€"),
+                                QString::fromUtf8("😀👍🏽"),
+                                QString::fromUtf8("中文"),
+                                "?"};
+    QTextCursor cursor(&document);
+    for (int run = int(random.bounded(1, 40)); run > 0; --run) {
+        if (random.bounded(6) == 0)
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        QString text;
+        for (int i = int(random.bounded(1, 5)); i > 0; --i)
+            text += pieces[random.bounded(int(pieces.size()))];
+        cursor.insertText(text, random.bounded(2) ? randomFormat(random) : QTextCharFormat());
+    }
+}
+
+// Marks every paragraph with a property the RTF does not carry, so a test can tell which
+// paragraphs a rebuild left alone.
+constexpr int kMark = QTextFormat::UserProperty + 1;
+
+void markParagraphs(QTextDocument& document) {
+    QTextBlockFormat mark;
+    mark.setProperty(kMark, true);
+    QTextCursor cursor(&document);
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(mark);
+}
+
+int markedParagraphs(const QTextDocument& document) {
+    int marked = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        marked += block.blockFormat().hasProperty(kMark);
+    return marked;
+}
+
 } // namespace
 
 class TestRtf : public QObject {
@@ -47,6 +115,8 @@ private slots:
     void malformedInputKeepsThePlainText_data();
     void malformedInputKeepsThePlainText();
     void generatedAndMutatedInputNeverBreaksTheReader();
+    void randomDocumentsRoundTrip();
+    void spliceEqualsAFullReadAndKeepsOtherParagraphs();
 };
 
 void TestRtf::everyAttributeSurvivesARoundTrip_data() {
@@ -302,6 +372,70 @@ void TestRtf::generatedAndMutatedInputNeverBreaksTheReader() {
         const QString written = RtfWriter::write(document);
         QCOMPARE(roundTrip(written), written);
     }
+}
+
+void TestRtf::randomDocumentsRoundTrip() {
+    QRandomGenerator random(1789);
+    for (int round = 0; round < 300; ++round) {
+        QTextDocument original;
+        fillRandomly(original, random);
+        const QString rtf = RtfWriter::write(original);
+        QTextDocument read;
+        RtfReader::read(rtf, read);
+        QCOMPARE(read.toPlainText(), original.toPlainText());
+        QCOMPARE(RtfWriter::write(read), rtf);
+    }
+}
+
+void TestRtf::spliceEqualsAFullReadAndKeepsOtherParagraphs() {
+    QRandomGenerator random(2718);
+    int partial = 0;
+    for (int round = 0; round < 300; ++round) {
+        QTextDocument document;
+        fillRandomly(document, random);
+        const QString before = RtfWriter::write(document);
+        // An edit like a user's: a formatted insertion, a deletion or a new paragraph.
+        QTextDocument edited;
+        RtfReader::read(before, edited);
+        QTextCursor cursor(&edited);
+        cursor.setPosition(random.bounded(edited.characterCount()));
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, random.bounded(4));
+        switch (random.bounded(3)) {
+        case 0:
+            cursor.insertText("new {text}", randomFormat(random));
+            break;
+        case 1:
+            cursor.removeSelectedText();
+            break;
+        default:
+            cursor.insertBlock();
+        }
+        const QString after = RtfWriter::write(edited);
+        if (after == before)
+            continue;
+        int head = 0;
+        while (head < before.size() && head < after.size() && before[head] == after[head])
+            ++head;
+        int tail = 0;
+        while (tail < before.size() - head && tail < after.size() - head &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+
+        // Forwards, and back again as Undo does.
+        for (const auto& [from, to] : {std::pair(before, after), std::pair(after, before)}) {
+            QTextDocument target;
+            RtfReader::read(from, target);
+            markParagraphs(target);
+            RtfSplice::apply(target, from, head, to.mid(head, to.size() - head - tail), tail);
+            QTextDocument full;
+            RtfReader::read(to, full);
+            QCOMPARE(RtfWriter::write(target), to);
+            QCOMPARE(target.toPlainText(), full.toPlainText());
+            if (markedParagraphs(target) > 0)
+                ++partial;
+        }
+    }
+    QVERIFY(partial > 200); // most changes leave the tables alone
 }
 
 QTEST_GUILESS_MAIN(TestRtf)

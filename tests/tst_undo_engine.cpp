@@ -26,6 +26,23 @@ struct Rig {
     clsUndo engine;
 };
 
+// A surface whose content string is whatever the test sets, so records can be checked
+// against hand-made contents.
+class StringSurface : public FakeSurface {
+public:
+    QString textRTF() const override { return content; }
+    void setTextRTF(const QString& rtf) override { content = rtf; }
+    void spliceTextRTF(const QString& current, int head, const QString& block, int tail) override {
+        EditingSurface::spliceTextRTF(current, head, block, tail);
+    }
+    void change(const QString& now) {
+        content = now;
+        emit Change();
+    }
+
+    QString content;
+};
+
 } // namespace
 
 class TestUndoEngine : public QObject {
@@ -53,6 +70,8 @@ private slots:
     void matchingCharsFindsTheCommonRuns_data();
     void matchingCharsFindsTheCommonRuns();
     void matchingCharsAgreesWithACharacterScan();
+    void recordsHoldTheBlocksBetweenTheCommonRuns_data();
+    void recordsHoldTheBlocksBetweenTheCommonRuns();
     void randomEditsUndoAndRedoExactly();
 };
 
@@ -445,6 +464,47 @@ void TestUndoEngine::matchingCharsAgreesWithACharacterScan() {
         QCOMPARE(UndoEngineProbe::matchingChars(a, b, false), left);
         QCOMPARE(UndoEngineProbe::matchingChars(a, b, true), right);
     }
+}
+
+void TestUndoEngine::recordsHoldTheBlocksBetweenTheCommonRuns_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("blockBefore");
+    QTest::addColumn<QString>("blockAfter");
+    // The trailing run is sought only in what follows the leading one.
+    QTest::newRow("aa to aaa") << "aa"
+                               << "aaa" << 2 << 0 << ""
+                               << "a";
+    QTest::newRow("abXcd to abYcd") << "abXcd"
+                                    << "abYcd" << 2 << 2 << "X"
+                                    << "Y";
+    QTest::newRow("aaa to aa") << "aaa"
+                               << "aa" << 2 << 0 << "a"
+                               << "";
+}
+
+void TestUndoEngine::recordsHoldTheBlocksBetweenTheCommonRuns() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QWidget host;
+    StringSurface surface;
+    surface.content = before;
+    clsUndo engine;
+    engine.Create(&host, &surface, 10000);
+    surface.change(after);
+    surface.pressKey(kEnter);
+
+    const clsUndoElement& record = UndoEngineProbe::undoList(engine).back();
+    QTEST(int(record.MatchingCharsFromLeft), "left");
+    QTEST(int(record.MatchingCharsFromRight), "right");
+    QTEST(record.TextBlock_BeforeChange, "blockBefore");
+    QTEST(record.TextBlock_AfterChange, "blockAfter");
+    engine.Undo(1);
+    QCOMPARE(surface.content, before);
+    engine.Redo(1);
+    QCOMPARE(surface.content, after);
 }
 
 void TestUndoEngine::randomEditsUndoAndRedoExactly() {

@@ -5,6 +5,9 @@
 #include "undo/clsUndo.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
@@ -82,6 +85,29 @@ private slots:
         cursor.setPosition(2);
         QCOMPARE(cursor.charFormat().foreground().color(), QColor("#0000ff"));
         QCOMPARE(f.box()->document()->defaultFont().family(), "Verdana");
+    }
+
+    void undoBringsBackPastedColours() {
+        WorkAreaFixture f(WorkAreaFixture::UseSystemClipboard);
+        f.type("plain ");
+        waitForIdle();
+        auto* mime = new QMimeData;
+        mime->setHtml("<span style='color:#ff0000'>red</span>");
+        QGuiApplication::clipboard()->setMimeData(mime);
+        f.box()->paste();
+        waitForIdle();
+        QTest::keyClick(f.box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.box(), Qt::Key_Delete);
+        waitForIdle();
+        QCOMPARE(f.surface().text(), QString());
+
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "plain red");
+        QTextCursor cursor(f.box()->document());
+        cursor.setPosition(8);
+        QCOMPARE(cursor.charFormat().foreground().color(), QColor("#ff0000"));
+        cursor.setPosition(3);
+        QVERIFY(!cursor.charFormat().hasProperty(QTextFormat::ForegroundBrush));
     }
 
     void undoAllAndResetAll() {

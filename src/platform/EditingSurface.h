@@ -41,6 +41,11 @@ public:
     // The whole content with its formatting, as one RTF string.
     virtual QString textRTF() const = 0;
     virtual void setTextRTF(const QString& rtf) = 0;
+    // The same as setTextRTF(current.left(head) + block + current.right(tail)), where
+    // current is what textRTF() returns now; a surface may rebuild only what changed.
+    virtual void spliceTextRTF(const QString& current, int head, const QString& block, int tail) {
+        setTextRTF(current.left(head) + block + current.right(tail));
+    }
 
     virtual QString name() const = 0;
     virtual void setFocus() = 0;

@@ -4,6 +4,7 @@
 #include "platform/PastedText.h"
 #include "platform/VirtualKeys.h"
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfSplice.h"
 #include "platform/rtf/RtfWriter.h"
 
 #include <QKeyEvent>
@@ -222,6 +223,11 @@ QString RichTextBoxSurface::textRTF() const {
 
 void RichTextBoxSurface::setTextRTF(const QString& rtf) {
     RtfReader::read(rtf, *m_box.document());
+}
+
+void RichTextBoxSurface::spliceTextRTF(const QString& current, int head, const QString& block,
+                                       int tail) {
+    RtfSplice::apply(*m_box.document(), current, head, block, tail);
 }
 
 QString RichTextBoxSurface::name() const {

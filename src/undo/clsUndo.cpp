@@ -248,8 +248,7 @@ void clsUndo::select(int32_t start, int32_t length) {
 }
 
 void clsUndo::splice(int32_t left, const QString& block, int32_t right) {
-    const QString content = MyRichTextBox->textRTF();
-    MyRichTextBox->setTextRTF(content.left(left) + block + content.right(right));
+    MyRichTextBox->spliceTextRTF(MyRichTextBox->textRTF(), left, block, right);
 }
 
 void clsUndo::SetRedraw(bool redraw) {

@@ -1,6 +1,7 @@
 #include "FakeSurface.h"
 
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfSplice.h"
 #include "platform/rtf/RtfWriter.h"
 
 #include <QTextCharFormat>
@@ -55,6 +56,12 @@ QString FakeSurface::textRTF() const {
 
 void FakeSurface::setTextRTF(const QString& rtf) {
     RtfReader::read(rtf, document);
+    cursor_ = QTextCursor(&document);
+    changed();
+}
+
+void FakeSurface::spliceTextRTF(const QString& current, int head, const QString& block, int tail) {
+    RtfSplice::apply(document, current, head, block, tail);
     cursor_ = QTextCursor(&document);
     changed();
 }

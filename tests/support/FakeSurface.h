@@ -25,6 +25,7 @@ public:
     void setSelText(const QString& text) override;
     QString textRTF() const override;
     void setTextRTF(const QString& rtf) override;
+    void spliceTextRTF(const QString& current, int head, const QString& block, int tail) override;
     QString name() const override { return name_; }
     void setFocus() override { ++focusRequests; }
     void setRedraw(bool redraw) override;

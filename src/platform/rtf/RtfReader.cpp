@@ -6,10 +6,10 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -56,10 +56,146 @@ bool isInsertable(char16_t c) {
     return c != 0x2029 && c != 0xFDD0 && c != 0xFDD1 && c != 0xFFFE && c != 0xFFFF;
 }
 
+// What the reader does with a control word.
+enum class Action {
+    Ignore,
+    Character, // a character that RTF names
+    Paragraph,
+    Unicode,
+    UnicodeSkip,
+    Bin,
+    FontTable,
+    ColorTable,
+    SkipDestination, // a destination whose content is not text of the document
+    Red,
+    Green,
+    Blue,
+    DefaultFont,
+    Plain,
+    Font,
+    FontSize,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Foreground,
+    Background,
+};
+
+struct Word {
+    const char* name;
+    Action action;
+    char16_t character = 0;
+};
+
+// Sorted by name, for a binary search that needs no copy of the word.
+constexpr Word kWords[] = {
+    {"annotation", Action::SkipDestination},
+    {"atnauthor", Action::SkipDestination},
+    {"atnid", Action::SkipDestination},
+    {"b", Action::Bold},
+    {"bin", Action::Bin},
+    {"blue", Action::Blue},
+    {"bullet", Action::Character, 0x2022},
+    {"cb", Action::Background},
+    {"cell", Action::Character, u'\t'},
+    {"cf", Action::Foreground},
+    {"chcbpat", Action::Background},
+    {"colorschememapping", Action::SkipDestination},
+    {"colortbl", Action::ColorTable},
+    {"datastore", Action::SkipDestination},
+    {"deff", Action::DefaultFont},
+    {"emdash", Action::Character, 0x2014},
+    {"emspace", Action::Character, 0x2003},
+    {"endash", Action::Character, 0x2013},
+    {"enspace", Action::Character, 0x2002},
+    {"f", Action::Font},
+    {"filetbl", Action::SkipDestination},
+    {"fldinst", Action::SkipDestination},
+    {"fonttbl", Action::FontTable},
+    {"footer", Action::SkipDestination},
+    {"footerf", Action::SkipDestination},
+    {"footerl", Action::SkipDestination},
+    {"footerr", Action::SkipDestination},
+    {"footnote", Action::SkipDestination},
+    {"fs", Action::FontSize},
+    {"generator", Action::SkipDestination},
+    {"green", Action::Green},
+    {"header", Action::SkipDestination},
+    {"headerf", Action::SkipDestination},
+    {"headerl", Action::SkipDestination},
+    {"headerr", Action::SkipDestination},
+    {"highlight", Action::Background},
+    {"i", Action::Italic},
+    {"info", Action::SkipDestination},
+    {"latentstyles", Action::SkipDestination},
+    {"ldblquote", Action::Character, 0x201C},
+    {"line", Action::Character, 0x2028},
+    {"listoverridetable", Action::SkipDestination},
+    {"listtable", Action::SkipDestination},
+    {"lquote", Action::Character, 0x2018},
+    {"object", Action::SkipDestination},
+    {"page", Action::Paragraph},
+    {"par", Action::Paragraph},
+    {"pict", Action::SkipDestination},
+    {"plain", Action::Plain},
+    {"rdblquote", Action::Character, 0x201D},
+    {"red", Action::Red},
+    {"revtbl", Action::SkipDestination},
+    {"row", Action::Paragraph},
+    {"rquote", Action::Character, 0x2019},
+    {"rsidtbl", Action::SkipDestination},
+    {"sect", Action::Paragraph},
+    {"strike", Action::Strike},
+    {"striked", Action::Strike},
+    {"stylesheet", Action::SkipDestination},
+    {"tab", Action::Character, u'\t'},
+    {"themedata", Action::SkipDestination},
+    {"u", Action::Unicode},
+    {"uc", Action::UnicodeSkip},
+    {"ul", Action::Underline},
+    {"uld", Action::Underline},
+    {"uldash", Action::Underline},
+    {"uldb", Action::Underline},
+    {"ulnone", Action::UnderlineNone},
+    {"ulth", Action::Underline},
+    {"ulw", Action::Underline},
+    {"ulwave", Action::Underline},
+    {"xmlnstbl", Action::SkipDestination},
+};
+
+constexpr bool lessThan(const char* a, const char* b) {
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b);
+}
+
+constexpr bool sortedByName() {
+    for (std::size_t i = 1; i < std::size(kWords); ++i) {
+        if (!lessThan(kWords[i - 1].name, kWords[i].name))
+            return false;
+    }
+    return true;
+}
+static_assert(sortedByName(), "kWords must be sorted for the binary search");
+
+Word lookUp(QStringView name) {
+    const auto it = std::lower_bound(std::begin(kWords), std::end(kWords), name,
+                                     [](const Word& word, QStringView key) {
+                                         return key.compare(QLatin1String(word.name)) > 0;
+                                     });
+    if (it != std::end(kWords) && name.compare(QLatin1String(it->name)) == 0)
+        return *it;
+    return {"", Action::Ignore};
+}
+
+// Inserts what an RTF string describes at a cursor.
 class RtfParser {
 public:
-    RtfParser(QStringView rtf, QTextDocument& document)
-        : tokens_(rtf), cursor_(&document), document_(document) {}
+    RtfParser(QStringView rtf, QTextCursor& cursor) : tokens_(rtf), cursor_(cursor) {}
 
     void run();
 
@@ -69,17 +205,19 @@ private:
     void text(QStringView text);
     // An escaped character is never markup: a ';' from \'3b is part of a font name.
     void character(QChar c, bool escaped = false);
+    // Adds characters of the text destination to the run being collected.
+    void append(QStringView characters);
     void unicode(int value);
     void groupStart();
     void groupEnd();
     void paragraph();
     void flush();
-    QTextCharFormat formatFor(const CharState& chars) const;
+    const QTextCharFormat& formatFor(const CharState& chars);
+    QTextCharFormat makeFormat(const CharState& chars) const;
     GroupState& state() { return stack_.back(); }
 
     RtfTokenizer tokens_;
-    QTextCursor cursor_;
-    QTextDocument& document_;
+    QTextCursor& cursor_;
 
     std::vector<GroupState> stack_{GroupState()};
     int untrackedDepth_ = 0;
@@ -95,15 +233,11 @@ private:
 
     QString pending_;
     CharState pendingChars_;
+    // The formats made so far; emptied when the tables change.
+    std::vector<std::pair<CharState, QTextCharFormat>> formats_;
 };
 
 void RtfParser::run() {
-    // The document's own undo history would only record every run of the rebuild.
-    const bool undoRedo = document_.isUndoRedoEnabled();
-    document_.setUndoRedoEnabled(false);
-    document_.clear();
-    cursor_ = QTextCursor(&document_);
-    cursor_.beginEditBlock();
     for (RtfToken token = tokens_.next(); token.kind != RtfToken::Kind::End;
          token = tokens_.next()) {
         switch (token.kind) {
@@ -130,8 +264,6 @@ void RtfParser::run() {
         }
     }
     flush();
-    cursor_.endEditBlock();
-    document_.setUndoRedoEnabled(undoRedo);
 }
 
 void RtfParser::groupStart() {
@@ -153,13 +285,39 @@ void RtfParser::groupEnd() {
     if (state().destination == Destination::FontTable && !fontName_.trimmed().isEmpty()) {
         fonts_.insert(fontNumber_, fontName_.trimmed()); // an entry without its ';'
         fontName_.clear();
+        formats_.clear();
     }
     stack_.pop_back();
 }
 
 void RtfParser::text(QStringView run) {
-    for (QChar c : run)
-        character(c);
+    if (state().destination != Destination::Text) {
+        for (QChar c : run)
+            character(c);
+        return;
+    }
+    const qsizetype skipped = std::min<qsizetype>(fallbackToSkip_, run.size());
+    fallbackToSkip_ -= int(skipped);
+    run = run.mid(skipped);
+    // Copy the text a stretch at a time, leaving out what cannot be inserted.
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < run.size(); ++i) {
+        if (!isInsertable(run[i].unicode())) {
+            append(run.mid(from, i - from));
+            from = i + 1;
+        }
+    }
+    append(run.mid(from));
+}
+
+void RtfParser::append(QStringView characters) {
+    if (characters.isEmpty())
+        return;
+    if (pendingChars_ != state().chars) {
+        flush();
+        pendingChars_ = state().chars;
+    }
+    pending_ += characters;
 }
 
 void RtfParser::character(QChar c, bool escaped) {
@@ -169,18 +327,14 @@ void RtfParser::character(QChar c, bool escaped) {
     }
     switch (state().destination) {
     case Destination::Text:
-        if (!isInsertable(c.unicode()))
-            return;
-        if (pendingChars_ != state().chars) {
-            flush();
-            pendingChars_ = state().chars;
-        }
-        pending_ += c;
+        if (isInsertable(c.unicode()))
+            append(QStringView(&c, 1));
         return;
     case Destination::FontTable:
         if (c == u';' && !escaped) {
             fonts_.insert(fontNumber_, fontName_.trimmed());
             fontName_.clear();
+            formats_.clear();
         } else if (c.unicode() >= 0x20) {
             fontName_ += c;
         }
@@ -190,6 +344,7 @@ void RtfParser::character(QChar c, bool escaped) {
             colors_.append(colorGiven_ ? QColor(red_, green_, blue_) : QColor());
             red_ = green_ = blue_ = 0;
             colorGiven_ = false;
+            formats_.clear();
         }
         return;
     case Destination::Skip:
@@ -219,7 +374,20 @@ void RtfParser::flush() {
     pending_.clear();
 }
 
-QTextCharFormat RtfParser::formatFor(const CharState& chars) const {
+const QTextCharFormat& RtfParser::formatFor(const CharState& chars) {
+    // A text has few formats; a short list finds them faster than building each anew.
+    constexpr std::size_t kMaxKept = 64;
+    for (const auto& [kept, format] : formats_) {
+        if (kept == chars)
+            return format;
+    }
+    if (formats_.size() == kMaxKept)
+        formats_.clear();
+    formats_.emplace_back(chars, makeFormat(chars));
+    return formats_.back().second;
+}
+
+QTextCharFormat RtfParser::makeFormat(const CharState& chars) const {
     QTextCharFormat format;
     const QString family = fonts_.value(chars.font < 0 ? defaultFont_ : chars.font);
     if (!family.isEmpty())
@@ -269,117 +437,124 @@ void RtfParser::controlSymbol(QChar symbol) {
 }
 
 void RtfParser::controlWord(const RtfToken& token) {
-    const QStringView word = token.word;
+    const Word word = lookUp(token.word);
     const int n = token.parameter;
     const bool on = !token.hasParameter || n != 0;
     CharState& chars = state().chars;
     Destination& destination = state().destination;
 
-    // Characters that RTF names.
-    static const QHash<QString, char16_t> named = {
-        {"tab", u'\t'},        {"cell", u'\t'},    {"line", 0x2028},    {"emdash", 0x2014},
-        {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},  {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"bullet", 0x2022}, {"enspace", 0x2002}, {"emspace", 0x2003}};
-    // Destinations whose content is not text of the document.
-    static const QSet<QString> skipped = {"info",
-                                          "stylesheet",
-                                          "pict",
-                                          "object",
-                                          "header",
-                                          "headerl",
-                                          "headerr",
-                                          "headerf",
-                                          "footer",
-                                          "footerl",
-                                          "footerr",
-                                          "footerf",
-                                          "footnote",
-                                          "listtable",
-                                          "listoverridetable",
-                                          "revtbl",
-                                          "rsidtbl",
-                                          "themedata",
-                                          "colorschememapping",
-                                          "latentstyles",
-                                          "datastore",
-                                          "xmlnstbl",
-                                          "filetbl",
-                                          "generator",
-                                          "fldinst",
-                                          "annotation",
-                                          "atnid",
-                                          "atnauthor"};
-
     if (destination == Destination::Skip) {
-        if (word == u"bin")
+        if (word.action == Action::Bin)
             tokens_.skip(n);
         return;
     }
-    const QString name = word.toString();
-    if (auto it = named.constFind(name); it != named.constEnd()) {
-        character(QChar(*it));
-    } else if (word == u"par" || word == u"row" || word == u"page" || word == u"sect") {
+    switch (word.action) {
+    case Action::Character:
+        character(QChar(word.character));
+        return;
+    case Action::Paragraph:
         paragraph();
-    } else if (word == u"u") {
+        return;
+    case Action::Unicode:
         unicode(n);
-    } else if (word == u"uc") {
+        return;
+    case Action::UnicodeSkip:
         state().unicodeSkip = std::clamp(n, 0, kMaxUnicodeSkip);
-    } else if (word == u"bin") {
+        return;
+    case Action::Bin:
         tokens_.skip(n);
-    } else if (word == u"fonttbl") {
+        return;
+    case Action::FontTable:
         destination = Destination::FontTable;
-    } else if (word == u"colortbl") {
+        return;
+    case Action::ColorTable:
         destination = Destination::ColorTable;
-    } else if (skipped.contains(name)) {
+        return;
+    case Action::SkipDestination:
         destination = Destination::Skip;
-    } else if (destination == Destination::FontTable) {
-        if (word == u"f")
+        return;
+    default:
+        break;
+    }
+
+    if (destination == Destination::FontTable) {
+        if (word.action == Action::Font)
             fontNumber_ = n;
-    } else if (destination == Destination::ColorTable) {
+        return;
+    }
+    if (destination == Destination::ColorTable) {
         const int component = std::clamp(n, 0, 255);
-        if (word == u"red")
+        if (word.action == Action::Red)
             red_ = component;
-        else if (word == u"green")
+        else if (word.action == Action::Green)
             green_ = component;
-        else if (word == u"blue")
+        else if (word.action == Action::Blue)
             blue_ = component;
         else
             return;
         colorGiven_ = true;
-    } else if (word == u"deff") {
+        return;
+    }
+
+    switch (word.action) {
+    case Action::DefaultFont:
         defaultFont_ = n;
-    } else if (word == u"plain") {
+        formats_.clear();
+        break;
+    case Action::Plain:
         chars = CharState();
-    } else if (word == u"f") {
+        break;
+    case Action::Font:
         chars.font = n;
-    } else if (word == u"fs") {
+        break;
+    case Action::FontSize:
         if (n > 0)
             chars.halfPoints = std::min(n, kMaxHalfPoints);
-    } else if (word == u"b") {
+        break;
+    case Action::Bold:
         chars.bold = on;
-    } else if (word == u"i") {
+        break;
+    case Action::Italic:
         chars.italic = on;
-    } else if (word == u"ul" || word == u"uld" || word == u"uldb" || word == u"ulw" ||
-               word == u"uldash" || word == u"ulwave" || word == u"ulth") {
+        break;
+    case Action::Underline:
         chars.underline = on;
-    } else if (word == u"ulnone") {
+        break;
+    case Action::UnderlineNone:
         chars.underline = false;
-    } else if (word == u"strike" || word == u"striked") {
+        break;
+    case Action::Strike:
         chars.strike = on;
-    } else if (word == u"cf") {
+        break;
+    case Action::Foreground:
         chars.foreground = std::max(n, 0);
-    } else if (word == u"highlight" || word == u"cb" || word == u"chcbpat") {
+        break;
+    case Action::Background:
         chars.background = std::max(n, 0);
+        break;
+    default: // every other control word is ignored
+        break;
     }
-    // Every other control word is ignored.
 }
 
 } // namespace
 
 namespace RtfReader {
 
-void read(const QString& rtf, QTextDocument& document) {
-    RtfParser(rtf, document).run();
+void read(QStringView rtf, QTextDocument& document) {
+    // The document's own undo history would only record every run of the rebuild.
+    const bool undoRedo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    insert(rtf, cursor);
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(undoRedo);
+}
+
+void insert(QStringView rtf, QTextCursor& cursor) {
+    RtfParser(rtf, cursor).run();
 }
 
 } // namespace RtfReader

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <QStringView>
 
+class QTextCursor;
 class QTextDocument;
 
-// Replaces the document's content with what an RTF string describes. Any input, however
-// malformed, is read without crashing or hanging; what cannot be understood is skipped
-// and the plain text that can be recovered is kept.
+// Reads an RTF string. Any input, however malformed, is read without crashing or hanging;
+// what cannot be understood is skipped and the plain text that can be recovered is kept.
 namespace RtfReader {
-void read(const QString& rtf, QTextDocument& document);
-}
+// Replaces the document's content, as one edit that the document's undo history skips.
+void read(QStringView rtf, QTextDocument& document);
+// Inserts the content at the cursor, leaving the rest of the document as it is.
+void insert(QStringView rtf, QTextCursor& cursor);
+} // namespace RtfReader

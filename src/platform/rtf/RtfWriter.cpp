@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -68,8 +70,12 @@ void appendEscaped(QString& out, QStringView text) {
     }
 }
 
+const QLatin1String kOpening("{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl");
+const QLatin1String kColorTable("}\n{\\colortbl;");
+const QLatin1String kHeaderEnd("}\n");
+
 QString Tables::header() const {
-    QString out = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl");
+    QString out = kOpening;
     for (int i = 0; i < fontOrder_.size(); ++i) {
         out += QStringLiteral("{\\f%1 ").arg(i);
         // ';' ends a name in the table, so it travels as a hex escape.
@@ -78,13 +84,13 @@ QString Tables::header() const {
         out += name.replace(u';', QLatin1String("\\'3b"));
         out += QLatin1String(";}");
     }
-    out += QLatin1String("}\n{\\colortbl;");
+    out += kColorTable;
     for (QRgb rgb : colorOrder_)
         out += QStringLiteral("\\red%1\\green%2\\blue%3;")
                    .arg(qRed(rgb))
                    .arg(qGreen(rgb))
                    .arg(qBlue(rgb));
-    out += QLatin1String("}\n");
+    out += kHeaderEnd;
     return out;
 }
 
@@ -130,39 +136,42 @@ QString controlWordsFor(const QTextCharFormat& format, Tables& tables) {
 class FormatWords {
 public:
     const QString& of(const QTextFragment& fragment, Tables& tables) {
-        const int index = fragment.charFormatIndex();
-        auto it = cache_.constFind(index);
-        if (it == cache_.constEnd())
-            it = cache_.insert(index, controlWordsFor(fragment.charFormat(), tables));
-        return *it;
+        const auto index = std::size_t(fragment.charFormatIndex());
+        if (index >= words_.size())
+            words_.resize(index + 1);
+        std::optional<QString>& words = words_[index];
+        if (!words)
+            words = controlWordsFor(fragment.charFormat(), tables);
+        return *words;
     }
 
 private:
-    QHash<int, QString> cache_;
+    std::vector<std::optional<QString>> words_; // by format index
 };
 
 // Writes one paragraph: one group per run of equal formatting, unformatted text bare.
 // Adjacent fragments that come out alike are merged, so the output does not depend on
-// how the document happens to split its fragments.
-void writeBlock(const QTextBlock& block, Tables& tables, FormatWords& formatWords, QString& out) {
+// how the document happens to split its fragments. text is the document's raw text.
+void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, FormatWords& formatWords,
+                QString& out) {
     QString openWords;
-    bool groupOpen = false;
+    int position = block.position(); // fragments follow each other without a gap
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QString& words = formatWords.of(fragment, tables);
         if (words != openWords) {
-            if (groupOpen)
+            if (!openWords.isEmpty())
                 out += u'}';
-            groupOpen = !words.isEmpty();
-            if (groupOpen) {
+            if (!words.isEmpty()) {
                 out += u'{';
                 out += words;
             }
             openWords = words;
         }
-        appendEscaped(out, fragment.text());
+        appendEscaped(out, text.mid(position, fragment.length()));
+        position += fragment.length();
     }
-    if (groupOpen)
+    if (!openWords.isEmpty())
         out += u'}';
 }
 
@@ -173,14 +182,27 @@ namespace RtfWriter {
 QString write(const QTextDocument& document) {
     Tables tables;
     FormatWords formatWords;
+    // One copy of the text, sliced by fragment, saves a string per fragment.
+    const QString text = document.toRawText();
     QString body;
-    body.reserve(document.characterCount() + 64);
+    body.reserve(text.size() + text.size() / 8 + 64);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block != document.begin())
             body += QLatin1String("\\par\n");
-        writeBlock(block, tables, formatWords, body);
+        writeBlock(block, text, tables, formatWords, body);
     }
-    return tables.header() + body + u'}';
+    body += u'}';
+    return body.prepend(tables.header());
+}
+
+qsizetype bodyStart(QStringView rtf) {
+    if (!rtf.startsWith(kOpening) || !rtf.endsWith(u'}'))
+        return -1;
+    // Font names cannot hold a line break, so the first one before the colour table is
+    // the font table's end; colour entries hold no brace.
+    const qsizetype colors = rtf.indexOf(kColorTable);
+    const qsizetype end = colors < 0 ? -1 : rtf.indexOf(kHeaderEnd, colors + kColorTable.size());
+    return end < 0 ? -1 : end + kHeaderEnd.size();
 }
 
 } // namespace RtfWriter

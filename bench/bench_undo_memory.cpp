@@ -1,0 +1,85 @@
+// What a long history costs in memory: 1,000 one-word steps on a 1 MB post. The records
+// hold only the changed blocks, so the history should add kilobytes, not megabytes.
+// Counters: heap_KB (malloc'd bytes in use) and rss_KB (resident set) that the engine adds
+// over the 1,000 steps, records_KB (the characters the records keep) and, for scale,
+// document_heap_KB (what the same edits add without an engine).
+#include "../tests/support/UndoEngineProbe.h"
+#include "BenchDocuments.h"
+#include "platform/RichTextBox.h"
+
+#include <QFile>
+#include <QTextCursor>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+namespace {
+
+constexpr int kSteps = 1000;
+constexpr int kEnter = 13;
+
+double heapKB() {
+    return double(mallinfo2().uordblks) / 1024;
+}
+
+double residentKB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble();
+    }
+    return 0;
+}
+
+double recordsKB(const clsUndo& engine) {
+    double characters = 0;
+    for (const clsUndoElement& record : UndoEngineProbe::undoList(engine))
+        characters += record.TextBlock_BeforeChange.size() + record.TextBlock_AfterChange.size();
+    return characters * sizeof(QChar) / 1024;
+}
+
+struct Growth {
+    double heap = 0;
+    double resident = 0;
+    double records = 0;
+};
+
+// The growth over 1,000 one-word steps, with or without an engine watching. The document
+// grows too (its text buffer reallocates as it goes), so the run without the engine is
+// the baseline to subtract.
+Growth growthOver1000Steps(bool withEngine) {
+    QWidget host;
+    RichTextBox box;
+    box.surface().setTextRTF(BenchDocuments::rtf(BenchDocuments::Kind::Post, 1 << 20));
+    clsUndo engine;
+    if (withEngine)
+        engine.Create(&host, &box.surface(), 250);
+    QTextCursor cursor(box.document());
+    const int length = box.characterCount();
+
+    const double heapBefore = heapKB();
+    const double residentBefore = residentKB();
+    for (int step = 0; step < kSteps; ++step) {
+        cursor.setPosition(int((step * 7919LL) % length));
+        cursor.insertText("word ", QTextCharFormat());
+        KeyDownArgs enter{kEnter, 0};
+        emit box.surface().KeyDown(enter);
+    }
+    return {heapKB() - heapBefore, residentKB() - residentBefore, recordsKB(engine)};
+}
+
+void BM_HistoryOf1000Steps(benchmark::State& state) {
+    for (auto _ : state) {
+        const Growth without = growthOver1000Steps(false);
+        const Growth with = growthOver1000Steps(true);
+        state.counters["heap_KB"] = with.heap - without.heap;
+        state.counters["rss_KB"] = with.resident - without.resident;
+        state.counters["records_KB"] = with.records;
+        state.counters["document_heap_KB"] = without.heap;
+    }
+}
+BENCHMARK(BM_HistoryOf1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
