@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS = ini custom_text
+FUZZERS = ini custom_text rtf
 
 .PHONY: all deps configure build run test bench fuzz format clean
 
@@ -28,7 +28,7 @@ test: build
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
 
-# The settings and custom text readers under libFuzzer, FUZZ_SECONDS each, in a clang
+# The settings, custom text and RTF readers under libFuzzer, FUZZ_SECONDS each, in a clang
 # build of their own. New inputs go to $(FUZZ_BUILD)/corpus; crashes to $(FUZZ_BUILD)/.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DQUILLET_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
