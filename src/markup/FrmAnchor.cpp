@@ -1,18 +1,15 @@
 #include "markup/FrmAnchor.h"
 
 #include "markup/Insertion.h"
+#include "markup/MarkupDialogs.h"
 #include "platform/Clipboard.h"
-#include "platform/ModMouseCurser.h"
 #include "platform/Prompter.h"
 #include "platform/Sites.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 FrmAnchor::FrmAnchor(EditingSurface& surface, QWidget* parent)
     : QDialog(parent), m_surface(surface) {
@@ -25,31 +22,14 @@ FrmAnchor::FrmAnchor(EditingSurface& surface, QWidget* parent)
     auto* label3 = new QLabel(
         "Make sure you are entering exact url. This program will not validate the link", this);
     label3->setObjectName("Label3");
-    label3->setWordWrap(true);
 
-    auto* cmdAnchor = new QPushButton("&Insert", this);
-    cmdAnchor->setObjectName("CmdAnchor");
-    cmdAnchor->setAutoDefault(false);
-    auto* cmdCancel = new QPushButton("&Canel", this);
-    cmdCancel->setObjectName("CmdCancel");
-    cmdCancel->setAutoDefault(false);
+    QPushButton* cmdAnchor = MarkupDialogs::button("&Insert", "CmdAnchor", this);
+    QPushButton* cmdCancel = MarkupDialogs::button("&Canel", "CmdCancel", this);
     connect(cmdAnchor, &QPushButton::clicked, this, &FrmAnchor::CmdAnchor_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmAnchor::CmdCancel_Click);
-
-    auto* fields = new QFormLayout;
-    fields->addRow("Enter link address:", txtLink);
-    fields->addRow("Enter display text:", txtLinkText);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {cmdAnchor, cmdCancel}) {
-        ModMouseCurser::useHandCursor(button);
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addWidget(label3);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    MarkupDialogs::layOutAddressDialog(
+        this, {{"Enter link address:", txtLink}, {"Enter display text:", txtLinkText}}, label3,
+        {cmdAnchor, cmdCancel});
 }
 
 QString FrmAnchor::missingAddressMessage() {

@@ -1,16 +1,13 @@
 #include "markup/FrmImage.h"
 
 #include "markup/Insertion.h"
+#include "markup/MarkupDialogs.h"
 #include "platform/Clipboard.h"
-#include "platform/ModMouseCurser.h"
 #include "platform/Prompter.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FrmImage::FrmImage(EditingSurface& surface, QWidget* parent) : QDialog(parent), m_surface(surface) {
     setObjectName("FrmImage");
@@ -21,30 +18,13 @@ FrmImage::FrmImage(EditingSurface& surface, QWidget* parent) : QDialog(parent), 
                               "program will not validate the link",
                               this);
     label3->setObjectName("Label3");
-    label3->setWordWrap(true);
 
-    auto* cmdInsert = new QPushButton("&Insert", this);
-    cmdInsert->setObjectName("cmdInsert");
-    cmdInsert->setAutoDefault(false);
-    auto* cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
+    QPushButton* cmdInsert = MarkupDialogs::button("&Insert", "cmdInsert", this);
+    QPushButton* cmdCancel = MarkupDialogs::button("&Cancel", "cmdCancel", this);
     connect(cmdInsert, &QPushButton::clicked, this, &FrmImage::cmdInsert_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmImage::cmdCancel_Click);
-
-    auto* fields = new QFormLayout;
-    fields->addRow("Enter image URL:", txtImgURL);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {cmdInsert, cmdCancel}) {
-        ModMouseCurser::useHandCursor(button);
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addWidget(label3);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    MarkupDialogs::layOutAddressDialog(this, {{"Enter image URL:", txtImgURL}}, label3,
+                                       {cmdInsert, cmdCancel});
 }
 
 void FrmImage::cmdInsert_Click() {

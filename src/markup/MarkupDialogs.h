@@ -1,6 +1,16 @@
 #pragma once
 
+#include "platform/ModalDialogs.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
 class EditingSurface;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // The link, image and irregular tag dialogs are opened fresh and modally each time, so
@@ -8,6 +18,13 @@ class QWidget;
 namespace MarkupDialogs {
 template <class Dialog> void openModal(EditingSurface& surface, QWidget* owner) {
     Dialog dialog(surface, owner);
-    dialog.exec();
+    ModalDialogs::run(dialog);
 }
+
+// A dialog button that shows the hand and never becomes the default on its own.
+QPushButton* button(const QString& caption, const char* name, QDialog* dialog);
+
+// The address dialogs' shape: labelled fields, a note below them, then the buttons.
+void layOutAddressDialog(QDialog* dialog, const QList<QPair<QString, QLineEdit*>>& fields,
+                         QLabel* note, const QList<QPushButton*>& buttons);
 } // namespace MarkupDialogs
