@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS = ini custom_text rtf
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench package fuzz format clean
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
+
+# A Debian package of the program: apt install ./$(BUILD)/quillet_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The settings, custom text and RTF readers under libFuzzer, FUZZ_SECONDS each, in a clang
 # build of their own. New inputs go to $(FUZZ_BUILD)/corpus; crashes to $(FUZZ_BUILD)/.

@@ -330,6 +330,10 @@ private slots:
                  program.filePath("Settings.ini"));
         QVERIFY(!QFileInfo::exists(config.filePath("app")));
 
+        QDir(program.path()).mkdir("bin"); // an installed program's folder
+        QCOMPARE(ModINIhandling::settingsFilePathIn(program.filePath("bin"), config.filePath("app")),
+                 config.filePath("app/Settings.ini"));
+
         const QString missingProgram = program.filePath("gone");
         QCOMPARE(ModINIhandling::settingsFilePathIn(missingProgram, config.filePath("app")),
                  config.filePath("app/Settings.ini"));

@@ -71,7 +71,10 @@ bool fileExists(const QString& filePath) {
 
 QString settingsFilePathIn(const QString& programFolder, const QString& configFolder) {
     const QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
+    // An installed program lives in a shared "bin" folder, which is no place for one
+    // user's settings even where it can be written (as root).
+    const bool installed = folder.fileName() == QLatin1String("bin");
+    if (folder.isDir() && folder.isWritable() && !installed)
         return QDir(programFolder).filePath(kSettingsFileName);
     QDir().mkpath(configFolder);
     return QDir(configFolder).filePath(kSettingsFileName);
