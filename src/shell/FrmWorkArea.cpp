@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 #include "shell/DocumentCommands.h"
 #include "shell/ModExit.h"
+#include "shell/WorkAreaBrowsers.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
 #include "shell/WorkAreaSettings.h"
@@ -35,6 +36,7 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
     connectMenus();
     connectSettings(paths);
+    m_browsers = new WorkAreaBrowsers(*this);
     Form_Load();
 }
 

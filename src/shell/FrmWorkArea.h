@@ -8,6 +8,7 @@
 
 class DocumentCommands;
 class UndoCommands;
+class WorkAreaBrowsers;
 class clsUndo;
 class FormattingPage;
 class PageSwitcher;
@@ -38,6 +39,8 @@ public:
     DocumentCommands& documents() const { return *m_documents; }
     EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
     WorkAreaSettings& settings() const { return *m_settings; }
+    // The forum and smiley browsers; More Smileys is browsers().windows().moreSmileys().
+    WorkAreaBrowsers& browsers() const { return *m_browsers; }
 
     // Recomputes the composed tags from the holders and shows them in the tag display.
     void UpdateStartEnd();
@@ -76,6 +79,7 @@ private:
     WorkAreaSettings* m_settings = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
+    WorkAreaBrowsers* m_browsers = nullptr;
 
     QFrame* Picture1 = nullptr;
     QPushButton* cmdStyle = nullptr;
