@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTcpServer>
 #include <QTest>
 
@@ -331,10 +330,11 @@ void TestForumBrowser::progressBarLiesOverPanelTwo() {
     frmVNBrowser* browser = fixture.browsers().forumBrowser();
     browser->parentWidget()->showNormal();
     browser->parentWidget()->resize(900, 600);
-    auto* statusBar = browser->findChild<QStatusBar*>("StatusBar1");
+    auto* statusBar = browser->findChild<QWidget*>("StatusBar1");
     auto* panel2 = browser->findChild<QLabel*>("StatusBar1Panel2");
     auto* progress = browser->findChild<QProgressBar*>("ProgressBar1");
     QVERIFY(panel2->geometry().contains(progress->geometry()));
+    QVERIFY(panel2->geometry().left() > statusBar->width() / 2); // panel 1 has the room
     QCOMPARE(statusBar->geometry().bottom(), browser->height() - 1);
     QLineEdit* box = addressBox(browser);
     auto* copyUrl = browser->findChild<QPushButton*>("cmdCopyURL");

@@ -60,6 +60,9 @@ void frmBrowser::createControls() {
     for (QLabel* label : {Label2, Label1}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont small = label->font();
+        small.setPointSizeF(small.pointSizeF() - 1);
+        label->setFont(small);
     }
     Label2->move(0, 0);
     Label1->move(0, tbToolBar->height() / 2);

@@ -10,15 +10,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -83,17 +82,28 @@ void frmVNBrowser::createControls() {
 }
 
 void frmVNBrowser::createStatusBar() {
-    StatusBar1 = new QStatusBar(this);
+    // Two sunken panels along the bottom: the status text, and room for the progress bar.
+    StatusBar1 = new QWidget(this);
     StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
+    auto* panels = new QHBoxLayout(StatusBar1);
+    panels->setContentsMargins(px(30), px(15), px(30), px(15));
+    panels->setSpacing(px(30));
     statusPanel1 = new QLabel(StatusBar1);
     statusPanel1->setObjectName("StatusBar1Panel1");
-    statusPanel1->setTextFormat(Qt::PlainText);
     statusPanel2 = new QLabel(StatusBar1);
     statusPanel2->setObjectName("StatusBar1Panel2");
     statusPanel2->setFixedWidth(px(2600));
-    StatusBar1->addWidget(statusPanel1, 1);
-    StatusBar1->addPermanentWidget(statusPanel2);
+    for (QLabel* panel : {statusPanel1, statusPanel2}) {
+        panel->setTextFormat(Qt::PlainText);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+    }
+    // Long addresses must not widen the window.
+    statusPanel1->setMinimumWidth(1);
+    statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    panels->addWidget(statusPanel1, 1);
+    panels->addWidget(statusPanel2);
+    statusPanel2->installEventFilter(this); // the progress bar follows panel 2
 
     // Drawn in front of panel 2, flat and without a border.
     ProgressBar1 = new QProgressBar(StatusBar1);
@@ -200,6 +210,9 @@ void frmVNBrowser::mnuEmail_Click() {
 }
 
 bool frmVNBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statusPanel2 &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize) && !isMinimized())
+        placeProgressBar();
     if (watched == txtURL && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {

@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 class VNBrowserMenus;
 class WebBrowser;
@@ -59,7 +58,7 @@ private:
     QPushButton* cmdHoem = nullptr;
     QPushButton* cmdStop = nullptr;
     QPushButton* cmdCopyURL = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QWidget* StatusBar1 = nullptr;
     QLabel* statusPanel1 = nullptr;
     QLabel* statusPanel2 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
