@@ -18,6 +18,8 @@
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/ModExit.h"
+#include "services/BrowserWindows.h"
+#include "shell/WorkAreaBrowsers.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
 #include "shell/WorkAreaSettings.h"
@@ -45,6 +47,9 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
     connectMenus();
     connectSettings(paths);
+    m_browsers = new WorkAreaBrowsers(*this);
+    connect(FrameSmiley, &SmileyPage::moreSmileysRequested, this,
+            [this] { m_browsers->windows().moreSmileys(); });
     Form_Load();
 }
 

@@ -9,6 +9,7 @@
 class DocumentCommands;
 class DraftRecovery;
 class UndoCommands;
+class WorkAreaBrowsers;
 class clsUndo;
 class FormattingPage;
 class ListPage;
@@ -41,6 +42,8 @@ public:
     DraftRecovery& recovery() const { return *m_recovery; }
     EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
     WorkAreaSettings& settings() const { return *m_settings; }
+    // The forum and smiley browsers; More Smileys is browsers().windows().moreSmileys().
+    WorkAreaBrowsers& browsers() const { return *m_browsers; }
 
     // Recomputes the composed tags from the holders and shows them in the tag display.
     void UpdateStartEnd();
@@ -80,6 +83,7 @@ private:
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
+    WorkAreaBrowsers* m_browsers = nullptr;
 
     QFrame* Picture1 = nullptr;
     QPushButton* cmdStyle = nullptr;

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
@@ -36,9 +37,16 @@ QMdiSubWindow* frmMain::addWorkArea(FrmWorkArea* workArea) {
 }
 
 QMdiSubWindow* frmMain::addChild(QWidget* child, const QList<QMenu*>& menus) {
+    QList<QAction*> barItems;
+    for (QMenu* menu : menus)
+        barItems.append(menu->menuAction());
+    return addChild(child, barItems);
+}
+
+QMdiSubWindow* frmMain::addChild(QWidget* child, const QList<QAction*>& barItems) {
     QMdiSubWindow* subWindow = m_mdiArea->addSubWindow(child);
     subWindow->setWindowIcon(windowIcon());
-    m_childMenus.insert(subWindow, menus);
+    m_childMenus.insert(subWindow, barItems);
     connect(subWindow, &QObject::destroyed, this,
             [this, subWindow] { m_childMenus.remove(subWindow); });
     return subWindow;
@@ -48,8 +56,8 @@ void frmMain::childActivated(QMdiSubWindow* subWindow) {
     if (!subWindow)
         return; // the frame itself lost activation; keep the menus shown
     menuBar()->clear();
-    for (QMenu* menu : m_childMenus.value(subWindow))
-        menuBar()->addMenu(menu);
+    for (QAction* item : m_childMenus.value(subWindow))
+        menuBar()->addAction(item);
     if (subWindow->widget() == m_workArea)
         m_workArea->Form_Activate();
 }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -21,6 +22,8 @@ public:
     QMdiSubWindow* addWorkArea(FrmWorkArea* workArea);
     // Adds another child window that brings its own menus.
     QMdiSubWindow* addChild(QWidget* child, const QList<QMenu*>& menus);
+    // The same for a child whose bar also holds commands with no menu under them.
+    QMdiSubWindow* addChild(QWidget* child, const QList<QAction*>& barItems);
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
@@ -32,5 +35,5 @@ private:
 
     QMdiArea* m_mdiArea;
     FrmWorkArea* m_workArea = nullptr;
-    QHash<QMdiSubWindow*, QList<QMenu*>> m_childMenus;
+    QHash<QMdiSubWindow*, QList<QAction*>> m_childMenus;
 };

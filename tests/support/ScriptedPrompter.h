@@ -17,8 +17,8 @@ public:
     QList<FileDialog> fileDialogs; // every file dialog shown, in order
     QStringList fileDialogKinds;   // "open" or "save", one per dialog
 
-    QList<Answer> answers;   // taken front first by ask()
-    QStringList fileNames;   // taken front first by the file dialogs
+    QList<Answer> answers; // taken front first by ask()
+    QStringList fileNames; // taken front first by the file dialogs
 
     Answer ask(QWidget* parent, const Message& message) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;

@@ -1,0 +1,101 @@
+#include "services/BrowserWindows.h"
+
+#include "platform/DesktopLinks.h"
+#include "platform/Twips.h"
+#include "services/VNBrowserMenus.h"
+#include "services/frmBrowser.h"
+#include "services/frmVNBrowser.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+BrowserWindows::BrowserWindows(const BrowserHost& host, EditingSurface& surface,
+                               QWidget* smileyOwner, QObject* parent)
+    : QObject(parent), m_host(host), m_surface(surface), m_smileyOwner(smileyOwner) {}
+
+frmVNBrowser* BrowserWindows::forumBrowser() const {
+    return m_forumBrowser;
+}
+
+frmBrowser* BrowserWindows::smileyBrowser() const {
+    return m_smileyBrowser;
+}
+
+frmVNBrowser* BrowserWindows::loadForumBrowser() {
+    if (m_forumBrowser)
+        return m_forumBrowser;
+    m_forumBrowser = new frmVNBrowser(m_addresses, m_host);
+    QMdiSubWindow* subWindow =
+        m_host.addToFrame ? m_host.addToFrame(m_forumBrowser, m_forumBrowser->menus().barItems())
+                          : nullptr;
+    if (subWindow) {
+        subWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing the browser gives the frame back to the work area.
+        connect(subWindow, &QObject::destroyed, this, [this] {
+            if (m_host.showWorkArea)
+                m_host.showWorkArea();
+        });
+    } else {
+        m_forumBrowser->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return m_forumBrowser;
+}
+
+void BrowserWindows::bringToFront(frmVNBrowser* browser) {
+    auto* subWindow = qobject_cast<QMdiSubWindow*>(browser->parentWidget());
+    if (!subWindow) {
+        browser->show();
+        browser->raise();
+        browser->activateWindow();
+        return;
+    }
+    subWindow->showMaximized();
+    subWindow->raise();
+    if (QMdiArea* area = subWindow->mdiArea())
+        area->setActiveSubWindow(subWindow);
+}
+
+void BrowserWindows::showInstead(const QUrl& address) {
+    frmVNBrowser* browser = loadForumBrowser();
+    bringToFront(browser);
+    if (!address.isEmpty())
+        browser->Navigate(address);
+    if (m_host.hideWorkArea)
+        m_host.hideWorkArea();
+}
+
+void BrowserWindows::viewBrowser() {
+    showInstead();
+}
+
+void BrowserWindows::vornetHome() {
+    showInstead(m_addresses.forumHome());
+}
+
+void BrowserWindows::forumList() {
+    showInstead(m_addresses.forumListFromEditor());
+}
+
+void BrowserWindows::advancedSearch() {
+    showInstead(m_addresses.advancedSearch());
+}
+
+void BrowserWindows::visitHomePage() {
+    frmVNBrowser* browser = loadForumBrowser();
+    bringToFront(browser);
+    browser->Navigate(m_addresses.authorHomePage());
+}
+
+void BrowserWindows::mailToAuthor() {
+    DesktopLinks::open(m_addresses.mailToAuthor());
+}
+
+void BrowserWindows::moreSmileys() {
+    if (!m_smileyBrowser)
+        m_smileyBrowser = new frmBrowser(m_surface, m_smileyOwner);
+    m_smileyBrowser->show();
+    m_smileyBrowser->raise();
+    m_smileyBrowser->activateWindow();
+    m_smileyBrowser->Navigate(m_addresses.smileyPage());
+    m_smileyBrowser->resize(Twips::toPixels(10000), m_smileyBrowser->height());
+}

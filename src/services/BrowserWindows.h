@@ -1,0 +1,51 @@
+#pragma once
+
+#include "services/BrowserAddresses.h"
+#include "services/BrowserHost.h"
+
+#include <QObject>
+#include <QPointer>
+
+class EditingSurface;
+class frmBrowser;
+class frmVNBrowser;
+
+// The two browser windows and the work area's commands that lead to them. A window is
+// created the first time a command needs it, and again after the user has closed it;
+// until then the web engine is not started at all.
+class BrowserWindows : public QObject {
+    Q_OBJECT
+public:
+    BrowserWindows(const BrowserHost& host, EditingSurface& surface, QWidget* smileyOwner,
+                   QObject* parent = nullptr);
+
+    void setAddresses(const BrowserAddresses& addresses) { m_addresses = addresses; }
+    const BrowserAddresses& addresses() const { return m_addresses; }
+
+    // The work area's Browser and Help menu items.
+    void viewBrowser();
+    void vornetHome();
+    void forumList();
+    void advancedSearch();
+    void visitHomePage();
+    void mailToAuthor();
+    // The smiley page's More Smileys button.
+    void moreSmileys();
+
+    // The windows as they stand; nullptr when not loaded.
+    frmVNBrowser* forumBrowser() const;
+    frmBrowser* smileyBrowser() const;
+
+private:
+    frmVNBrowser* loadForumBrowser();
+    void bringToFront(frmVNBrowser* browser);
+    // Shows the forum browser in place of the work area, optionally on another page.
+    void showInstead(const QUrl& address = QUrl());
+
+    BrowserHost m_host;
+    EditingSurface& m_surface;
+    QWidget* m_smileyOwner;
+    BrowserAddresses m_addresses = BrowserAddresses::standard();
+    QPointer<frmVNBrowser> m_forumBrowser;
+    QPointer<frmBrowser> m_smileyBrowser;
+};
