@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "shell/DocumentCommands.h"
 #include "shell/ModExit.h"
+#include "shell/WorkAreaInfo.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
 #include "shell/WorkAreaSettings.h"
@@ -40,6 +41,7 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
     connectMenus();
     connectSettings(paths);
+    m_info = new WorkAreaInfo(*this, *m_menus, paths.settingsFile); // loads the tips hidden
     Form_Load();
 }
 
@@ -177,6 +179,9 @@ void FrmWorkArea::connectMenus() {
 
 void FrmWorkArea::mnuFile_Click(int index) {
     switch (index) {
+    case 0:
+        m_info->showIntroduction();
+        break;
     case 1:
         m_documents->NewFunction();
         break;

@@ -19,6 +19,7 @@ class QPushButton;
 class RichTextBox;
 class WorkAreaMenus;
 class WorkAreaSettings;
+class WorkAreaInfo;
 
 // The one document window in which the post is written. It owns the editing surface,
 // the tag holders, the saved flag and the menus, and wires the tool pages, the button
@@ -39,6 +40,7 @@ public:
     DocumentCommands& documents() const { return *m_documents; }
     EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
     WorkAreaSettings& settings() const { return *m_settings; }
+    WorkAreaInfo& info() const { return *m_info; }
 
     // Recomputes the composed tags from the holders and shows them in the tag display.
     void UpdateStartEnd();
@@ -75,6 +77,7 @@ private:
     EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
     DocumentCommands* m_documents = nullptr;
     WorkAreaSettings* m_settings = nullptr;
+    WorkAreaInfo* m_info = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
 
