@@ -30,4 +30,6 @@ void Startup::loadWorkArea() {
     m_frame = std::make_unique<frmMain>();
     m_workArea = new FrmWorkArea(nullptr, m_options.paths);
     m_frame->addWorkArea(m_workArea);
+    if (m_options.workAreaLoaded)
+        m_options.workAreaLoaded(*m_frame, *m_workArea);
 }
