@@ -16,7 +16,8 @@ FrmFlash::FrmFlash(int showMilliseconds, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint) {
     setObjectName("FrmFlash");
 
-    auto* border = new QFrame(this);
+    auto* border = new QFrame(this); // the window's whole background
+    border->setObjectName("Shape1");
     border->setFrameShape(QFrame::Box);
     border->setLineWidth(2);
 
@@ -54,7 +55,7 @@ FrmFlash::FrmFlash(int showMilliseconds, QWidget* parent)
     layout->addWidget(border);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    LinkLabel::watchBackground(this);
+    LinkLabel::watchBackground(border);
     connect(lblEmail, &LinkLabel::clicked, this, &FrmFlash::lblEmail_Click);
     connect(lblWeb, &LinkLabel::clicked, this, &FrmFlash::lblWeb_Click);
 
