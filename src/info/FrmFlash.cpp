@@ -18,8 +18,7 @@ FrmFlash::FrmFlash(int showMilliseconds, QWidget* parent)
 
     auto* border = new QFrame(this); // the window's whole background
     border->setObjectName("Shape1");
-    border->setFrameShape(QFrame::Box);
-    border->setLineWidth(2);
+    border->setStyleSheet("#Shape1 { background: white; border: 2px solid #1f4e8c; }");
 
     QLabel* lblTitle = InfoWidgets::title("Vornet Forum Quillet utility", border);
     QLabel* lblDevelop = InfoWidgets::label("lblDevelop", "Developed by", border);
