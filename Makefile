@@ -27,6 +27,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_startup_probe
 
 # The settings and custom text readers under libFuzzer, FUZZ_SECONDS each, in a clang
 # build of their own. New inputs go to $(FUZZ_BUILD)/corpus; crashes to $(FUZZ_BUILD)/.
