@@ -27,6 +27,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_startup_probe
 
 # A Debian package of the program: apt install ./$(BUILD)/quillet_*.deb
 package: build

@@ -1,6 +1,6 @@
 // The RTF writer and reader alone, on the undo benchmarks' documents: the parts of a
 // snapshot and of an Undo that grow with the text.
-#include "BenchDocuments.h"
+#include "bench_documents.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/rtf/RtfWriter.h"
 

@@ -2,7 +2,7 @@
 // formatted text of 10 KB, 100 KB and 1 MB. Beside each, in the same loop, the same edit
 // goes through QTextDocument's own undo stack; the counter "x_qtdoc" is the engine's time
 // divided by that baseline's.
-#include "BenchDocuments.h"
+#include "bench_documents.h"
 #include "platform/RichTextBox.h"
 #include "platform/rtf/RtfReader.h"
 #include "undo/clsUndo.h"

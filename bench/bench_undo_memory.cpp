@@ -4,7 +4,7 @@
 // over the 1,000 steps, records_KB (the characters the records keep) and, for scale,
 // document_heap_KB (what the same edits add without an engine).
 #include "../tests/support/UndoEngineProbe.h"
-#include "BenchDocuments.h"
+#include "bench_documents.h"
 #include "platform/RichTextBox.h"
 
 #include <QFile>

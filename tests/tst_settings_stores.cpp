@@ -82,6 +82,16 @@ private slots:
         QTest::newRow("not a number")
             << QByteArray("[Startup Settings]\r\nstartup=yes\r\n") << false;
         QTest::newRow("other number") << QByteArray("[Startup Settings]\r\nstartup=7\r\n") << false;
+        // A whole number in other clothes, and fractions rounded as a check box state is.
+        QTest::newRow("leading zero") << QByteArray("[Startup Settings]\r\nstartup=01\r\n") << true;
+        QTest::newRow("1.0") << QByteArray("[Startup Settings]\r\nstartup=1.0\r\n") << true;
+        QTest::newRow("0.6") << QByteArray("[Startup Settings]\r\nstartup=0.6\r\n") << true;
+        QTest::newRow("0.5 to even")
+            << QByteArray("[Startup Settings]\r\nstartup=0.5\r\n") << false;
+        QTest::newRow("1.5 to even")
+            << QByteArray("[Startup Settings]\r\nstartup=1.5\r\n") << false;
+        QTest::newRow("number then text")
+            << QByteArray("[Startup Settings]\r\nstartup=1 please\r\n") << false;
         QTest::newRow("missing key") << QByteArray("[Font Settings]\r\n") << false;
         QTest::newRow("no file") << QByteArray() << false;
     }

@@ -1,17 +1,13 @@
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaSettings.h"
-#include "shell/frmMain.h"
+#include "shell/Startup.h"
 
 #include <QApplication>
 
 namespace {
-// The start routine: the frame comes into being with its one work area.
+// The start routine: the splash, then the work area in its frame, with or without the
+// introduction first.
 int Main(QApplication& app) {
-    auto* frame = new frmMain;
-    auto* workArea = new FrmWorkArea;
-    frame->addWorkArea(workArea);
-    frame->show();
-    workArea->settings().fontWindow(); // loaded hidden: its lists hold the font choice
+    Startup startup;
+    startup.run();
     return app.exec();
 }
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "settings/ModINIhandling.h"
 
+#include <cmath>
+
 namespace {
 
 const QString kSection = QStringLiteral("Startup Settings");
@@ -12,9 +14,11 @@ const QString kKey = QStringLiteral("startup");
 bool StartupSettingsStore::skipIntroduction() const {
     if (!ModINIhandling::fileExists(m_path))
         return false;
+    // The stored text is taken as a number and rounded to a whole one (halves to even),
+    // as a check box state is; only 1 ticks the box.
     bool isNumber = false;
-    const int state = ModINIhandling::readValue(kSection, kKey, m_path).toInt(&isNumber);
-    return isNumber && state == 1;
+    const double state = ModINIhandling::readValue(kSection, kKey, m_path).toDouble(&isNumber);
+    return isNumber && std::nearbyint(state) == 1.0;
 }
 
 bool StartupSettingsStore::setSkipIntroduction(bool skip) const {

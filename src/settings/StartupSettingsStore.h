@@ -9,8 +9,9 @@ class StartupSettingsStore {
 public:
     explicit StartupSettingsStore(QString settingsPath) : m_path(std::move(settingsPath)) {}
 
-    // True only when the stored value is the whole number 1; a missing file or key, or a
-    // value that is not a number, leaves the box clear.
+    // True only when the stored value, read as a number and rounded to a whole one, is 1
+    // ("1", "01", "1.0"); a missing file or key, or a value that is not a number, leaves
+    // the box clear.
     bool skipIntroduction() const;
     // Stores the box's state as "1" (ticked) or "0". Returns whether it was written.
     bool setSkipIntroduction(bool skip) const;

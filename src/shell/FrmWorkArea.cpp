@@ -20,6 +20,7 @@
 #include "shell/ModExit.h"
 #include "services/BrowserWindows.h"
 #include "shell/WorkAreaBrowsers.h"
+#include "shell/WorkAreaInfo.h"
 #include "shell/WorkAreaLayout.h"
 #include "shell/WorkAreaMenus.h"
 #include "shell/WorkAreaSettings.h"
@@ -50,6 +51,7 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     m_browsers = new WorkAreaBrowsers(*this);
     connect(FrameSmiley, &SmileyPage::moreSmileysRequested, this,
             [this] { m_browsers->windows().moreSmileys(); });
+    m_info = new WorkAreaInfo(*this, *m_menus, paths.settingsFile); // loads the tips hidden
     Form_Load();
 }
 
@@ -191,6 +193,9 @@ void FrmWorkArea::connectMenus() {
 
 void FrmWorkArea::mnuFile_Click(int index) {
     switch (index) {
+    case 0:
+        m_info->showIntroduction();
+        break;
     case 1:
         m_documents->NewFunction();
         break;

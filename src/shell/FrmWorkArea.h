@@ -21,6 +21,7 @@ class QPushButton;
 class RichTextBox;
 class WorkAreaMenus;
 class WorkAreaSettings;
+class WorkAreaInfo;
 
 // The one document window in which the post is written. It owns the editing surface,
 // the tag holders, the saved flag and the menus, and wires the tool pages, the button
@@ -44,6 +45,7 @@ public:
     WorkAreaSettings& settings() const { return *m_settings; }
     // The forum and smiley browsers; More Smileys is browsers().windows().moreSmileys().
     WorkAreaBrowsers& browsers() const { return *m_browsers; }
+    WorkAreaInfo& info() const { return *m_info; }
 
     // Recomputes the composed tags from the holders and shows them in the tag display.
     void UpdateStartEnd();
@@ -80,6 +82,7 @@ private:
     EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
     DocumentCommands* m_documents = nullptr;
     WorkAreaSettings* m_settings = nullptr;
+    WorkAreaInfo* m_info = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;

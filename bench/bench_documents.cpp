@@ -1,4 +1,4 @@
-#include "BenchDocuments.h"
+#include "bench_documents.h"
 
 #include "platform/rtf/RtfWriter.h"
 

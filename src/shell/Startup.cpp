@@ -1,0 +1,35 @@
+#include "shell/Startup.h"
+
+#include "info/FrmStartup.h"
+#include "platform/ModalDialogs.h"
+#include "shell/FrmWorkArea.h"
+#include "shell/WorkAreaInfo.h"
+#include "shell/WorkAreaSettings.h"
+#include "shell/frmMain.h"
+
+Startup::Startup(StartupOptions options) : m_options(std::move(options)) {}
+
+Startup::~Startup() = default;
+
+void Startup::run() {
+    {
+        FrmFlash splash(m_options.splashMilliseconds);
+        ModalDialogs::run(splash);
+    }
+    loadWorkArea();
+    FrmStartup& introduction = m_workArea->info().introduction();
+    if (!introduction.startUpBoxTicked()) {
+        ModalDialogs::run(introduction); // its OK, or its closing, shows the frame
+        return;
+    }
+    m_frame->show();
+    m_workArea->settings().fontWindow();
+}
+
+void Startup::loadWorkArea() {
+    m_frame = std::make_unique<frmMain>();
+    m_workArea = new FrmWorkArea(nullptr, m_options.paths);
+    m_frame->addWorkArea(m_workArea);
+    if (m_options.workAreaLoaded)
+        m_options.workAreaLoaded(*m_frame, *m_workArea);
+}
