@@ -1,4 +1,5 @@
 // New, Open, Save and Copy All against real files, with the dialogs scripted.
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "shell/DocumentCommands.h"
@@ -21,10 +22,6 @@ class TestDocumentCommands : public QObject {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write a test file");
         return path;
-    }
-    static QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
     static void newPost(WorkAreaFixture& f) { f.workArea->documents().NewFunction(); }
     static void open(WorkAreaFixture& f) { f.workArea->documents().OpenWithPrompt(); }
@@ -128,7 +125,7 @@ private slots:
         f.prompter.fileNames = {path};
         f.workArea->documents().SaveFunction();
         QCOMPARE(f.prompter.fileDialogs.first().defaultExtension, "txt");
-        QCOMPARE(contentOf(path), QByteArray("\xC3\xA4\r\nb"));
+        QCOMPARE(fileBytes(path), QByteArray("\xC3\xA4\r\nb"));
         QVERIFY(f.workArea->TextSaved);
         QCOMPARE(f.workArea->windowTitle(), "Editor"); // saving never renames the window
 
@@ -138,7 +135,7 @@ private slots:
         f.prompter.fileNames = {blocked + "/inside.txt"};
         f.workArea->documents().SaveFunction();
         QVERIFY(f.workArea->TextSaved);
-        QCOMPARE(contentOf(blocked), QByteArray("old"));
+        QCOMPARE(fileBytes(blocked), QByteArray("old"));
     }
 
     void copyAllOfBlanksCopiesNothing() {

@@ -68,22 +68,14 @@ class TestMarkupVocabulary : public QObject {
 
 private slots:
     // Smileys and the star
-    void smileyCodesInPageOrder();
-    void smileyButtonsWhoseNamesDifferFromTheirCodes();
     void starStandsBetweenWinkAndSwords();
-    void starWarningAndImageTag();
     void everyPictureIsA32PixelSvgThatDraws_data();
     void everyPictureIsA32PixelSvgThatDraws();
 
     // Lists
-    void listOptionShape_data();
-    void listOptionShape();
     void listColumnsCoverEveryOptionOnce();
-    void numberedThreeItemListText();
-    void singleAndFifteenItemLists();
 
     // Colours
-    void colourOptionsTable();
     void colourScenarios_data();
     void colourScenarios();
     void fullResetAlwaysEmptiesEveryColourHolder();
@@ -94,39 +86,6 @@ private slots:
     void handleQuoteAndDisplay();
 };
 
-void TestMarkupVocabulary::smileyCodesInPageOrder() {
-    const QStringList expected{
-        "[machinegun]", "[2thumbsup]", "[sleeping]",   "[afro2]",    "[3eyes]",    "[gorgeous]",
-        "[party]",      "[nosmiley]",  "[thumbsdown]", "[morning]",  "[wink]",     "[swords]",
-        "[cannon]",     "[olympics]",  "[lightsaber]", "[rockband]", "[pacman]",   "[noevil]",
-        "[dazed]",      "[thumbsup]",  "[bigsmile]",   "[medal]",    "[pipe]",     "[wavey]",
-        "[bigears]",    "[thumbsup2]", "[elephant2]",  "[cat2]",     "[bigcheeks]"};
-    QStringList codes;
-    QSet<QString> names;
-    for (const Smiley& smiley : smileys()) {
-        codes.append(smiley.code());
-        names.insert(smiley.objectName);
-    }
-    QCOMPARE(codes, expected);
-    QCOMPARE(names.size(), kSmileyCount);
-}
-
-void TestMarkupVocabulary::smileyButtonsWhoseNamesDifferFromTheirCodes() {
-    const QMap<QString, QString> expected{{"cmdCanon", "[cannon]"},
-                                          {"cmdGorgeos", "[gorgeous]"},
-                                          {"cmdOlympic", "[olympics]"},
-                                          {"cmd2ThumpsUp", "[2thumbsup]"},
-                                          {"cmdThumpsDown", "[thumbsdown]"},
-                                          {"cmdNoEvil", "[noevil]"},
-                                          {"cmdWavey", "[wavey]"}};
-    QMap<QString, QString> actual;
-    for (const Smiley& smiley : smileys()) {
-        if (expected.contains(smiley.objectName))
-            actual.insert(smiley.objectName, smiley.code());
-    }
-    QCOMPARE(actual, expected);
-}
-
 void TestMarkupVocabulary::starStandsBetweenWinkAndSwords() {
     const QStringList buttons = smileyPageButtons();
     QCOMPARE(buttons.size(), kSmileyCount + 1);
@@ -136,18 +95,6 @@ void TestMarkupVocabulary::starStandsBetweenWinkAndSwords() {
     QCOMPARE(buttons.at(star + 1), QString("cmdSwords"));
     QCOMPARE(buttons.first(), QString("cmdMachinegun"));
     QCOMPARE(buttons.last(), QString("cmdBigCheeks"));
-}
-
-void TestMarkupVocabulary::starWarningAndImageTag() {
-    const Prompter::Message warning = Star::warning();
-    QCOMPARE(warning.title, QString("Quillet"));
-    QCOMPARE(warning.text, QString("This will insert a star image only in your reply\r\n"
-                                   "Use the Thanks giving link to give a star\r\n\r\n"
-                                   "Do you want to insert anyway?"));
-    QCOMPARE(warning.icon, Prompter::Icon::Information);
-    QCOMPARE(warning.buttons, Prompter::Buttons::YesNo);
-    QCOMPARE(Star::imageTag("https://forum.example"),
-             QString("[img https://forum.example/images/star.gif]"));
 }
 
 void TestMarkupVocabulary::everyPictureIsA32PixelSvgThatDraws_data() {
@@ -177,31 +124,6 @@ void TestMarkupVocabulary::everyPictureIsA32PixelSvgThatDraws() {
     QVERIFY2(drawn > 32 * 32 / 4, qPrintable(QString::number(drawn) + " pixels drawn"));
 }
 
-void TestMarkupVocabulary::listOptionShape_data() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<bool>("numbered");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Option1") << 1 << false << 1 << "1 Item";
-    QTest::newRow("Option10") << 10 << false << 10 << "10 Items";
-    QTest::newRow("Option11") << 11 << true << 1 << "1 Item";
-    QTest::newRow("Option20") << 20 << true << 10 << "10 Items";
-    QTest::newRow("Option21") << 21 << false << 11 << "11 Items";
-    QTest::newRow("Option25") << 25 << false << 15 << "15 Items";
-    QTest::newRow("Option26") << 26 << true << 11 << "11 Items";
-    QTest::newRow("Option30") << 30 << true << 15 << "15 Items";
-}
-
-void TestMarkupVocabulary::listOptionShape() {
-    QFETCH(int, option);
-    QFETCH(bool, numbered);
-    QFETCH(int, count);
-    QFETCH(QString, caption);
-    const ListShape expected{numbered ? ListKind::Numbered : ListKind::Bulleted, count};
-    QCOMPARE(listShapeOf(option), std::optional<ListShape>(expected));
-    QCOMPARE(listOptionCaption(option), caption);
-}
-
 void TestMarkupVocabulary::listColumnsCoverEveryOptionOnce() {
     QSet<int> seen;
     for (ListKind kind : {ListKind::Bulleted, ListKind::Numbered}) {
@@ -215,53 +137,8 @@ void TestMarkupVocabulary::listColumnsCoverEveryOptionOnce() {
     QCOMPARE(seen.size(), kListOptionCount);
     QVERIFY(!listShapeOf(0));
     QVERIFY(!listShapeOf(31));
-}
-
-void TestMarkupVocabulary::numberedThreeItemListText() {
-    QCOMPARE(listText(*listShapeOf(13)), QString("\r\n[ol]\r\n"
-                                                 "[li] enter item1 [/li]\r\n"
-                                                 "[li] enter item2 [/li]\r\n"
-                                                 "[li] enter item3 [/li]\r\n"
-                                                 "[/ol]"));
-}
-
-void TestMarkupVocabulary::singleAndFifteenItemLists() {
-    QCOMPARE(listText(*listShapeOf(1)), QString("\r\n[ul]\r\n[li] enter item1 [/li]\r\n[/ul]"));
-
-    for (int option : {25, 30}) {
-        const QString text = listText(*listShapeOf(option));
-        const QStringList lines = text.split("\r\n");
-        QCOMPARE(lines.size(), 1 + 1 + 15 + 1);
-        QVERIFY(lines.first().isEmpty());
-        QCOMPARE(lines.at(1), QString(option == 25 ? "[ul]" : "[ol]"));
-        QCOMPARE(lines.at(16), QString("[li] enter item15 [/li]"));
-        QCOMPARE(lines.last(), QString(option == 25 ? "[/ul]" : "[/ol]"));
-        QVERIFY(!text.contains(QRegularExpression("[^\r]\n")));
-    }
-}
-
-void TestMarkupVocabulary::colourOptionsTable() {
-    QSet<QString> names;
-    QMap<ColourFamily, QSet<QString>> holders;
-    for (const ColourOption& option : colourOptions()) {
-        names.insert(option.objectName);
-        holders[option.family].insert(option.holder);
-        QVERIFY(colourNameHolders(option.family).contains(option.holder));
-        const QString word = option.word;
-        QCOMPARE(word.startsWith(' '), option.family == ColourFamily::Highlight);
-        QCOMPARE(word.trimmed(), word.trimmed().toLower());
-    }
-    QCOMPARE(names.size(), kColourOptionCount);
-    QCOMPARE(holders[ColourFamily::Text].size(), 11);
-    QCOMPARE(holders[ColourFamily::Highlight].size(), 11);
-
-    QCOMPARE(defaultColourOption(ColourFamily::Text).objectName, "OptionBlack");
-    const ColourOption& none = defaultColourOption(ColourFamily::Highlight);
-    QCOMPARE(none.objectName, "OptionHLNone");
-    QCOMPARE(none.caption, "None");
-    QCOMPARE(none.holder, "TxtHLWhite");
-    QCOMPARE(none.word, " white");
-    QVERIFY(!findColourOption(u"OptionHLWhite"));
+    QCOMPARE(listOptionCaption(11), QString("1 Item"));
+    QCOMPARE(listOptionCaption(30), QString("15 Items"));
 }
 
 void TestMarkupVocabulary::colourScenarios_data() {
