@@ -121,43 +121,26 @@ private slots:
 
 void TestRtf::everyAttributeSurvivesARoundTrip_data() {
     QTest::addColumn<QTextCharFormat>("format");
-    QTextCharFormat f;
-    f.setFontFamilies({"Courier New"});
-    QTest::newRow("family") << f;
-    f = {};
-    f.setFontFamilies({"Odd; {Name}\\"});
-    QTest::newRow("family with RTF characters") << f;
-    f = {};
-    f.setFontPointSize(10.5);
-    QTest::newRow("size") << f;
-    f = {};
-    f.setFontWeight(QFont::Bold);
-    QTest::newRow("bold") << f;
-    f = {};
-    f.setFontItalic(true);
-    QTest::newRow("italic") << f;
-    f = {};
-    f.setFontUnderline(true);
-    QTest::newRow("underline") << f;
-    f = {};
-    f.setFontStrikeOut(true);
-    QTest::newRow("strike") << f;
-    f = {};
-    f.setForeground(QColor(200, 10, 30));
-    QTest::newRow("text colour") << f;
-    f = {};
-    f.setBackground(QColor(0, 255, 255));
-    QTest::newRow("highlight") << f;
-    f = {};
-    f.setFontFamilies({"Verdana"});
-    f.setFontPointSize(11);
-    f.setFontWeight(QFont::Bold);
-    f.setFontItalic(true);
-    f.setFontUnderline(true);
-    f.setFontStrikeOut(true);
-    f.setForeground(Qt::red);
-    f.setBackground(Qt::yellow);
-    QTest::newRow("all at once") << f;
+    const auto row = [](const char* name, auto set) {
+        QTextCharFormat format;
+        set(format);
+        QTest::newRow(name) << format;
+    };
+    row("family", [](auto& f) { f.setFontFamilies({"Courier New"}); });
+    row("family with RTF characters", [](auto& f) { f.setFontFamilies({"Odd; {Name}\\"}); });
+    row("size", [](auto& f) { f.setFontPointSize(10.5); });
+    row("text colour", [](auto& f) { f.setForeground(QColor(200, 10, 30)); });
+    row("highlight", [](auto& f) { f.setBackground(QColor(0, 255, 255)); });
+    row("all at once", [](auto& f) {
+        f.setFontFamilies({"Verdana"});
+        f.setFontPointSize(11);
+        f.setFontWeight(QFont::Bold);
+        f.setFontItalic(true);
+        f.setFontUnderline(true);
+        f.setFontStrikeOut(true);
+        f.setForeground(Qt::red);
+        f.setBackground(Qt::yellow);
+    });
 }
 
 void TestRtf::everyAttributeSurvivesARoundTrip() {
@@ -281,34 +264,23 @@ void TestRtf::readsRtfFromOtherPrograms() {
 void TestRtf::malformedInputKeepsThePlainText_data() {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QString>("text");
-    QTest::newRow("not RTF at all") << "just text"
-                                    << "just text";
-    QTest::newRow("unclosed groups") << "{\\rtf1{\\b Hello} {\\i world"
-                                     << "Hello world";
-    QTest::newRow("extra closing braces") << "}}a}b{\\b c}}}"
-                                          << "abc";
-    QTest::newRow("truncated control word") << "{\\rtf1 abc\\"
-                                            << "abc";
-    QTest::newRow("truncated hex") << "{\\rtf1 abc\\'4"
-                                   << "abc4";
-    QTest::newRow("bad hex") << "x\\'zzy"
-                             << "xzzy";
-    QTest::newRow("huge numbers") << "{\\fs999999999999999999 a\\u99999999999?b\\cf-5 c}"
-                                  << "abc";
-    QTest::newRow("huge unicode skip") << "\\uc99999\\u65 xyz{z}q"
-                                       << "Azq";
-    QTest::newRow("negative bin") << "a\\bin-5 b"
-                                  << "ab";
-    QTest::newRow("bin past the end") << "a\\bin999999 b"
-                                      << "a";
-    QTest::newRow("deep nesting") << QString(100000, u'{') + "deep" + QString(100000, u'}') + "x"
-                                  << "deepx";
-    QTest::newRow("long control word") << "\\" + QString(10000, u'a') + " text"
-                                       << "text";
-    QTest::newRow("control characters") << QString("a\nb\rc") + QChar(0) + "d\\u10?e"
-                                        << "abcde";
-    QTest::newRow("colour index past the table") << "{\\colortbl;\\red1;}\\cf99 a\\highlight7 b"
-                                                 << "ab";
+    const auto row = [](const char* name, const QString& rtf, const QString& text) {
+        QTest::newRow(name) << rtf << text;
+    };
+    row("not RTF at all", "just text", "just text");
+    row("unclosed groups", "{\\rtf1{\\b Hello} {\\i world", "Hello world");
+    row("extra closing braces", "}}a}b{\\b c}}}", "abc");
+    row("truncated control word", "{\\rtf1 abc\\", "abc");
+    row("truncated hex", "{\\rtf1 abc\\'4", "abc4");
+    row("bad hex", "x\\'zzy", "xzzy");
+    row("huge numbers", "{\\fs999999999999999999 a\\u99999999999?b\\cf-5 c}", "abc");
+    row("huge unicode skip", "\\uc99999\\u65 xyz{z}q", "Azq");
+    row("negative bin", "a\\bin-5 b", "ab");
+    row("bin past the end", "a\\bin999999 b", "a");
+    row("deep nesting", QString(100000, u'{') + "deep" + QString(100000, u'}') + "x", "deepx");
+    row("long control word", "\\" + QString(10000, u'a') + " text", "text");
+    row("control characters", QString("a\nb\rc") + QChar(0) + "d\\u10?e", "abcde");
+    row("colour index past the table", "{\\colortbl;\\red1;}\\cf99 a\\highlight7 b", "ab");
 }
 
 void TestRtf::malformedInputKeepsThePlainText() {
