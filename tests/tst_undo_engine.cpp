@@ -20,6 +20,13 @@ struct Rig {
 
     // Ends the pending step the way Enter does, without typing the line break.
     void endStep() { surface.pressKey(kEnter); }
+    // Types each text as a step of its own.
+    void steps(std::initializer_list<const char*> texts) {
+        for (const char* text : texts) {
+            surface.type(text);
+            endStep();
+        }
+    }
 
     QWidget host;
     FakeSurface surface;
@@ -113,8 +120,7 @@ private slots:
         rig.surface.type("hello");
         rig.surface.pressKey(32);
         QCOMPARE(rig.engine.getUndoCount(), 1);
-        rig.surface.type(" world");
-        rig.endStep();
+        rig.steps({" world"});
         QCOMPARE(rig.engine.getUndoCount(), 2);
         rig.engine.Undo(1);
         QCOMPARE(rig.surface.text(), QString("hello"));
@@ -171,8 +177,7 @@ private slots:
         QFETCH(int, shift);
         QFETCH(bool, taken);
         Rig rig;
-        rig.surface.type("abc");
-        rig.endStep();
+        rig.steps({"abc"});
 
         QCOMPARE(rig.surface.pressKey(90, shift), taken ? 0 : 90);
         QCOMPARE(rig.surface.text(), taken ? QString() : QString("abc"));
@@ -189,8 +194,7 @@ private slots:
 
     void aPendingChangeIsRecordedBeforeUndoAndRedo() {
         Rig rig;
-        rig.surface.type("one");
-        rig.endStep();
+        rig.steps({"one"});
         rig.surface.type(" two");
         rig.surface.pressKey(90, kCtrl);
         QCOMPARE(rig.surface.text(), QString("one"));
@@ -208,8 +212,7 @@ private slots:
 
     void anUnchangedContentRecordsNothing() {
         Rig rig(30);
-        rig.surface.type("ab");
-        rig.endStep();
+        rig.steps({"ab"});
         rig.engine.Undo(1);
         rig.surface.type("x");
         rig.surface.backspace();
@@ -222,10 +225,7 @@ private slots:
 
     void stepCountsAreClampedAndZeroStepsDoNothing() {
         Rig rig;
-        for (const char* word : {"one", "two", "six"}) {
-            rig.surface.type(word);
-            rig.endStep();
-        }
+        rig.steps({"one", "two", "six"});
         QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
         rig.engine.Undo(0);
         rig.engine.Redo(1);
@@ -251,10 +251,7 @@ private slots:
 
     void aNewChangeDiscardsTheRedoList() {
         Rig rig;
-        for (const char* word : {"a", "b", "c"}) {
-            rig.surface.type(word);
-            rig.endStep();
-        }
+        rig.steps({"a", "b", "c"});
         rig.engine.Undo(2);
         QVERIFY(rig.engine.canRedo());
         rig.surface.type("z");
@@ -268,8 +265,7 @@ private slots:
 
     void ignoredChangesBecomeOneStep() {
         Rig rig;
-        rig.surface.type("base");
-        rig.endStep();
+        rig.steps({"base"});
         rig.engine.Undo(1);
         rig.engine.Redo(1);
         rig.engine.Undo(1);
@@ -280,8 +276,7 @@ private slots:
         QVERIFY(rig.engine.IgnoreChange());
         QVERIFY(!rig.engine.canUndo() && !rig.engine.canRedo());
         QCOMPARE(rig.engine.getRedoCount(), 1);
-        rig.surface.type("first");
-        rig.endStep();
+        rig.steps({"first"});
         rig.surface.type(" second");
         rig.surface.pressMouse();
         QCOMPARE(rig.engine.getUndoCount(), 0);
@@ -300,10 +295,7 @@ private slots:
 
     void resetForgetsTheHistoryButNotTheText() {
         Rig rig;
-        rig.surface.type("one");
-        rig.endStep();
-        rig.surface.type("two");
-        rig.endStep();
+        rig.steps({"one", "two"});
         rig.engine.Undo(1);
         rig.surface.type("pending");
         QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
@@ -330,12 +322,10 @@ private slots:
         QFETCH(int, restoredLength);
         Rig rig;
         rig.surface.caretMoveFirst = caretMoveFirst;
-        rig.surface.type("abcd");
-        rig.endStep();
+        rig.steps({"abcd"});
         rig.surface.setSelStart(1);
         rig.surface.setSelLength(2);
-        rig.surface.type("X");
-        rig.endStep();
+        rig.steps({"X"});
         rig.surface.setSelStart(0); // moves made after the step do not matter
 
         rig.engine.Undo(1);
@@ -350,10 +340,7 @@ private slots:
 
     void onlyUndoSuspendsRedrawing() {
         Rig rig;
-        for (const char* word : {"a", "b", "c"}) {
-            rig.surface.type(word);
-            rig.endStep();
-        }
+        rig.steps({"a", "b", "c"});
         rig.engine.Undo(3);
         QCOMPARE(rig.surface.redrawSuspensions, 3);
         QCOMPARE(rig.surface.redrawResumptions, 3);
