@@ -39,19 +39,6 @@ CustomStyles stylesNamed(const QStringList& names) {
     return styles;
 }
 
-// Every line of the file but blank ones, line breaks dropped.
-QStringList lines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList result;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (!line.trimmed().isEmpty())
-            result << QString::fromUtf8(line).remove(u'\r');
-    }
-    return result;
-}
-
 } // namespace
 
 class TestCustomStyles : public QObject {
@@ -77,7 +64,7 @@ private slots:
 
         // The file's exact layout is checked with the store; here only that Close wrote it.
         QCOMPARE(CustomStyleStore(f.paths().settingsFile).load(), CustomStyles());
-        QCOMPARE(lines(f.paths().settingsFile).size(), 33);
+        QVERIFY(QFile::exists(f.paths().settingsFile));
     }
 
     void addingAtTheNeutralStateAsksForAStyleFirst() {

@@ -22,8 +22,8 @@ QTextCharFormat formatAt(const QTextDocument& document, int position) {
     return cursor.charFormat();
 }
 
-// Length of the region in which two strings differ, between their common head and tail.
-int differingSpan(const QString& a, const QString& b) {
+// The lengths of the common head of two strings and of their common tail after it.
+std::pair<int, int> commonEnds(const QString& a, const QString& b) {
     int head = 0;
     while (head < a.size() && head < b.size() && a[head] == b[head])
         ++head;
@@ -31,6 +31,12 @@ int differingSpan(const QString& a, const QString& b) {
     while (tail < a.size() - head && tail < b.size() - head &&
            a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
         ++tail;
+    return {head, tail};
+}
+
+// Length of the region in which two strings differ, between their common head and tail.
+int differingSpan(const QString& a, const QString& b) {
+    const auto [head, tail] = commonEnds(a, b);
     return int(std::max(a.size(), b.size())) - head - tail;
 }
 
@@ -59,18 +65,8 @@ QTextCharFormat randomFormat(QRandomGenerator& random) {
 // Text with the characters RTF treats specially, non-ASCII, surrogate pairs, tabs and
 // line breaks, in runs of random formatting and paragraphs of which some are empty.
 void fillRandomly(QTextDocument& document, QRandomGenerator& random) {
-    const QStringList pieces = {"word",
-                                " ",
-                                "{",
-                                "}",
-                                "\\",
-                                "\\par",
-                                "\t",
-                                QString(QChar(0x2028)),
-                                QString::fromUtf8("é€"),
-                                QString::fromUtf8("😀👍🏽"),
-                                QString::fromUtf8("中文"),
-                                "?"};
+    static const QStringList pieces =
+        QString::fromUtf8("word| |{|}|\\|\\par|\t|\u2028|é€|😀👍🏽|中文|?").split(u'|');
     QTextCursor cursor(&document);
     for (int run = int(random.bounded(1, 40)); run > 0; --run) {
         if (random.bounded(6) == 0)
@@ -374,13 +370,7 @@ private slots:
             const QString after = RtfWriter::write(edited);
             if (after == before)
                 continue;
-            int head = 0;
-            while (head < before.size() && head < after.size() && before[head] == after[head])
-                ++head;
-            int tail = 0;
-            while (tail < before.size() - head && tail < after.size() - head &&
-                   before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-                ++tail;
+            const auto [head, tail] = commonEnds(before, after);
 
             // Forwards, and back again as Undo does.
             for (const auto& [from, to] : {std::pair(before, after), std::pair(after, before)}) {
