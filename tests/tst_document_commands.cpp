@@ -17,11 +17,8 @@ class TestDocumentCommands : public QObject {
     QTemporaryDir m_dir;
 
     QString fileWith(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write a test file");
-        return path;
+        writeFile(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
     static void newPost(WorkAreaFixture& f) { f.workArea->documents().NewFunction(); }
     static void open(WorkAreaFixture& f) { f.workArea->documents().OpenWithPrompt(); }
