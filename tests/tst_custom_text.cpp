@@ -1,7 +1,7 @@
 // The custom text window: its sorted working list, Add and Delete, the file it writes on
 // Close, and the work area's word list that follows the file.
-#include "TestFiles.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "settings/SettingsPaths.h"

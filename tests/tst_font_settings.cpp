@@ -1,7 +1,7 @@
 // The font settings window: what it shows on load, the preview on the selection, Apply
 // and Cancel, and how the work area keeps the editing surface in its choice.
-#include "TestFiles.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "settings/FrmOptions.h"
