@@ -53,35 +53,6 @@ private slots:
         QCOMPARE(sampleText(f), QColor(Qt::black));
     }
 
-    void highlightAloneLeavesTheTextColourWordOut() {
-        WorkAreaFixture f;
-        f.click("OptionHLYellow");
-        QCOMPARE(startTag(f), "[color  yellow]");
-        f.click("OptionBlack"); // selected already, and clicked again
-        QCOMPARE(startTag(f), "[color black yellow]");
-        QCOMPARE(sampleText(f), QColor(Qt::black));
-        QCOMPARE(sampleBackground(f), QColor(255, 255, 0));
-    }
-
-    void aTextColourKeepsTheHighlightWord() {
-        WorkAreaFixture f;
-        for (const char* option : {"OptionNavy", "OptionHLSilver", "OptionTeal"})
-            f.click(option);
-        QCOMPARE(startTag(f), "[color teal silver]");
-        QCOMPARE(sampleText(f), QColor(0, 128, 128));
-        QCOMPARE(sampleBackground(f), QColor(192, 192, 192));
-    }
-
-    void noneWithBlackResetsTheSampleToBlackOnWhite() {
-        WorkAreaFixture f;
-        f.click("OptionHLAqua");
-        QCOMPARE(sampleBackground(f), QColor(128, 255, 255));
-        f.click("OptionHLNone");
-        QCOMPARE(startTag(f), QString());
-        QCOMPARE(sampleText(f), QColor(Qt::black));
-        QCOMPARE(sampleBackground(f), QColor(Qt::white));
-    }
-
     void colourTagSitsInsideTheStyleTags() {
         WorkAreaFixture f;
         f.type("abc");

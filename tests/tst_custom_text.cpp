@@ -1,6 +1,7 @@
 // The custom text window: its sorted working list, Add and Delete, the file it writes on
 // Close, and the work area's word list that follows the file.
 #include "ModalScript.h"
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "settings/SettingsPaths.h"
@@ -37,17 +38,6 @@ QPushButton* button(QWidget* window, const char* name) {
 void add(QWidget* window, const QString& text) {
     window->findChild<QLineEdit*>("TxtCustom")->setText(text);
     button(window, "cmdAdd")->click();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 } // namespace
@@ -123,6 +113,7 @@ private slots:
     void closingWithoutAFileCreatesAnEmptyOne() {
         frmCustomText window(path());
         button(&window, "cmdClose")->click();
+        QVERIFY(QFile::exists(path()));
         QCOMPARE(fileBytes(path()), QByteArray());
     }
 

@@ -1,4 +1,5 @@
 // New, Open, Save and Copy All against real files, with the dialogs scripted.
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "shell/DocumentCommands.h"
@@ -16,15 +17,8 @@ class TestDocumentCommands : public QObject {
     QTemporaryDir m_dir;
 
     QString fileWith(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write a test file");
-        return path;
-    }
-    static QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        writeFile(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
     static void newPost(WorkAreaFixture& f) { f.workArea->documents().NewFunction(); }
     static void open(WorkAreaFixture& f) { f.workArea->documents().OpenWithPrompt(); }
@@ -128,7 +122,7 @@ private slots:
         f.prompter.fileNames = {path};
         f.workArea->documents().SaveFunction();
         QCOMPARE(f.prompter.fileDialogs.first().defaultExtension, "txt");
-        QCOMPARE(contentOf(path), QByteArray("\xC3\xA4\r\nb"));
+        QCOMPARE(fileBytes(path), QByteArray("\xC3\xA4\r\nb"));
         QVERIFY(f.workArea->TextSaved);
         QCOMPARE(f.workArea->windowTitle(), "Editor"); // saving never renames the window
 
@@ -138,7 +132,7 @@ private slots:
         f.prompter.fileNames = {blocked + "/inside.txt"};
         f.workArea->documents().SaveFunction();
         QVERIFY(f.workArea->TextSaved);
-        QCOMPARE(contentOf(blocked), QByteArray("old"));
+        QCOMPARE(fileBytes(blocked), QByteArray("old"));
     }
 
     void copyAllOfBlanksCopiesNothing() {

@@ -1,6 +1,7 @@
 // The font settings window: what it shows on load, the preview on the selection, Apply
 // and Cancel, and how the work area keeps the editing surface in its choice.
 #include "ModalScript.h"
+#include "TestFiles.h"
 #include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "settings/FrmOptions.h"
@@ -24,17 +25,6 @@ QComboBox* list(QWidget* window, const char* name) {
 
 void click(QWidget* window, const char* name) {
     window->findChild<QPushButton*>(name)->click();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Chooses an entry of a list as a click on it would.

@@ -40,27 +40,17 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("opening");
         QTest::addColumn<QString>("lastItem");
-        QTest::newRow("Option1") << "Option1"
-                                 << "[ul]"
-                                 << "[li] enter item1 [/li]";
-        QTest::newRow("Option10") << "Option10"
-                                  << "[ul]"
-                                  << "[li] enter item10 [/li]";
-        QTest::newRow("Option11") << "Option11"
-                                  << "[ol]"
-                                  << "[li] enter item1 [/li]";
-        QTest::newRow("Option21") << "Option21"
-                                  << "[ul]"
-                                  << "[li] enter item11 [/li]";
-        QTest::newRow("Option25") << "Option25"
-                                  << "[ul]"
-                                  << "[li] enter item15 [/li]";
-        QTest::newRow("Option26") << "Option26"
-                                  << "[ol]"
-                                  << "[li] enter item11 [/li]";
-        QTest::newRow("Option30") << "Option30"
-                                  << "[ol]"
-                                  << "[li] enter item15 [/li]";
+        // The ends of each block of ten: bulleted 1-10, numbered 11-20, then 21-25 and 26-30.
+        for (const auto& [option, opening, last] : {std::tuple("Option1", "[ul]", 1),
+                                                    {"Option10", "[ul]", 10},
+                                                    {"Option11", "[ol]", 1},
+                                                    {"Option20", "[ol]", 10},
+                                                    {"Option21", "[ul]", 11},
+                                                    {"Option25", "[ul]", 15},
+                                                    {"Option26", "[ol]", 11},
+                                                    {"Option30", "[ol]", 15}})
+            QTest::newRow(option) << QString(option) << QString(opening)
+                                  << QString("[li] enter item%1 [/li]").arg(last);
     }
     void shapesFollowTheOptionNumbers() {
         QFETCH(QString, option);

@@ -68,304 +68,167 @@ class TestMarkupVocabulary : public QObject {
 
 private slots:
     // Smileys and the star
-    void smileyCodesInPageOrder();
-    void smileyButtonsWhoseNamesDifferFromTheirCodes();
-    void starStandsBetweenWinkAndSwords();
-    void starWarningAndImageTag();
-    void everyPictureIsA32PixelSvgThatDraws_data();
-    void everyPictureIsA32PixelSvgThatDraws();
+    void starStandsBetweenWinkAndSwords() {
+        const QStringList buttons = smileyPageButtons();
+        QCOMPARE(buttons.size(), kSmileyCount + 1);
+        QCOMPARE(buttons.count("cmdStar"), 1);
+        const int star = buttons.indexOf("cmdStar");
+        QCOMPARE(buttons.at(star - 1), QString("cmdWink"));
+        QCOMPARE(buttons.at(star + 1), QString("cmdSwords"));
+        QCOMPARE(buttons.first(), QString("cmdMachinegun"));
+        QCOMPARE(buttons.last(), QString("cmdBigCheeks"));
+    }
+
+    void everyPictureIsA32PixelSvgThatDraws_data() {
+        QTest::addColumn<QString>("path");
+        for (const QString& path : picturePaths())
+            QTest::newRow(qPrintable(path)) << path;
+    }
+
+    void everyPictureIsA32PixelSvgThatDraws() {
+        QFETCH(QString, path);
+        QVERIFY2(QFile::exists(path), "picture missing from the resources");
+        QSvgRenderer renderer(path);
+        QVERIFY(renderer.isValid());
+        QCOMPARE(renderer.viewBox(), QRect(0, 0, 32, 32));
+
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                drawn += qAlpha(image.pixel(x, y)) > 0;
+        }
+        // A button picture fills a good part of its square.
+        QVERIFY2(drawn > 32 * 32 / 4, qPrintable(QString::number(drawn) + " pixels drawn"));
+    }
 
     // Lists
-    void listOptionShape_data();
-    void listOptionShape();
-    void listColumnsCoverEveryOptionOnce();
-    void numberedThreeItemListText();
-    void singleAndFifteenItemLists();
+    void listColumnsCoverEveryOptionOnce() {
+        QSet<int> seen;
+        for (ListKind kind : {ListKind::Bulleted, ListKind::Numbered}) {
+            const QList<int> column = listColumn(kind);
+            QCOMPARE(column.size(), kMaxListItems);
+            for (int row = 0; row < column.size(); ++row) {
+                QCOMPARE(listShapeOf(column[row]), std::optional<ListShape>({kind, row + 1}));
+                seen.insert(column[row]);
+            }
+        }
+        QCOMPARE(seen.size(), kListOptionCount);
+        QVERIFY(!listShapeOf(0));
+        QVERIFY(!listShapeOf(31));
+        QCOMPARE(listOptionCaption(11), QString("1 Item"));
+        QCOMPARE(listOptionCaption(30), QString("15 Items"));
+    }
 
     // Colours
-    void colourOptionsTable();
-    void colourScenarios_data();
-    void colourScenarios();
-    void fullResetAlwaysEmptiesEveryColourHolder();
-    void sampleAndCaptionColours();
-
-    // Main tags
-    void mainTagsFillOnlyTheirOwnPair();
-    void handleQuoteAndDisplay();
-};
-
-void TestMarkupVocabulary::smileyCodesInPageOrder() {
-    const QStringList expected{
-        "[machinegun]", "[2thumbsup]", "[sleeping]",   "[afro2]",    "[3eyes]",    "[gorgeous]",
-        "[party]",      "[nosmiley]",  "[thumbsdown]", "[morning]",  "[wink]",     "[swords]",
-        "[cannon]",     "[olympics]",  "[lightsaber]", "[rockband]", "[pacman]",   "[noevil]",
-        "[dazed]",      "[thumbsup]",  "[bigsmile]",   "[medal]",    "[pipe]",     "[wavey]",
-        "[bigears]",    "[thumbsup2]", "[elephant2]",  "[cat2]",     "[bigcheeks]"};
-    QStringList codes;
-    QSet<QString> names;
-    for (const Smiley& smiley : smileys()) {
-        codes.append(smiley.code());
-        names.insert(smiley.objectName);
+    void colourScenarios_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("startPart");
+        QTest::newRow("start") << QStringList{"OptionHLNone"} << "";
+        QTest::newRow("red") << QStringList{"OptionRed"} << "[color red]";
+        QTest::newRow("red yellow")
+            << QStringList{"OptionRed", "OptionHLYellow"} << "[color red yellow]";
+        QTest::newRow("red yellow none")
+            << QStringList{"OptionRed", "OptionHLYellow", "OptionHLNone"} << "[color red white]";
+        QTest::newRow("red yellow none black")
+            << QStringList{"OptionRed", "OptionHLYellow", "OptionHLNone", "OptionBlack"} << "";
+        QTest::newRow("yellow alone") << QStringList{"OptionHLYellow"} << "[color  yellow]";
+        QTest::newRow("yellow then black")
+            << QStringList{"OptionHLYellow", "OptionBlack"} << "[color black yellow]";
+        QTest::newRow("text colour keeps highlight")
+            << QStringList{"OptionNavy", "OptionHLSilver", "OptionTeal"} << "[color teal silver]";
+        QTest::newRow("highlight replaces highlight")
+            << QStringList{"OptionHLAqua", "OptionHLRed", "OptionWhite"} << "[color white red]";
+        QTest::newRow("none after black-with-highlight")
+            << QStringList{"OptionHLBlue", "OptionBlack", "OptionHLNone"} << "";
     }
-    QCOMPARE(codes, expected);
-    QCOMPARE(names.size(), kSmileyCount);
-}
 
-void TestMarkupVocabulary::smileyButtonsWhoseNamesDifferFromTheirCodes() {
-    const QMap<QString, QString> expected{{"cmdCanon", "[cannon]"},
-                                          {"cmdGorgeos", "[gorgeous]"},
-                                          {"cmdOlympic", "[olympics]"},
-                                          {"cmd2ThumpsUp", "[2thumbsup]"},
-                                          {"cmdThumpsDown", "[thumbsdown]"},
-                                          {"cmdNoEvil", "[noevil]"},
-                                          {"cmdWavey", "[wavey]"}};
-    QMap<QString, QString> actual;
-    for (const Smiley& smiley : smileys()) {
-        if (expected.contains(smiley.objectName))
-            actual.insert(smiley.objectName, smiley.code());
+    void colourScenarios() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, startPart);
+        ColourPage page;
+        for (const QString& click : clicks)
+            page.select(click.toLatin1().constData());
+        QCOMPARE(page.startPart(), startPart);
+        QCOMPARE(page.endPart(), QString(startPart.isEmpty() ? "" : "[/color]"));
     }
-    QCOMPARE(actual, expected);
-}
 
-void TestMarkupVocabulary::starStandsBetweenWinkAndSwords() {
-    const QStringList buttons = smileyPageButtons();
-    QCOMPARE(buttons.size(), kSmileyCount + 1);
-    QCOMPARE(buttons.count("cmdStar"), 1);
-    const int star = buttons.indexOf("cmdStar");
-    QCOMPARE(buttons.at(star - 1), QString("cmdWink"));
-    QCOMPARE(buttons.at(star + 1), QString("cmdSwords"));
-    QCOMPARE(buttons.first(), QString("cmdMachinegun"));
-    QCOMPARE(buttons.last(), QString("cmdBigCheeks"));
-}
-
-void TestMarkupVocabulary::starWarningAndImageTag() {
-    const Prompter::Message warning = Star::warning();
-    QCOMPARE(warning.title, QString("Quillet"));
-    QCOMPARE(warning.text, QString("This will insert a star image only in your reply\r\n"
-                                   "Use the Thanks giving link to give a star\r\n\r\n"
-                                   "Do you want to insert anyway?"));
-    QCOMPARE(warning.icon, Prompter::Icon::Information);
-    QCOMPARE(warning.buttons, Prompter::Buttons::YesNo);
-    QCOMPARE(Star::imageTag("https://forum.example"),
-             QString("[img https://forum.example/images/star.gif]"));
-}
-
-void TestMarkupVocabulary::everyPictureIsA32PixelSvgThatDraws_data() {
-    QTest::addColumn<QString>("path");
-    for (const QString& path : picturePaths())
-        QTest::newRow(qPrintable(path)) << path;
-}
-
-void TestMarkupVocabulary::everyPictureIsA32PixelSvgThatDraws() {
-    QFETCH(QString, path);
-    QVERIFY2(QFile::exists(path), "picture missing from the resources");
-    QSvgRenderer renderer(path);
-    QVERIFY(renderer.isValid());
-    QCOMPARE(renderer.viewBox(), QRect(0, 0, 32, 32));
-
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            drawn += qAlpha(image.pixel(x, y)) > 0;
-    }
-    // A button picture fills a good part of its square.
-    QVERIFY2(drawn > 32 * 32 / 4, qPrintable(QString::number(drawn) + " pixels drawn"));
-}
-
-void TestMarkupVocabulary::listOptionShape_data() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<bool>("numbered");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Option1") << 1 << false << 1 << "1 Item";
-    QTest::newRow("Option10") << 10 << false << 10 << "10 Items";
-    QTest::newRow("Option11") << 11 << true << 1 << "1 Item";
-    QTest::newRow("Option20") << 20 << true << 10 << "10 Items";
-    QTest::newRow("Option21") << 21 << false << 11 << "11 Items";
-    QTest::newRow("Option25") << 25 << false << 15 << "15 Items";
-    QTest::newRow("Option26") << 26 << true << 11 << "11 Items";
-    QTest::newRow("Option30") << 30 << true << 15 << "15 Items";
-}
-
-void TestMarkupVocabulary::listOptionShape() {
-    QFETCH(int, option);
-    QFETCH(bool, numbered);
-    QFETCH(int, count);
-    QFETCH(QString, caption);
-    const ListShape expected{numbered ? ListKind::Numbered : ListKind::Bulleted, count};
-    QCOMPARE(listShapeOf(option), std::optional<ListShape>(expected));
-    QCOMPARE(listOptionCaption(option), caption);
-}
-
-void TestMarkupVocabulary::listColumnsCoverEveryOptionOnce() {
-    QSet<int> seen;
-    for (ListKind kind : {ListKind::Bulleted, ListKind::Numbered}) {
-        const QList<int> column = listColumn(kind);
-        QCOMPARE(column.size(), kMaxListItems);
-        for (int row = 0; row < column.size(); ++row) {
-            QCOMPARE(listShapeOf(column[row]), std::optional<ListShape>({kind, row + 1}));
-            seen.insert(column[row]);
+    void fullResetAlwaysEmptiesEveryColourHolder() {
+        for (const char* reset : {"OptionBlack", "OptionHLNone"}) {
+            ColourPage page;
+            page.select("OptionGreen");
+            page.select("OptionHLPurple");
+            page.select(reset == QLatin1String("OptionBlack") ? "OptionHLNone" : "OptionBlack");
+            page.select(reset);
+            QCOMPARE(page.holders.size(), 2 * 11 + 3);
+            for (auto it = page.holders.cbegin(); it != page.holders.cend(); ++it)
+                QVERIFY2(it.value().isEmpty(), qPrintable(it.key()));
         }
     }
-    QCOMPARE(seen.size(), kListOptionCount);
-    QVERIFY(!listShapeOf(0));
-    QVERIFY(!listShapeOf(31));
-}
 
-void TestMarkupVocabulary::numberedThreeItemListText() {
-    QCOMPARE(listText(*listShapeOf(13)), QString("\r\n[ol]\r\n"
-                                                 "[li] enter item1 [/li]\r\n"
-                                                 "[li] enter item2 [/li]\r\n"
-                                                 "[li] enter item3 [/li]\r\n"
-                                                 "[/ol]"));
-}
-
-void TestMarkupVocabulary::singleAndFifteenItemLists() {
-    QCOMPARE(listText(*listShapeOf(1)), QString("\r\n[ul]\r\n[li] enter item1 [/li]\r\n[/ul]"));
-
-    for (int option : {25, 30}) {
-        const QString text = listText(*listShapeOf(option));
-        const QStringList lines = text.split("\r\n");
-        QCOMPARE(lines.size(), 1 + 1 + 15 + 1);
-        QVERIFY(lines.first().isEmpty());
-        QCOMPARE(lines.at(1), QString(option == 25 ? "[ul]" : "[ol]"));
-        QCOMPARE(lines.at(16), QString("[li] enter item15 [/li]"));
-        QCOMPARE(lines.last(), QString(option == 25 ? "[/ul]" : "[/ol]"));
-        QVERIFY(!text.contains(QRegularExpression("[^\r]\n")));
-    }
-}
-
-void TestMarkupVocabulary::colourOptionsTable() {
-    QSet<QString> names;
-    QMap<ColourFamily, QSet<QString>> holders;
-    for (const ColourOption& option : colourOptions()) {
-        names.insert(option.objectName);
-        holders[option.family].insert(option.holder);
-        QVERIFY(colourNameHolders(option.family).contains(option.holder));
-        const QString word = option.word;
-        QCOMPARE(word.startsWith(' '), option.family == ColourFamily::Highlight);
-        QCOMPARE(word.trimmed(), word.trimmed().toLower());
-    }
-    QCOMPARE(names.size(), kColourOptionCount);
-    QCOMPARE(holders[ColourFamily::Text].size(), 11);
-    QCOMPARE(holders[ColourFamily::Highlight].size(), 11);
-
-    QCOMPARE(defaultColourOption(ColourFamily::Text).objectName, "OptionBlack");
-    const ColourOption& none = defaultColourOption(ColourFamily::Highlight);
-    QCOMPARE(none.objectName, "OptionHLNone");
-    QCOMPARE(none.caption, "None");
-    QCOMPARE(none.holder, "TxtHLWhite");
-    QCOMPARE(none.word, " white");
-    QVERIFY(!findColourOption(u"OptionHLWhite"));
-}
-
-void TestMarkupVocabulary::colourScenarios_data() {
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("startPart");
-    QTest::newRow("start") << QStringList{"OptionHLNone"} << "";
-    QTest::newRow("red") << QStringList{"OptionRed"} << "[color red]";
-    QTest::newRow("red yellow") << QStringList{"OptionRed", "OptionHLYellow"}
-                                << "[color red yellow]";
-    QTest::newRow("red yellow none")
-        << QStringList{"OptionRed", "OptionHLYellow", "OptionHLNone"} << "[color red white]";
-    QTest::newRow("red yellow none black")
-        << QStringList{"OptionRed", "OptionHLYellow", "OptionHLNone", "OptionBlack"} << "";
-    QTest::newRow("yellow alone") << QStringList{"OptionHLYellow"} << "[color  yellow]";
-    QTest::newRow("yellow then black")
-        << QStringList{"OptionHLYellow", "OptionBlack"} << "[color black yellow]";
-    QTest::newRow("text colour keeps highlight")
-        << QStringList{"OptionNavy", "OptionHLSilver", "OptionTeal"} << "[color teal silver]";
-    QTest::newRow("highlight replaces highlight")
-        << QStringList{"OptionHLAqua", "OptionHLRed", "OptionWhite"} << "[color white red]";
-    QTest::newRow("none after black-with-highlight")
-        << QStringList{"OptionHLBlue", "OptionBlack", "OptionHLNone"} << "";
-}
-
-void TestMarkupVocabulary::colourScenarios() {
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, startPart);
-    ColourPage page;
-    for (const QString& click : clicks)
-        page.select(click.toLatin1().constData());
-    QCOMPARE(page.startPart(), startPart);
-    QCOMPARE(page.endPart(), QString(startPart.isEmpty() ? "" : "[/color]"));
-}
-
-void TestMarkupVocabulary::fullResetAlwaysEmptiesEveryColourHolder() {
-    for (const char* reset : {"OptionBlack", "OptionHLNone"}) {
+    void sampleAndCaptionColours() {
         ColourPage page;
-        page.select("OptionGreen");
-        page.select("OptionHLPurple");
-        page.select(reset == QLatin1String("OptionBlack") ? "OptionHLNone" : "OptionBlack");
-        page.select(reset);
-        QCOMPARE(page.holders.size(), 2 * 11 + 3);
-        for (auto it = page.holders.cbegin(); it != page.holders.cend(); ++it)
-            QVERIFY2(it.value().isEmpty(), qPrintable(it.key()));
+        const ColourSelection aqua = page.select("OptionHLAqua");
+        QCOMPARE(aqua.sampleBackground, std::optional<QColor>(QColor(128, 255, 255)));
+        QVERIFY(!aqua.sampleText);
+
+        const ColourSelection green = page.select("OptionGreen");
+        QCOMPARE(green.sampleText, std::optional<QColor>(QColor(0, 128, 0)));
+        QVERIFY(!green.sampleBackground);
+
+        // Black with None resets the text colour; only None also resets the background.
+        page.select("OptionHLNone");
+        const ColourSelection black = page.select("OptionBlack");
+        QCOMPARE(black.sampleText, std::optional<QColor>(QColor(Qt::black)));
+        QVERIFY(!black.sampleBackground);
+        const ColourSelection none = page.select("OptionHLNone");
+        QCOMPARE(none.sampleText, std::optional<QColor>(QColor(Qt::black)));
+        QCOMPARE(none.sampleBackground, std::optional<QColor>(QColor(Qt::white)));
+
+        const ColourOption& red = *findColourOption(u"OptionRed");
+        QCOMPARE(captionForeground(red), QColor(255, 0, 0));
+        QVERIFY(!captionBackground(red));
+        const ColourOption& hlNavy = *findColourOption(u"OptionHLNavy");
+        QCOMPARE(captionBackground(hlNavy), std::optional<QColor>(QColor(0, 0, 128)));
+        QCOMPARE(captionForeground(hlNavy), QColor(Qt::white));
+        QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
     }
-}
 
-void TestMarkupVocabulary::sampleAndCaptionColours() {
-    ColourPage page;
-    const ColourSelection aqua = page.select("OptionHLAqua");
-    QCOMPARE(aqua.sampleBackground, std::optional<QColor>(QColor(128, 255, 255)));
-    QVERIFY(!aqua.sampleText);
+    // Main tags
+    void mainTagsFillOnlyTheirOwnPair() {
+        QMap<QString, QString> holders;
+        auto select = [&](const char* objectName) {
+            for (const HolderWrite& write : selectMainTag(*findMainTagOption(QString(objectName))))
+                holders[write.holder] = write.value;
+            QString start, end;
+            for (const QString& holder : mainTagHolders())
+                (holder.endsWith("Start") ? start : end) += holders.value(holder);
+            return start + "|" + end;
+        };
+        QCOMPARE(select("Optioncode"), QString("[code]|[/code]"));
+        QCOMPARE(select("OptionQuote"), QString("[quote]|[/quote]"));
+        QCOMPARE(select("OptionQuoteDave"), QString("[quote]|[/quote]"));
+        QCOMPARE(holders.value("TxtQuoteDaveStart"), QString("[quote]"));
+        QCOMPARE(select("OptionNone"), QString("|"));
+        QCOMPARE(holders.size(), 6);
 
-    const ColourSelection green = page.select("OptionGreen");
-    QCOMPARE(green.sampleText, std::optional<QColor>(QColor(0, 128, 0)));
-    QVERIFY(!green.sampleBackground);
+        QCOMPARE(findMainTagOption(u"OptionQuoteDave")->caption, "Quote( )");
+        QCOMPARE(findMainTagOption(u"OptionQuote")->italicBox, ItalicBox::DisabledAndCleared);
+        QCOMPARE(findMainTagOption(u"Optioncode")->italicBox, ItalicBox::EnabledAndCleared);
+        QVERIFY(!findMainTagOption(u"OptionCode"));
+    }
 
-    // Black with None resets the text colour; only None also resets the background.
-    page.select("OptionHLNone");
-    const ColourSelection black = page.select("OptionBlack");
-    QCOMPARE(black.sampleText, std::optional<QColor>(QColor(Qt::black)));
-    QVERIFY(!black.sampleBackground);
-    const ColourSelection none = page.select("OptionHLNone");
-    QCOMPARE(none.sampleText, std::optional<QColor>(QColor(Qt::black)));
-    QCOMPARE(none.sampleBackground, std::optional<QColor>(QColor(Qt::white)));
-
-    const ColourOption& red = *findColourOption(u"OptionRed");
-    QCOMPARE(captionForeground(red), QColor(255, 0, 0));
-    QVERIFY(!captionBackground(red));
-    const ColourOption& hlNavy = *findColourOption(u"OptionHLNavy");
-    QCOMPARE(captionBackground(hlNavy), std::optional<QColor>(QColor(0, 0, 128)));
-    QCOMPARE(captionForeground(hlNavy), QColor(Qt::white));
-    QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
-}
-
-void TestMarkupVocabulary::mainTagsFillOnlyTheirOwnPair() {
-    QMap<QString, QString> holders;
-    auto select = [&](const char* objectName) {
-        for (const HolderWrite& write : selectMainTag(*findMainTagOption(QString(objectName))))
-            holders[write.holder] = write.value;
-        QString start, end;
-        for (const QString& holder : mainTagHolders())
-            (holder.endsWith("Start") ? start : end) += holders.value(holder);
-        return start + "|" + end;
-    };
-    QCOMPARE(select("Optioncode"), QString("[code]|[/code]"));
-    QCOMPARE(select("OptionQuote"), QString("[quote]|[/quote]"));
-    QCOMPARE(select("OptionQuoteDave"), QString("[quote]|[/quote]"));
-    QCOMPARE(holders.value("TxtQuoteDaveStart"), QString("[quote]"));
-    QCOMPARE(select("OptionNone"), QString("|"));
-    QCOMPARE(holders.size(), 6);
-
-    QCOMPARE(findMainTagOption(u"OptionQuoteDave")->caption, "Quote( )");
-    QCOMPARE(findMainTagOption(u"OptionQuote")->italicBox, ItalicBox::DisabledAndCleared);
-    QCOMPARE(findMainTagOption(u"Optioncode")->italicBox, ItalicBox::EnabledAndCleared);
-    QVERIFY(!findMainTagOption(u"OptionCode"));
-}
-
-void TestMarkupVocabulary::handleQuoteAndDisplay() {
-    QCOMPARE(Handle::quoteStart("Jo"), QString("[quote Jo]"));
-    QCOMPARE(Handle::quoteStart(""), QString("[quote ]"));
-    QCOMPARE(Handle::display("Jo"), QString("(Jo):"));
-    QCOMPARE(Handle::display(""), QString("():"));
-}
+    void handleQuoteAndDisplay() {
+        QCOMPARE(Handle::quoteStart("Jo"), QString("[quote Jo]"));
+        QCOMPARE(Handle::quoteStart(""), QString("[quote ]"));
+        QCOMPARE(Handle::display("Jo"), QString("(Jo):"));
+        QCOMPARE(Handle::display(""), QString("():"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestMarkupVocabulary)
 #include "tst_markup_vocabulary.moc"

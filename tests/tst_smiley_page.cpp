@@ -26,18 +26,14 @@ private slots:
     void buttonInsertsItsExactCode_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("code");
-        QTest::newRow("cannon") << "cmdCanon"
-                                << "[cannon]";
-        QTest::newRow("gorgeous") << "cmdGorgeos"
-                                  << "[gorgeous]";
-        QTest::newRow("olympics") << "cmdOlympic"
-                                  << "[olympics]";
-        QTest::newRow("2thumbsup") << "cmd2ThumpsUp"
-                                   << "[2thumbsup]";
-        QTest::newRow("thumbsdown") << "cmdThumpsDown"
-                                    << "[thumbsdown]";
-        QTest::newRow("bigcheeks") << "cmdBigCheeks"
-                                   << "[bigcheeks]";
+        // Among them the buttons whose names are spelt unlike their codes.
+        for (const auto& [button, code] : {std::pair("cmdCanon", "[cannon]"),
+                                           {"cmdGorgeos", "[gorgeous]"},
+                                           {"cmdOlympic", "[olympics]"},
+                                           {"cmd2ThumpsUp", "[2thumbsup]"},
+                                           {"cmdThumpsDown", "[thumbsdown]"},
+                                           {"cmdBigCheeks", "[bigcheeks]"}})
+            QTest::newRow(code) << QString(button) << QString(code);
     }
     void buttonInsertsItsExactCode() {
         QFETCH(QString, button);

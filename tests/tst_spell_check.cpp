@@ -186,7 +186,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         ModSpellCheck::mnuGrammar_Click(surface, nullptr);
-        QVERIFY(clock.elapsed() >= frmWait::kInterval - 50);
+        // A coarse timer, as Qt makes by default, may fire up to 5% early.
+        QVERIFY(clock.elapsed() >= frmWait::kInterval * 95 / 100);
         QCOMPARE(caption, "Wait");
         QCOMPARE(label, "Please wait !! Searching for components");
         QVERIFY(modal);

@@ -80,26 +80,6 @@ private slots:
         QCOMPARE(f.surface().text(), "Hello there.\r\nI receive mail.\r\n\r\nBye.");
     }
 
-    void ignoreAllLeavesEveryOccurrence() {
-        WorkAreaFixture f;
-        const QString text = "Teh cat saw Teh dog. Teh end.";
-        f.surface().setText(text);
-        SpellingDialogDriver driver({{"cmdIgnoreAll"}});
-        check(f);
-        QCOMPARE(driver.shown.size(), 1);
-        QCOMPARE(f.surface().text(), text);
-        QCOMPARE(completeMessage(f), "The spelling /grammar check is complete.");
-    }
-
-    void changeAllAndIgnore() {
-        WorkAreaFixture f;
-        f.surface().setText("Teh cat saw Teh dog. Thsi is Teh end.");
-        SpellingDialogDriver driver({{"cmdChangeAll", "The"}, {"cmdIgnore"}});
-        check(f);
-        QCOMPARE(driver.words(), (QStringList{"Teh", "Thsi"}));
-        QCOMPARE(f.surface().text(), "The cat saw The dog. Thsi is The end.");
-    }
-
     void cancelLeavesTheText() {
         WorkAreaFixture f;
         const QString text = "Teh cat sat on teh mat";
@@ -119,20 +99,6 @@ private slots:
         QCOMPARE(driver.unscriptedProblems, 1); // then Close
         QCOMPARE(f.surface().text(), "The cat sat on teh mat");
         QVERIFY(f.prompter.messages.isEmpty());
-    }
-
-    void markupIsNeverFlagged() {
-        WorkAreaFixture f;
-        const QString post =
-            "[b]Hello[/b] [quote Zxqwv]Nice[/quote] [color red]See[/color] "
-            "http://forum.example/thread?id=42 and www.qqzx.example.\r\n"
-            "[wink] [lol] [img http://x.example/zzqq.png] :zxqv: Mail jo@qqzx.example now.";
-        f.surface().setText(post);
-        SpellingDialogDriver driver;
-        check(f);
-        QCOMPARE(driver.dialogsShown, 0);
-        QCOMPARE(f.surface().text(), post);
-        QCOMPARE(completeMessage(f), "The spelling /grammar check is complete.");
     }
 
     void grammarRules() {

@@ -41,16 +41,11 @@ private slots:
             all.append(char(byte));
         const QString text = fromWindows1252(all);
         QCOMPARE(text.size(), 256);
-        QCOMPARE(text.at(0x41), QChar(u'A'));
         QCOMPARE(text.at(0x80), QChar(0x20AC)); // euro
-        QCOMPARE(text.at(0x85), QChar(0x2026)); // ellipsis
         QCOMPARE(text.at(0x93), QChar(0x201C)); // left double quote
-        QCOMPARE(text.at(0x9F), QChar(0x0178)); // Y diaeresis
         for (int unassigned : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
             QCOMPARE(text.at(unassigned), QChar(unassigned));
-        QCOMPARE(text.at(0xA0), QChar(0x00A0));
         QCOMPARE(text.at(0xE9), QChar(0x00E9));
-        QCOMPARE(text.at(0xFF), QChar(0x00FF));
         // 256 distinct characters: nothing is lost.
         QCOMPARE(QSet<QChar>(text.cbegin(), text.cend()).size(), 256);
     }

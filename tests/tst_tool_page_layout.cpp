@@ -53,16 +53,12 @@ private slots:
         QTest::addColumn<QString>("switcher");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("choice");
-        QTest::newRow("formatting") << "cmdStyle"
-                                    << "FrameCustom"
-                                    << "OptionNone";
-        QTest::newRow("formatting, handle shown") << "cmdStyle"
-                                                  << "FrameCustom"
-                                                  << "OptionQuoteDave";
-        QTest::newRow("smileys") << "cmdSmiley"
-                                 << "FrameSmiley" << QString();
-        QTest::newRow("list") << "cmdList"
-                              << "FrameList" << QString();
+        for (const auto& [name, switcher, page, choice] :
+             {std::tuple("formatting", "cmdStyle", "FrameCustom", "OptionNone"),
+              {"formatting, handle shown", "cmdStyle", "FrameCustom", "OptionQuoteDave"},
+              {"smileys", "cmdSmiley", "FrameSmiley", ""},
+              {"list", "cmdList", "FrameList", ""}})
+            QTest::newRow(name) << QString(switcher) << QString(page) << QString(choice);
     }
     void everyPageFitsTheSmallestFrame() {
         QFETCH(QString, switcher);

@@ -46,78 +46,72 @@ struct Menu {
 class TestUndoCommands : public QObject {
     Q_OBJECT
 private slots:
-    void itemsStartDisabledExceptResetAll();
-    void itemsFollowTheEngine();
-    void undoAndRedoStepOnceAndFocusTheSurface();
-    void undoAllAndRedoAllGoToEitherEnd();
-    void resetAllForgetsTheHistoryButKeepsTheText();
+    void itemsStartDisabledExceptResetAll() {
+        Menu menu;
+        QCOMPARE(menu.enabled(), QString("00001"));
+
+        clsUndo unused; // never created: nothing to offer either
+        QAction item;
+        UndoCommands commands(unused, {&item, nullptr, nullptr, nullptr, nullptr}, {});
+        QVERIFY(!item.isEnabled());
+        item.trigger(); // an engine without a surface ignores the command
+    }
+
+    void itemsFollowTheEngine() {
+        Menu menu;
+        menu.surface.type("abc");
+        QCOMPARE(menu.enabled(), QString("00001")); // not recorded yet
+        menu.surface.pressKey(kEnter);
+        QCOMPARE(menu.enabled(), QString("10101"));
+        menu.engine.Undo(1);
+        QCOMPARE(menu.enabled(), QString("01011"));
+        menu.typeStep("new");
+        QCOMPARE(menu.enabled(), QString("10101"));
+        menu.engine.IgnoreChange(true);
+        QCOMPARE(menu.enabled(), QString("00001"));
+        menu.engine.IgnoreChange(false);
+        QCOMPARE(menu.enabled(), QString("10101"));
+    }
+
+    void undoAndRedoStepOnceAndFocusTheSurface() {
+        Menu menu;
+        menu.typeStep("one");
+        menu.typeStep("two");
+        menu.undo.trigger();
+        QCOMPARE(menu.surface.text(), QString("one"));
+        QCOMPARE(menu.focusCalls, 1);
+        menu.redo.trigger();
+        QCOMPARE(menu.surface.text(), QString("onetwo"));
+        QCOMPARE(menu.focusCalls, 2);
+        QCOMPARE(menu.enabled(), QString("10101"));
+    }
+
+    void undoAllAndRedoAllGoToEitherEnd() {
+        Menu menu;
+        menu.typeStep("one");
+        menu.typeStep("two");
+        menu.typeStep("six");
+        menu.undoAll.trigger();
+        QCOMPARE(menu.surface.text(), QString());
+        QCOMPARE(menu.enabled(), QString("01011"));
+        menu.redoAll.trigger();
+        QCOMPARE(menu.surface.text(), QString("onetwosix"));
+        QCOMPARE(menu.enabled(), QString("10101"));
+        QCOMPARE(menu.focusCalls, 0);
+    }
+
+    void resetAllForgetsTheHistoryButKeepsTheText() {
+        Menu menu;
+        menu.typeStep("one");
+        menu.typeStep("two");
+        menu.undo.trigger();
+        QCOMPARE(menu.enabled(), QString("11111"));
+        menu.resetUndo.trigger();
+        QCOMPARE(menu.surface.text(), QString("one"));
+        QCOMPARE(menu.enabled(), QString("00001"));
+        QCOMPARE(menu.engine.getUndoCount(), 0);
+    }
 };
-
-void TestUndoCommands::itemsStartDisabledExceptResetAll() {
-    Menu menu;
-    QCOMPARE(menu.enabled(), QString("00001"));
-
-    clsUndo unused; // never created: nothing to offer either
-    QAction item;
-    UndoCommands commands(unused, {&item, nullptr, nullptr, nullptr, nullptr}, {});
-    QVERIFY(!item.isEnabled());
-    item.trigger(); // an engine without a surface ignores the command
-}
-
-void TestUndoCommands::itemsFollowTheEngine() {
-    Menu menu;
-    menu.surface.type("abc");
-    QCOMPARE(menu.enabled(), QString("00001")); // not recorded yet
-    menu.surface.pressKey(kEnter);
-    QCOMPARE(menu.enabled(), QString("10101"));
-    menu.engine.Undo(1);
-    QCOMPARE(menu.enabled(), QString("01011"));
-    menu.typeStep("new");
-    QCOMPARE(menu.enabled(), QString("10101"));
-    menu.engine.IgnoreChange(true);
-    QCOMPARE(menu.enabled(), QString("00001"));
-    menu.engine.IgnoreChange(false);
-    QCOMPARE(menu.enabled(), QString("10101"));
-}
-
-void TestUndoCommands::undoAndRedoStepOnceAndFocusTheSurface() {
-    Menu menu;
-    menu.typeStep("one");
-    menu.typeStep("two");
-    menu.undo.trigger();
-    QCOMPARE(menu.surface.text(), QString("one"));
-    QCOMPARE(menu.focusCalls, 1);
-    menu.redo.trigger();
-    QCOMPARE(menu.surface.text(), QString("onetwo"));
-    QCOMPARE(menu.focusCalls, 2);
-    QCOMPARE(menu.enabled(), QString("10101"));
-}
-
-void TestUndoCommands::undoAllAndRedoAllGoToEitherEnd() {
-    Menu menu;
-    menu.typeStep("one");
-    menu.typeStep("two");
-    menu.typeStep("six");
-    menu.undoAll.trigger();
-    QCOMPARE(menu.surface.text(), QString());
-    QCOMPARE(menu.enabled(), QString("01011"));
-    menu.redoAll.trigger();
-    QCOMPARE(menu.surface.text(), QString("onetwosix"));
-    QCOMPARE(menu.enabled(), QString("10101"));
-    QCOMPARE(menu.focusCalls, 0);
-}
-
-void TestUndoCommands::resetAllForgetsTheHistoryButKeepsTheText() {
-    Menu menu;
-    menu.typeStep("one");
-    menu.typeStep("two");
-    menu.undo.trigger();
-    QCOMPARE(menu.enabled(), QString("11111"));
-    menu.resetUndo.trigger();
-    QCOMPARE(menu.surface.text(), QString("one"));
-    QCOMPARE(menu.enabled(), QString("00001"));
-    QCOMPARE(menu.engine.getUndoCount(), 0);
-}
 
 QTEST_MAIN(TestUndoCommands)
 #include "tst_undo_commands.moc"
