@@ -6,7 +6,7 @@
 #include "info/FrmStartup.h"
 #include "info/LinkLabel.h"
 #include "info/ProgramInfo.h"
-#include "platform/ShellOpen.h"
+#include "platform/DesktopLinks.h"
 #include "platform/Sites.h"
 #include "settings/ModINIhandling.h"
 #include "shell/FrmWorkArea.h"
@@ -62,9 +62,9 @@ struct ForumRequest {
 // Records every address handed to the system while it lives.
 struct ShellRecorder {
     ShellRecorder() {
-        ShellOpen::setHandler([this](const QUrl& address) { opened << address.toString(); });
+        DesktopLinks::setHandler([this](const QUrl& address) { opened << address.toString(); });
     }
-    ~ShellRecorder() { ShellOpen::setHandler({}); }
+    ~ShellRecorder() { DesktopLinks::setHandler({}); }
     QStringList opened;
 };
 

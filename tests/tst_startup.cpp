@@ -4,6 +4,7 @@
 #include "ScriptedPrompter.h"
 #include "info/FrmStartup.h"
 #include "platform/ProgramEnd.h"
+#include "platform/RichTextBox.h"
 #include "platform/Sites.h"
 #include "settings/ModINIhandling.h"
 #include "shell/FrmWorkArea.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
@@ -38,7 +40,8 @@ struct ProgramStart {
     explicit ProgramStart(const QString& folder) {
         StartupOptions options;
         options.splashMilliseconds = kSplashMs;
-        options.paths = {folder + "/Settings.ini", folder + "/CustomList.ini"};
+        options.paths = {folder + "/Settings.ini", folder + "/CustomList.ini",
+                         folder + "/recovery"};
         options.workAreaLoaded = [this](frmMain&, FrmWorkArea& workArea) {
             workArea.info().openInForumBrowser = [this](const QString& address, bool maximised) {
                 forumRequests.append({address, maximised});
@@ -195,6 +198,25 @@ private slots:
         ProgramStart start(m_dir.path());
         start.run();
         QCOMPARE(start.modal.opened.contains("FrmStartup"), introductionShown);
+    }
+
+    void aLeftoverPostIsOfferedBeforeTheIntroduction() {
+        QDir(m_dir.path()).mkpath("recovery");
+        QFile copy(m_dir.filePath("recovery/draft-999999997.txt"));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write("my lost post");
+        copy.close();
+        m_prompter.answers = {Prompter::Answer::Yes};
+        ProgramStart start(m_dir.path());
+        qsizetype askedBeforeIntroduction = -1;
+        start.run([&](QDialog& introduction) {
+            askedBeforeIntroduction = m_prompter.messages.size();
+            introduction.reject();
+        });
+        QCOMPARE(askedBeforeIntroduction, 1);
+        QCOMPARE(start.startup->workArea()->RichTextBox1->surface().text(), u"my lost post"_s);
+        QVERIFY(!QFile::exists(copy.fileName()));
+        m_prompter.messages.clear();
     }
 
     void advancedSearchStoresBoxAndOpensSearchMaximised() {

@@ -3,7 +3,7 @@
 #include "info/InfoWidgets.h"
 #include "info/LinkLabel.h"
 #include "info/ProgramInfo.h"
-#include "platform/ShellOpen.h"
+#include "platform/DesktopLinks.h"
 #include "platform/Sites.h"
 
 #include <QCloseEvent>
@@ -79,9 +79,9 @@ void FrmFlash::Timer1_Timer() {
 }
 
 void FrmFlash::lblEmail_Click() {
-    ShellOpen::open(QUrl(ProgramInfo::mailAddress()));
+    DesktopLinks::open(QUrl(ProgramInfo::mailAddress()));
 }
 
 void FrmFlash::lblWeb_Click() {
-    ShellOpen::open(QUrl(Sites::HomePage));
+    DesktopLinks::open(QUrl(Sites::HomePage));
 }

@@ -2,8 +2,8 @@
 
 #include "info/InfoWidgets.h"
 #include "info/LinkLabel.h"
+#include "platform/DesktopLinks.h"
 #include "platform/ModMouseCurser.h"
-#include "platform/ShellOpen.h"
 #include "platform/Sites.h"
 
 #include <QGridLayout>
@@ -81,7 +81,7 @@ void frmAbout::lblWeb_Click() {
 }
 
 void frmAbout::lblEmail_Click() {
-    ShellOpen::open(QUrl(ProgramInfo::mailAddress()));
+    DesktopLinks::open(QUrl(ProgramInfo::mailAddress()));
 }
 
 void frmAbout::closeIntoForumBrowser(const QString& address) {

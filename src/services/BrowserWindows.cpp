@@ -90,6 +90,12 @@ void BrowserWindows::mailToAuthor() {
     DesktopLinks::open(m_addresses.mailToAuthor());
 }
 
+void BrowserWindows::openPage(const QUrl& address, bool maximised) {
+    showInstead(address);
+    if (maximised && m_forumBrowser && m_forumBrowser->parentWidget())
+        m_forumBrowser->parentWidget()->showMaximized();
+}
+
 void BrowserWindows::moreSmileys() {
     if (!m_smileyBrowser)
         m_smileyBrowser = new frmBrowser(m_surface, m_smileyOwner);

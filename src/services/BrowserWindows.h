@@ -29,6 +29,8 @@ public:
     void advancedSearch();
     void visitHomePage();
     void mailToAuthor();
+    // Any forum page, from the introduction window and the about box.
+    void openPage(const QUrl& address, bool maximised);
     // The smiley page's More Smileys button.
     void moreSmileys();
 

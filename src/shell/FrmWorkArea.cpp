@@ -14,11 +14,11 @@
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
+#include "services/BrowserWindows.h"
 #include "services/ModSpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/ModExit.h"
-#include "services/BrowserWindows.h"
 #include "shell/WorkAreaBrowsers.h"
 #include "shell/WorkAreaInfo.h"
 #include "shell/WorkAreaLayout.h"
@@ -52,6 +52,9 @@ FrmWorkArea::FrmWorkArea(QWidget* parent, const SettingsPaths& paths) : QWidget(
     connect(FrameSmiley, &SmileyPage::moreSmileysRequested, this,
             [this] { m_browsers->windows().moreSmileys(); });
     m_info = new WorkAreaInfo(*this, *m_menus, paths.settingsFile); // loads the tips hidden
+    m_info->openInForumBrowser = [this](const QString& address, bool maximised) {
+        m_browsers->windows().openPage(QUrl(address), maximised);
+    };
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 
 #include "info/FrmStartup.h"
 #include "platform/ModalDialogs.h"
+#include "shell/DraftRecovery.h"
 #include "shell/FrmWorkArea.h"
 #include "shell/WorkAreaInfo.h"
 #include "shell/WorkAreaSettings.h"
@@ -17,6 +18,9 @@ void Startup::run() {
         ModalDialogs::run(splash);
     }
     loadWorkArea();
+    // A post left behind by a run that did not end deliberately is offered back before
+    // anything else asks for the user's attention.
+    m_workArea->recovery().offerLeftoverCopy(nullptr);
     FrmStartup& introduction = m_workArea->info().introduction();
     if (!introduction.startUpBoxTicked()) {
         ModalDialogs::run(introduction); // its OK, or its closing, shows the frame
