@@ -2,7 +2,7 @@
 // surface, lay it out), and a keystroke at its end afterwards.
 #include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ QString writeLargeFile(const QTemporaryDir& dir, qint64 bytes) {
 void BM_OpenLargeFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = writeLargeFile(dir, state.range(0) << 20);
-    FrmWorkArea workArea;
+    PostEditor workArea;
     workArea.resize(1000, 700);
     workArea.show();
     RichTextBox* box = workArea.RichTextBox1;

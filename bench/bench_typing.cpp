@@ -1,8 +1,8 @@
 // Cost of one keystroke in the editing surface, with everything the work area does on
 // a change and a caret move, for a short post and for a 1 MB post side by side.
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
-#include "undo/clsUndo.h"
+#include "shell/PostEditor.h"
+#include "undo/UndoHistory.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,7 +32,7 @@ void sendKey(QWidget* target, int key, const QString& text) {
 // withUndo false leaves the undo engine deaf to the control: what remains is the work
 // area's own handling, so the two figures show what the engine adds to a keystroke.
 void keystroke(benchmark::State& state, bool withUndo) {
-    auto workArea = std::make_unique<FrmWorkArea>();
+    auto workArea = std::make_unique<PostEditor>();
     workArea->resize(1000, 700);
     workArea->show();
     RichTextBox* box = workArea->RichTextBox1;

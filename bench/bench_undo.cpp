@@ -5,7 +5,7 @@
 #include "bench_documents.h"
 #include "platform/RichTextBox.h"
 #include "platform/rtf/RtfReader.h"
-#include "undo/clsUndo.h"
+#include "undo/UndoHistory.h"
 
 #include <QApplication>
 #include <QTextCursor>
@@ -65,12 +65,12 @@ struct EngineRig {
     // Ends the pending step as Enter does: the engine takes its snapshot.
     void endStep() {
         KeyDownArgs enter{kEnter, 0};
-        emit box.surface().KeyDown(enter);
+        emit box.surface().keyDown(enter);
     }
 
     QWidget host;
     RichTextBox box;
-    clsUndo engine;
+    UndoHistory engine;
     WordEdit edit{box.document()};
 };
 

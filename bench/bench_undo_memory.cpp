@@ -33,9 +33,9 @@ double residentKB() {
     return 0;
 }
 
-double recordsKB(const clsUndo& engine) {
+double recordsKB(const UndoHistory& engine) {
     double characters = 0;
-    for (const clsUndoElement& record : UndoEngineProbe::undoList(engine))
+    for (const UndoStep& record : UndoEngineProbe::undoList(engine))
         characters += record.TextBlock_BeforeChange.size() + record.TextBlock_AfterChange.size();
     return characters * sizeof(QChar) / 1024;
 }
@@ -53,7 +53,7 @@ Growth growthOver1000Steps(bool withEngine) {
     QWidget host;
     RichTextBox box;
     box.surface().setTextRTF(BenchDocuments::rtf(BenchDocuments::Kind::Post, 1 << 20));
-    clsUndo engine;
+    UndoHistory engine;
     if (withEngine)
         engine.Create(&host, &box.surface(), 250);
     QTextCursor cursor(box.document());
@@ -65,7 +65,7 @@ Growth growthOver1000Steps(bool withEngine) {
         cursor.setPosition(int((step * 7919LL) % length));
         cursor.insertText("word ", QTextCharFormat());
         KeyDownArgs enter{kEnter, 0};
-        emit box.surface().KeyDown(enter);
+        emit box.surface().keyDown(enter);
     }
     return {heapKB() - heapBefore, residentKB() - residentBefore, recordsKB(engine)};
 }

@@ -1,9 +1,9 @@
 // Starts the program as Main does, with the splash's wait cut to nothing and the
 // introduction turned off, and prints how long the process took to get there: from its
 // own start (the kernel's record of it) to a shown, painted work area.
-#include "shell/FrmWorkArea.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
 #include "shell/Startup.h"
-#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QDateTime>

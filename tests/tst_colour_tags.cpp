@@ -1,9 +1,9 @@
 // The text colour and highlight groups: the one colour tag they compose, the sample's
 // colours and the two defaults that together remove the colour tag.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -12,21 +12,21 @@
 class TestColourTags : public QObject {
     Q_OBJECT
 
-    static QString startTag(const WorkAreaFixture& f) { return f.workArea->holders.TxtStartTag; }
-    static QString endTag(const WorkAreaFixture& f) { return f.workArea->holders.TxtEndTag; }
-    static QLabel* sample(const WorkAreaFixture& f) {
+    static QString startTag(const EditorFixture& f) { return f.workArea->holders.TxtStartTag; }
+    static QString endTag(const EditorFixture& f) { return f.workArea->holders.TxtEndTag; }
+    static QLabel* sample(const EditorFixture& f) {
         return f.workArea->findChild<QLabel*>("LblSample");
     }
-    static QColor sampleText(const WorkAreaFixture& f) {
+    static QColor sampleText(const EditorFixture& f) {
         return sample(f)->palette().color(QPalette::WindowText);
     }
-    static QColor sampleBackground(const WorkAreaFixture& f) {
+    static QColor sampleBackground(const EditorFixture& f) {
         return sample(f)->palette().color(QPalette::Window);
     }
 
 private slots:
     void startsWithoutColourTag() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QVERIFY(f.button("OptionBlack")->isChecked());
         QVERIFY(f.button("OptionHLNone")->isChecked());
         QCOMPARE(startTag(f), QString());
@@ -36,7 +36,7 @@ private slots:
     }
 
     void textColourThenHighlightsThenBlack() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("OptionRed");
         QCOMPARE(startTag(f), "[color red]");
         QCOMPARE(endTag(f), "[/color]");
@@ -54,7 +54,7 @@ private slots:
     }
 
     void colourTagSitsInsideTheStyleTags() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("abc");
         f.surface().setSelStart(0);
         f.surface().setSelLength(3);
@@ -65,7 +65,7 @@ private slots:
     }
 
     void clearSelectsTheDefaultsAndRemovesEveryTag() {
-        WorkAreaFixture f;
+        EditorFixture f;
         for (const char* control : {"OptionPurple", "OptionHLGreen", "OptionQuote", "chkBold"})
             f.click(control);
         f.click("cmdDefault");
@@ -83,7 +83,7 @@ private slots:
     }
 
     void applyIsDisabledOnFocusWhileNoColourIsChosen() {
-        WorkAreaFixture f;
+        EditorFixture f;
         auto* apply = f.button("cmdInsert");
         f.click("OptionQuote"); // the main tag does not count
         f.workArea->setFocus(Qt::MouseFocusReason);
@@ -98,7 +98,7 @@ private slots:
     }
 
     void captionsAreDrawnInOrOnTheirColours() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QCOMPARE(f.button("OptionRed")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLYellow")), QColor(255, 255, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLAqua")), QColor(128, 255, 255));

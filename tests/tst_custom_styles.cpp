@@ -1,12 +1,12 @@
 // The custom styles: storing the present style under a name, the window of ten slots, its
 // Apply, Delete and Close, and the settings keys it writes.
+#include "EditorFixture.h"
 #include "ModalScript.h"
-#include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "settings/CustomStyleStore.h"
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 #include "settings/SettingsPaths.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,7 +46,7 @@ class TestCustomStyles : public QObject {
 
 private slots:
     void withoutSettingsTheSlotsAreEmptyAndCloseWritesThirtyKeys() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         bool applyEnabled = true, deleteEnabled = true;
         QStringList names;
@@ -68,7 +68,7 @@ private slots:
     }
 
     void addingAtTheNeutralStateAsksForAStyleFirst() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         f.click("cmdPreset");
         QVERIFY(modal.opened.isEmpty());
@@ -79,7 +79,7 @@ private slots:
     }
 
     void addingFillsTheFirstEmptySlotEvenUnderARepeatedName() {
-        WorkAreaFixture f;
+        EditorFixture f;
         CustomStyles stored = stylesNamed({"ONE", "", "THREE"});
         CustomStyleStore(f.paths().settingsFile).save(stored);
         f.workArea->findChild<QCheckBox*>("chkBold")->setChecked(true);
@@ -110,7 +110,7 @@ private slots:
     }
 
     void addingWithAllSlotsUsedSaysSoAndShowsThemUnchanged() {
-        WorkAreaFixture f;
+        EditorFixture f;
         const CustomStyles full = stylesNamed({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
         CustomStyleStore(f.paths().settingsFile).save(full);
         f.workArea->findChild<QCheckBox*>("chkItalic")->setChecked(true);
@@ -129,7 +129,7 @@ private slots:
     }
 
     void cancellingTheNameStoresNothing() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.workArea->findChild<QCheckBox*>("chkBold")->setChecked(true);
         ModalScript modal;
         modal.steps << [](QDialog& naming) {
@@ -143,7 +143,7 @@ private slots:
     }
 
     void applyWrapsTheSelectionThroughTheClipboardAndStaysOpen() {
-        WorkAreaFixture f;
+        EditorFixture f;
         CustomStyles stored;
         stored.set(0, {"BOLD", "[b]", "[/b]"});
         stored.set(1, {"ITALIC", "[i]", "[/i]"});
@@ -182,7 +182,7 @@ private slots:
     }
 
     void deleteAsksAndOnlyEmptiesTheChosenSlot() {
-        WorkAreaFixture f;
+        EditorFixture f;
         CustomStyles stored;
         stored.set(0, {"BOLD", "[b]", "[/b]"});
         CustomStyleStore(f.paths().settingsFile).save(stored);
@@ -217,7 +217,7 @@ private slots:
     }
 
     void clickingANameChoosesItsSlot() {
-        WorkAreaFixture f;
+        EditorFixture f;
         CustomStyles stored;
         stored.set(2, {"RED", "[color red]", "[/color]"});
         CustomStyleStore(f.paths().settingsFile).save(stored);

@@ -1,12 +1,12 @@
 // The custom text window: its sorted working list, Add and Delete, the file it writes on
 // Close, and the work area's word list that follows the file.
+#include "EditorFixture.h"
 #include "ModalScript.h"
 #include "TestFiles.h"
-#include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
+#include "settings/CustomTextDialog.h"
 #include "settings/SettingsPaths.h"
-#include "settings/frmCustomText.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QDialog>
@@ -52,7 +52,7 @@ private slots:
     void cleanup() { QFile::remove(path()); }
 
     void entriesAreListedAndWrittenInCaseBlindOrder() {
-        frmCustomText window(path());
+        CustomTextDialog window(path());
         QVERIFY(shown(&window, "ListCustom").isEmpty());
         QVERIFY(!button(&window, "cmdAdd")->isEnabled());
         QCOMPARE(window.findChild<QLabel*>("Label1")->text(),
@@ -65,14 +65,14 @@ private slots:
         QVERIFY(!button(&window, "cmdAdd")->isEnabled());
         QVERIFY(!QFile::exists(path())); // nothing is written before Close
 
-        QSignalSpy closed(&window, &frmCustomText::closedAndWritten);
+        QSignalSpy closed(&window, &CustomTextDialog::closedAndWritten);
         button(&window, "cmdClose")->click();
         QCOMPARE(closed.count(), 1);
         QCOMPARE(fileBytes(path()), QByteArray("A\r\nb\r\nb\r\nc\r\n"));
     }
 
     void onlySpacesCannotBeAddedButSpacesAroundTextAreKept() {
-        frmCustomText window(path());
+        CustomTextDialog window(path());
         window.show(); // Enter reaches the default button only when it is shown
         auto* typed = window.findChild<QLineEdit*>("TxtCustom");
         QTest::keyClicks(typed, "   ");
@@ -90,7 +90,7 @@ private slots:
 
     void deleteRemovesOnlyTheSelectedEntry() {
         writeFile(path(), "one\r\ntwo\r\nthree\r\n");
-        frmCustomText window(path());
+        CustomTextDialog window(path());
         auto* list = window.findChild<QListWidget*>("ListCustom");
         button(&window, "cmdDelete")->click(); // nothing selected
         QCOMPARE(shown(list), QStringList({"one", "three", "two"}));
@@ -103,30 +103,30 @@ private slots:
 
     void fileLinesEndAtCarriageReturnsOnly() {
         writeFile(path(), "a\nb\nc");
-        QCOMPARE(shown(frmCustomText(path()).findChild<QListWidget*>("ListCustom")),
+        QCOMPARE(shown(CustomTextDialog(path()).findChild<QListWidget*>("ListCustom")),
                  QStringList({"a\nb\nc"}));
         writeFile(path(), "x\ry\r\n\r\nlast without break");
-        QCOMPARE(shown(frmCustomText(path()).findChild<QListWidget*>("ListCustom")),
+        QCOMPARE(shown(CustomTextDialog(path()).findChild<QListWidget*>("ListCustom")),
                  QStringList({"", "last without break", "x", "y"}));
     }
 
     void closingWithoutAFileCreatesAnEmptyOne() {
-        frmCustomText window(path());
+        CustomTextDialog window(path());
         button(&window, "cmdClose")->click();
         QVERIFY(QFile::exists(path()));
         QCOMPARE(fileBytes(path()), QByteArray());
     }
 
     void anUnwritableFileLosesTheListQuietly() {
-        frmCustomText window(m_folder.filePath("missing-folder/CustomList.ini"));
+        CustomTextDialog window(m_folder.filePath("missing-folder/CustomList.ini"));
         add(&window, "kept nowhere");
-        QSignalSpy closed(&window, &frmCustomText::closedAndWritten);
+        QSignalSpy closed(&window, &CustomTextDialog::closedAndWritten);
         button(&window, "cmdClose")->click();
         QCOMPARE(closed.count(), 1);
     }
 
     void workAreaOffersTheWrittenListAfterClose() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {"zulu", "alpha"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {"zulu", "alpha"});
         auto* words = f.workArea->findChild<QListWidget*>("ListWords");
         QCOMPARE(shown(words), QStringList({"zulu", "alpha"})); // file order
 
@@ -142,11 +142,11 @@ private slots:
     }
 
     void customTextFromTheMenuLetsTheUserGoOnTyping() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         f.action("mnuPretype")->trigger();
         QVERIFY(modal.opened.isEmpty());
-        auto* window = f.workArea->findChild<frmCustomText*>("frmCustomText");
+        auto* window = f.workArea->findChild<CustomTextDialog*>("frmCustomText");
         QVERIFY(window && window->isVisible() && !window->isModal());
         add(window, "later");
         auto* words = f.workArea->findChild<QListWidget*>("ListWords");

@@ -1,9 +1,9 @@
 // New, Open, Save and Copy All against real files, with the dialogs scripted.
+#include "EditorFixture.h"
 #include "TestFiles.h"
-#include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
 #include "shell/DocumentCommands.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,19 +20,19 @@ class TestDocumentCommands : public QObject {
         writeFile(m_dir.filePath(name), bytes);
         return m_dir.filePath(name);
     }
-    static void newPost(WorkAreaFixture& f) { f.workArea->documents().NewFunction(); }
-    static void open(WorkAreaFixture& f) { f.workArea->documents().OpenWithPrompt(); }
+    static void newPost(EditorFixture& f) { f.workArea->documents().NewFunction(); }
+    static void open(EditorFixture& f) { f.workArea->documents().OpenWithPrompt(); }
 
 private slots:
     void newOnAnEmptyPostDoesNothing() {
-        WorkAreaFixture f;
+        EditorFixture f;
         newPost(f);
         QVERIFY(f.prompter.messages.isEmpty());
         QCOMPARE(f.workArea->windowTitle(), "Editor");
     }
 
     void newAfterASaveEmptiesWithoutAsking() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("post");
         f.prompter.fileNames = {m_dir.filePath("saved.txt")};
         f.workArea->documents().SaveFunction();
@@ -42,7 +42,7 @@ private slots:
     }
 
     void newOnChangedText() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("post");
         f.prompter.answers = {Answer::Cancel};
         newPost(f);
@@ -65,7 +65,7 @@ private slots:
     }
 
     void openAsksToSaveFirstAndNamesTheWindowAfterTheFile() {
-        WorkAreaFixture f;
+        EditorFixture f;
         const QString path = fileWith("crlf.txt", "one\r\ntwo\nthree");
         f.type("changed");
         f.prompter.answers = {Answer::Yes};
@@ -79,7 +79,7 @@ private slots:
     }
 
     void cancelledOrFailedOpenLeavesThePostAlone() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("keep me");
         f.workArea->TextSaved = true;
         f.prompter.fileNames = {QString(), m_dir.path(), m_dir.filePath("missing.txt")};
@@ -91,7 +91,7 @@ private slots:
     }
 
     void opensUtf8AndWindows1252() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.prompter.fileNames = {fileWith("bom.txt", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"),
                                 fileWith("cp1252.txt", "caf\xE9 \x80 \x93quote\x94")};
         open(f);
@@ -102,7 +102,7 @@ private slots:
     }
 
     void aBinaryFileOpensAsText() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QByteArray bytes;
         for (int i = 0; i < 64 * 1024; ++i)
             bytes += char(i * 7 % 256);
@@ -116,7 +116,7 @@ private slots:
     }
 
     void saveWritesUtf8WithCrLfAndCountsAsSavedBeforeWriting() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type(QString::fromUtf8("ä\nb"));
         const QString path = m_dir.filePath("out.txt");
         f.prompter.fileNames = {path};
@@ -136,7 +136,7 @@ private slots:
     }
 
     void copyAllOfBlanksCopiesNothing() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.clipboard.setText("old");
         f.type("   \n  ");
         f.workArea->documents().CopyAllFunction();
@@ -145,7 +145,7 @@ private slots:
     }
 
     void clearAllEmptiesWithoutAQuestion() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("text");
         f.workArea->TextSaved = true;
         f.workArea->documents().ClearAll();

@@ -1,10 +1,10 @@
 // Unsaved posts survive a crash, and a deliberate end leaves nothing behind.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
-#include "shell/FrmWorkArea.h"
-#include "undo/clsUndo.h"
+#include "shell/PostEditor.h"
+#include "undo/UndoHistory.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,12 +19,12 @@ using Answer = Prompter::Answer;
 class TestDraftRecovery : public QObject {
     Q_OBJECT
 
-    static QString copyOf(const WorkAreaFixture& f) { return f.workArea->recovery().copyPath(); }
+    static QString copyOf(const EditorFixture& f) { return f.workArea->recovery().copyPath(); }
     static QByteArray contentOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static void leaveCopy(const WorkAreaFixture& f, const char* name, const QByteArray& text) {
+    static void leaveCopy(const EditorFixture& f, const char* name, const QByteArray& text) {
         const QString folder = QFileInfo(copyOf(f)).absolutePath();
         QDir().mkpath(folder);
         QFile file(QDir(folder).filePath(name));
@@ -34,7 +34,7 @@ class TestDraftRecovery : public QObject {
 
 private slots:
     void aCopyIsWrittenAfterAPauseNotWhileTyping() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("draft\nline");
         QVERIFY(!QFile::exists(copyOf(f)));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copyOf(f)), 4000);
@@ -48,7 +48,7 @@ private slots:
 
     void savingOrOpeningRemovesTheCopy() {
         QTemporaryDir dir;
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("post");
         f.workArea->recovery().writeIfDue();
         QVERIFY(QFile::exists(copyOf(f)));
@@ -73,7 +73,7 @@ private slots:
     }
     void everyEndOfTheExitFlowRemovesTheCopy() {
         QFETCH(QList<Answer>, answers);
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("unsaved");
         f.workArea->recovery().writeIfDue();
         f.prompter.answers = {Answer::Cancel};
@@ -86,7 +86,7 @@ private slots:
     }
 
     void aLeftoverCopyIsOfferedOnce() {
-        WorkAreaFixture f;
+        EditorFixture f;
         leaveCopy(f, "draft-999999999.txt", "lost\r\npost");
         f.prompter.answers = {Answer::Yes};
         QVERIFY(f.workArea->recovery().offerLeftoverCopy(f.workArea.get()));
@@ -103,7 +103,7 @@ private slots:
     }
 
     void copiesOfRunningProcessesAreLeftAlone() {
-        WorkAreaFixture f;
+        EditorFixture f;
         const QByteArray parent = QByteArray::number(qint64(::getppid()));
         leaveCopy(f, "draft-" + parent + ".txt", "another window's post");
         leaveCopy(f, "draft-999999998.txt", "gone");

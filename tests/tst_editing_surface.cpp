@@ -1,11 +1,11 @@
 // The editing surface: its text contract, the font it keeps, and how the work area
 // answers typing, selecting, clicking and keys in it.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaMenus.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,7 +29,7 @@ class TestEditingSurface : public QObject {
 
 private slots:
     void textLeavesWithCrLfAndSelectionCountsOneCharPerBreak() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("ab\r\ncd\ref\ngh");
         QCOMPARE(f.surface().text(), "ab\r\ncd\r\nef\r\ngh");
         QCOMPARE(f.box()->characterCount(), 11);
@@ -50,7 +50,7 @@ private slots:
     }
 
     void insertedTextIsPlain() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.box()->setHtml("<span style='color:#ff0000'>red</span>");
         f.surface().setSelStart(3);
         f.surface().setSelText("[b]");
@@ -58,7 +58,7 @@ private slots:
     }
 
     void changesKeepClearAllAndTheSavedFlagHonest() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QAction* clearAll = f.action("mnuClearAll");
         f.workArea->TextSaved = true;
         f.type("  ");
@@ -74,7 +74,7 @@ private slots:
     }
 
     void fontResetFollowsTheChoiceAndDefaults() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QFont font = f.box()->document()->defaultFont();
         QCOMPARE(font.family(), "Verdana"); // the font window's first-run choice
         QCOMPARE(font.pointSizeF(), 10.0);
@@ -99,7 +99,7 @@ private slots:
     }
 
     void pastedRichTextKeepsColoursButNotTheRest() {
-        WorkAreaFixture f(WorkAreaFixture::UseSystemClipboard);
+        EditorFixture f(EditorFixture::UseSystemClipboard);
         auto* mime = new QMimeData;
         mime->setHtml("<p style='font-family:Courier; font-size:30pt'><b><i><u>"
                       "<span style='color:#ff0000; background:#ffff00'>hot</span></u></i></b>"
@@ -124,7 +124,7 @@ private slots:
     }
 
     void ctrlVPastesExactlyOnceEvenWithPasteDisabled() {
-        WorkAreaFixture f(WorkAreaFixture::UseSystemClipboard);
+        EditorFixture f(EditorFixture::UseSystemClipboard);
         QGuiApplication::clipboard()->setText("once");
         f.action("mnuPaste")->setEnabled(false);
         QTest::keyClick(f.box(), Qt::Key_V, Qt::ControlModifier);
@@ -134,8 +134,8 @@ private slots:
     void ctrlVInTheFramePastesExactlyOnce() {
         ScriptedPrompter prompter;
         QGuiApplication::clipboard()->setText("once");
-        frmMain frame;
-        auto* workArea = new FrmWorkArea;
+        MainFrame frame;
+        auto* workArea = new PostEditor;
         frame.addWorkArea(workArea);
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
@@ -146,7 +146,7 @@ private slots:
     }
 
     void selectionEnablesCutAndCopy() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("some text");
         QVERIFY(!f.action("mnuCut")->isEnabled());
         QTest::keyClick(f.box(), Qt::Key_Left, Qt::ShiftModifier);
@@ -158,7 +158,7 @@ private slots:
     }
 
     void pasteIsOfferedOnlyForPlainText() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("ab");
         QAction* paste = f.action("mnuPaste");
         f.clipboard.setText("plain");
@@ -178,7 +178,7 @@ private slots:
     }
 
     void rightClickPopsUpTheEditMenu() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.clipboard.setText("x");
         QMenu* edit = f.workArea->menus().menu("mnuEdit");
         QTest::mousePress(f.box()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(20, 10));
@@ -191,7 +191,7 @@ private slots:
     }
 
     void keysReachTheWordListAndCustomStyles() {
-        WorkAreaFixture f;
+        EditorFixture f;
         EditingSurfaceHandlers& handlers = f.workArea->surfaceHandlers();
         bool listOpen = false;
         int stylesShown = 0, inserted = 0;
@@ -216,7 +216,7 @@ private slots:
     }
 
     void caretPositionFollowsTheText() {
-        WorkAreaFixture f;
+        EditorFixture f;
         const int x0 = f.workArea->GetCaretX();
         const int y0 = f.workArea->GetCaretY();
         f.type("wide text");
@@ -226,7 +226,7 @@ private slots:
     }
 
     void changeToDullGreysTheFocusedControl() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QAbstractButton* button = f.button("cmdCopyClipBoard");
         button->setFocus();
         f.workArea->ChangeToDull();

@@ -1,10 +1,10 @@
 // Leaving the program: which questions are asked, and when it really ends.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaMenus.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -38,7 +38,7 @@ private slots:
     void unchangedTextOnlyAsksForConfirmation() {
         QFETCH(QString, typed);
         QFETCH(bool, saved);
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type(typed);
         f.workArea->TextSaved = saved;
 
@@ -55,7 +55,7 @@ private slots:
     }
 
     void changedTextOffersToSave() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("draft");
         f.prompter.answers = {Answer::Cancel};
         f.click("cmdExit");
@@ -72,7 +72,7 @@ private slots:
     }
 
     void yesSavesThenEndsEvenWhenTheSaveIsCancelled() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("draft");
         f.prompter.answers = {Answer::Yes};
         f.workArea->menus().fileItem(9)->trigger(); // File > Exit
@@ -83,7 +83,7 @@ private slots:
 
     void yesWritesTheTextWithCrLf() {
         QTemporaryDir dir;
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("line one\nline two");
         const QString path = dir.filePath("post.txt");
         f.prompter.answers = {Answer::Yes};
@@ -97,7 +97,7 @@ private slots:
     }
 
     void closeBoxRunsTheExitFlowAndIsAlwaysRefused() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("draft");
         f.prompter.answers = {Answer::Cancel};
         QVERIFY(!f.workArea->close());
@@ -113,8 +113,8 @@ private slots:
         ScriptedPrompter prompter;
         bool ended = false;
         ProgramEnd::setHandler([&] { ended = true; });
-        frmMain frame;
-        auto* workArea = new FrmWorkArea;
+        MainFrame frame;
+        auto* workArea = new PostEditor;
         QMdiSubWindow* sub = frame.addWorkArea(workArea);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -139,8 +139,8 @@ private slots:
 
     void frameKeepsItsMinimumSizeAndShowsTheWorkAreaMenus() {
         ScriptedPrompter prompter;
-        frmMain frame;
-        auto* workArea = new FrmWorkArea;
+        MainFrame frame;
+        auto* workArea = new PostEditor;
         frame.addWorkArea(workArea);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));

@@ -1,13 +1,13 @@
 // The font settings window: what it shows on load, the preview on the selection, Apply
 // and Cancel, and how the work area keeps the editing surface in its choice.
+#include "EditorFixture.h"
 #include "ModalScript.h"
 #include "TestFiles.h"
-#include "WorkAreaFixture.h"
 #include "platform/RichTextBox.h"
-#include "settings/FrmOptions.h"
-#include "settings/ModINIhandling.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaSettings.h"
+#include "settings/FontSettingsDialog.h"
+#include "settings/IniFile.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorSettings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -51,7 +51,7 @@ private slots:
         QTemporaryDir folder;
         const QString settings = folder.filePath("Settings.ini");
         RichTextBox box;
-        FrmOptions window(box, settings);
+        FontSettingsDialog window(box, settings);
         QCOMPARE(window.choice(), FontChoice({"Verdana", "10"}));
 
         QComboBox* sizes = list(&window, "cboFontSize");
@@ -69,8 +69,8 @@ private slots:
         window.show();
         click(&window, "cmdApply");
         QVERIFY(window.isHidden());
-        QCOMPARE(ModINIhandling::readValue("Font Settings", "FontName", settings), "Verdana");
-        QCOMPARE(ModINIhandling::readValue("Font Settings", "FontSize", settings), "10");
+        QCOMPARE(IniFile::readValue("Font Settings", "FontName", settings), "Verdana");
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "10");
         QCOMPARE(box.document()->defaultFont().pointSizeF(), 10.0);
     }
 
@@ -79,7 +79,7 @@ private slots:
         const QString settings = folder.filePath("Settings.ini");
         writeFile(settings, "[Startup Settings]\r\nstartup=1\r\n");
         RichTextBox box;
-        FrmOptions window(box, settings);
+        FontSettingsDialog window(box, settings);
         QCOMPARE(window.choice(), FontChoice({"Verdana", "12"}));
 
         writeFile(settings, "[font settings]\r\nfontname=DejaVu Serif\r\nFONTSIZE=14\r\n");
@@ -93,7 +93,7 @@ private slots:
         RichTextBox box;
         box.surface().setText("  some text  ");
         box.surface().setSelStart(5);
-        FrmOptions window(box, settings);
+        FontSettingsDialog window(box, settings);
         list(&window, "cboFontName")->setEditText("DejaVu Serif");
         list(&window, "cboFontSize")->setEditText("large"); // not a number: size unchanged
         const double before = box.document()->defaultFont().pointSizeF();
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(box.document()->defaultFont().pointSizeF(), before);
         QCOMPARE(box.surface().selStart(), 0);
         QCOMPARE(box.surface().selLength(), 0);
-        QCOMPARE(ModINIhandling::readValue("Font Settings", "FontSize", settings), "large");
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "large");
     }
 
     void previewTouchesOnlyTheSelectionAndCancelWritesNothing() {
@@ -114,23 +114,23 @@ private slots:
         box.surface().setText("abcdef");
         box.surface().setSelStart(2);
         box.surface().setSelLength(2);
-        FrmOptions window(box, settings);
+        FontSettingsDialog window(box, settings);
         QCOMPARE(window.choice(), FontChoice({"DejaVu Sans", "14"}));
 
-        QSignalSpy changes(&box.surface(), &EditingSurface::Change);
+        QSignalSpy changes(&box.surface(), &EditingSurface::changed);
         choose(list(&window, "cboFontSize"), "16");
         QCOMPARE(formatAt(box, 2).fontPointSize(), 16.0);
         QVERIFY(!formatAt(box, 0).hasProperty(QTextFormat::FontPointSize));
         QCOMPARE(changes.count(), 0); // a preview is not a change of the text
 
-        QSignalSpy unloaded(&window, &FrmOptions::unloaded);
+        QSignalSpy unloaded(&window, &FontSettingsDialog::unloaded);
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(unloaded.count(), 1);
         QCOMPARE(fileBytes(settings), stored);
     }
 
     void workAreaKeepsTheChoiceAndReloadsItAfterCancel() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         modal.steps << [](QDialog& window) {
             list(&window, "cboFontName")->setEditText("DejaVu Serif");
@@ -165,7 +165,7 @@ private slots:
     void unwritableSettingsLoseOnlyTheSetting() {
         RichTextBox box;
         const QString settings = "/nonexistent-folder/Settings.ini";
-        FrmOptions window(box, settings);
+        FontSettingsDialog window(box, settings);
         list(&window, "cboFontSize")->setEditText("15");
         click(&window, "cmdApply");
         QVERIFY(window.isHidden());

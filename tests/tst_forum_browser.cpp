@@ -1,11 +1,11 @@
 #include "BrowserFixture.h"
 #include "platform/WebEngine.h"
 #include "services/BrowserWindows.h"
-#include "services/VNBrowserMenus.h"
+#include "services/ForumBrowserMenus.h"
+#include "services/ForumBrowserWindow.h"
 #include "services/WebBrowser.h"
-#include "services/frmVNBrowser.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,20 +21,20 @@
 #include <QTest>
 
 namespace {
-frmVNBrowser* openBrowser(BrowserFixture& fixture, const char* item = "mnuBrowser",
-                          const QString& target = "/") {
+ForumBrowserWindow* openBrowser(BrowserFixture& fixture, const char* item = "mnuBrowser",
+                                const QString& target = "/") {
     fixture.choose(item);
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     if (browser && !BrowserFixture::waitForPage(browser->browser(), target))
         return nullptr;
     return browser;
 }
 
-void chooseInBrowser(frmVNBrowser* browser, const char* item) {
+void chooseInBrowser(ForumBrowserWindow* browser, const char* item) {
     browser->menus().item(item)->trigger();
 }
 
-QLineEdit* addressBox(frmVNBrowser* browser) {
+QLineEdit* addressBox(ForumBrowserWindow* browser) {
     return browser->findChild<QLineEdit*>("txtURL");
 }
 } // namespace
@@ -69,7 +69,7 @@ void TestForumBrowser::engineStartsOnlyWithTheFirstBrowser() {
 
 void TestForumBrowser::viewBrowserOpensOnHomeFirstThenOnTheLastPage() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     QCOMPARE(browser->windowTitle(), LocalWebServer::titleFor("/"));
     QVERIFY(!fixture.workAreaWindow()->isVisible());
@@ -92,7 +92,7 @@ void TestForumBrowser::viewBrowserOpensOnHomeFirstThenOnTheLastPage() {
 
 void TestForumBrowser::forumListReachesItsTwoAddresses() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture, "mnuForums", "/forumlist.cfm?");
+    ForumBrowserWindow* browser = openBrowser(fixture, "mnuForums", "/forumlist.cfm?");
     QVERIFY(browser);
     QVERIFY(fixture.server.requests.contains("/forumlist.cfm?"));
     QVERIFY(!fixture.server.requests.contains("/forumlist.cfm"));
@@ -110,7 +110,7 @@ void TestForumBrowser::forumListReachesItsTwoAddresses() {
 
 void TestForumBrowser::backAndForwardFollowTheHistory() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     WebBrowser* web = browser->browser();
     chooseInBrowser(browser, "mnuAdvSearch");
@@ -138,7 +138,7 @@ void TestForumBrowser::backAndForwardFollowTheHistory() {
 void TestForumBrowser::buttonsCarryTheirCaptionsAndTips() {
     BrowserFixture fixture;
     fixture.choose("mnuBrowser");
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     const QList<QStringList> buttons = {
         {"cmdBack", "<", "<< Back"},          {"cmdForward", ">", "Forward >>"},
         {"cmdRefresh", "=", "<< Refresh >>"}, {"cmdHoem", "VN", "Vornet Home"},
@@ -155,7 +155,7 @@ void TestForumBrowser::buttonsCarryTheirCaptionsAndTips() {
 void TestForumBrowser::copyUrlWithAndWithoutAnAddress() {
     BrowserFixture fixture;
     fixture.choose("mnuBrowser");
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     QLineEdit* box = addressBox(browser);
 
     box->clear();
@@ -183,7 +183,7 @@ void TestForumBrowser::copyUrlWithAndWithoutAnAddress() {
 void TestForumBrowser::rightClickOnAddressBoxShowsOnlyThePopUp() {
     BrowserFixture fixture;
     fixture.choose("mnuBrowser");
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     QLineEdit* box = addressBox(browser);
     box->setText("http://example.test/");
     QTest::mouseClick(box, Qt::RightButton, {}, QPoint(10, 5));
@@ -205,7 +205,7 @@ void TestForumBrowser::rightClickOnAddressBoxShowsOnlyThePopUp() {
 
 void TestForumBrowser::homePageAndMailLeaveTheWorkAreaOnScreen() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture, "mnuHomePage", "/author/");
+    ForumBrowserWindow* browser = openBrowser(fixture, "mnuHomePage", "/author/");
     QVERIFY(browser);
     QVERIFY(fixture.workAreaWindow()->isVisible());
     QVERIFY(fixture.server.requests.contains("/author/"));
@@ -219,7 +219,7 @@ void TestForumBrowser::homePageAndMailLeaveTheWorkAreaOnScreen() {
 void TestForumBrowser::frameShowsTheBrowserMenusWhileItIsActive() {
     BrowserFixture fixture;
     fixture.choose("mnuBrowser");
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     QStringList captions;
     for (QAction* item : fixture.frame->menuBar()->actions())
         captions << item->text();
@@ -240,7 +240,7 @@ void TestForumBrowser::frameShowsTheBrowserMenusWhileItIsActive() {
 
 void TestForumBrowser::closedBrowserOpensOnHomeAgain() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     chooseInBrowser(browser, "mnuAdvSearch");
     QVERIFY(BrowserFixture::waitForPage(browser->browser(), "/search.cfm"));
@@ -255,7 +255,7 @@ void TestForumBrowser::closedBrowserOpensOnHomeAgain() {
 
 void TestForumBrowser::unreachablePageShowsTheErrorPage() {
     BrowserFixture fixture;
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     QTcpServer closed;
     closed.listen(QHostAddress::LocalHost);
@@ -278,7 +278,7 @@ void TestForumBrowser::newWindowRequestsStayInTheWindow() {
         "<html><head><title>Links</title></head><body style='margin:0'>"
         "<a id=l href='/other.html' target='_blank' style='display:block;height:200px'>"
         "other</a></body></html>";
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     WebBrowser* web = browser->browser();
     browser->Navigate(QUrl(fixture.server.address() + "/links.html"));
@@ -295,7 +295,7 @@ void TestForumBrowser::mailtoOpensOnlyOnTheUsersClick() {
         "<html><head><title>Mail</title></head><body style='margin:0'>"
         "<a href='mailto:someone@127.0.0.1' style='display:block;height:200px'>mail</a>"
         "</body></html>";
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     WebBrowser* web = browser->browser();
     browser->Navigate(QUrl(fixture.server.address() + "/mail.html"));
@@ -318,7 +318,7 @@ void TestForumBrowser::permissionRequestsAreDenied() {
                                         "  function() { document.title = 'granted'; },"
                                         "  function(e) { document.title = 'denied ' + e.code; });"
                                         "</script></body></html>";
-    frmVNBrowser* browser = openBrowser(fixture);
+    ForumBrowserWindow* browser = openBrowser(fixture);
     QVERIFY(browser);
     browser->Navigate(QUrl(fixture.server.address() + "/ask.html"));
     QTRY_VERIFY_WITH_TIMEOUT(browser->browser()->LocationName().startsWith("denied"), 15000);
@@ -327,7 +327,7 @@ void TestForumBrowser::permissionRequestsAreDenied() {
 void TestForumBrowser::progressBarLiesOverPanelTwo() {
     BrowserFixture fixture;
     fixture.choose("mnuBrowser");
-    frmVNBrowser* browser = fixture.browsers().forumBrowser();
+    ForumBrowserWindow* browser = fixture.browsers().forumBrowser();
     browser->parentWidget()->showNormal();
     browser->parentWidget()->resize(900, 600);
     auto* statusBar = browser->findChild<QWidget*>("StatusBar1");

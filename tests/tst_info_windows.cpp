@@ -1,16 +1,16 @@
 // The informational windows: tips, about box, splash and introduction, opened from the
 // work area's menus, with their texts, links and hover colours.
+#include "EditorFixture.h"
 #include "ModalScript.h"
-#include "WorkAreaFixture.h"
-#include "info/FrmFlash.h"
-#include "info/FrmStartup.h"
+#include "info/IntroductionWindow.h"
 #include "info/LinkLabel.h"
 #include "info/ProgramInfo.h"
+#include "info/SplashWindow.h"
 #include "platform/DesktopLinks.h"
 #include "platform/Sites.h"
-#include "settings/ModINIhandling.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaInfo.h"
+#include "settings/IniFile.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorInfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +77,7 @@ private slots:
     // Tips
 
     void tipsLoadedHiddenAndShownNotModal() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         QDialog* tips = topLevel("frmTips");
         QVERIFY(tips);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void tipsOpenSortedOnBookmarking() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.action("mnuTips")->trigger();
         QDialog* tips = topLevel("frmTips");
         auto* list = tips->findChild<QListWidget*>("TipsList");
@@ -111,7 +111,7 @@ private slots:
     }
 
     void tipsShowTheSelectedTopic() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.action("mnuTips")->trigger();
         QDialog* tips = topLevel("frmTips");
         auto* text = tips->findChild<QPlainTextEdit*>("Text1");
@@ -146,7 +146,7 @@ private slots:
     }
     void tipsClosedByCloseOrEscapeStartAfresh() {
         QFETCH(bool, byEscape);
-        WorkAreaFixture f;
+        EditorFixture f;
         f.action("mnuTips")->trigger();
         QPointer<QDialog> tips = topLevel("frmTips");
         selectTopic(tips, "Web Page Link");
@@ -172,7 +172,7 @@ private slots:
     }
 
     void aboutBoxTexts() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         QString version, disclaimer, resolution, title, caption;
         modal.steps << [&](QDialog& about) {
@@ -196,7 +196,7 @@ private slots:
     }
 
     void aboutBoxClosesOnOkAndEscape() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         bool closedByOk = false, closedByEscape = false;
         modal.steps << [&](QDialog& about) {
@@ -236,7 +236,7 @@ private slots:
         QFETCH(QString, toolTip);
         QFETCH(QString, forumAddress);
         QFETCH(QString, systemAddress);
-        WorkAreaFixture f;
+        EditorFixture f;
         ShellRecorder shell;
         QList<ForumRequest> requests;
         f.workArea->info().openInForumBrowser = [&](const QString& address, bool maximised) {
@@ -268,7 +268,7 @@ private slots:
     }
 
     void linksTurnRedOverThemAndBlackOverBackground() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         QList<QColor> seen;
         modal.steps << [&](QDialog& about) {
@@ -297,7 +297,7 @@ private slots:
 
     void splashTextsAndLinks() {
         ShellRecorder shell;
-        FrmFlash splash(60000);
+        SplashWindow splash(60000);
         QCOMPARE(splash.windowTitle(), QString());
         QCOMPARE(labelText(&splash, "lblTitle"), u"Vornet Forum Quillet utility"_s);
         QCOMPARE(labelText(&splash, "lblDevelop"), u"Developed by"_s);
@@ -324,8 +324,8 @@ private slots:
     // Introduction
 
     void introductionRowsInOrder() {
-        WorkAreaFixture f;
-        FrmStartup& introduction = f.workArea->info().introduction();
+        EditorFixture f;
+        IntroductionWindow& introduction = f.workArea->info().introduction();
         introduction.layout()->activate();
         QCOMPARE(introduction.windowTitle(), u"Introduction"_s);
         QCOMPARE(labelText(&introduction, "lblTitle"), u"Welcome to Vornet Forums Quillet"_s);
@@ -396,7 +396,7 @@ private slots:
         QFETCH(QString, toolTip);
         QFETCH(QString, path);
         QFETCH(bool, maximised);
-        WorkAreaFixture f;
+        EditorFixture f;
         QList<ForumRequest> requests;
         f.workArea->info().openInForumBrowser = [&](const QString& address, bool max) {
             requests.append({address, max});
@@ -418,15 +418,14 @@ private slots:
             toolTip = u"Click to read "_s + caption + u"'s FAQ"_s;
         QCOMPARE(tip, toolTip);
         QVERIFY(closed);
-        QCOMPARE(ModINIhandling::readValue("Startup Settings", "startup", f.paths().settingsFile),
-                 u"0"_s);
+        QCOMPARE(IniFile::readValue("Startup Settings", "startup", f.paths().settingsFile), u"0"_s);
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests[0].address, QString(Sites::Forum) + path);
         QCOMPARE(requests[0].maximised, maximised);
     }
 
     void introductionAboutLinkKeepsItOpen() {
-        WorkAreaFixture f;
+        EditorFixture f;
         ModalScript modal;
         bool stillOpen = false;
         QString tip;

@@ -1,5 +1,5 @@
 #include "TestFiles.h"
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,17 +71,17 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, expected);
         writeFile(iniPath(), file);
-        QCOMPARE(ModINIhandling::readValue(section, key, iniPath()), expected);
+        QCOMPARE(IniFile::readValue(section, key, iniPath()), expected);
     }
 
     void readGivesDefaultForMissingFileSectionOrKey() {
-        QCOMPARE(ModINIhandling::readValue("S", "k", iniPath()), QString());
-        QCOMPARE(ModINIhandling::readValue("S", "k", iniPath(), "fallback"), u"fallback"_s);
+        QCOMPARE(IniFile::readValue("S", "k", iniPath()), QString());
+        QCOMPARE(IniFile::readValue("S", "k", iniPath(), "fallback"), u"fallback"_s);
         writeFile(iniPath(), "[S]\nk=\nother=1\n");
-        QCOMPARE(ModINIhandling::readValue("T", "k", iniPath(), "fallback"), u"fallback"_s);
-        QCOMPARE(ModINIhandling::readValue("S", "j", iniPath(), "fallback"), u"fallback"_s);
+        QCOMPARE(IniFile::readValue("T", "k", iniPath(), "fallback"), u"fallback"_s);
+        QCOMPARE(IniFile::readValue("S", "j", iniPath(), "fallback"), u"fallback"_s);
         // A key that is present but empty is empty, not the default.
-        QCOMPARE(ModINIhandling::readValue("S", "k", iniPath(), "fallback"), QString());
+        QCOMPARE(IniFile::readValue("S", "k", iniPath(), "fallback"), QString());
     }
 
     void readCutsLongValuesTo254Characters() {
@@ -92,13 +92,13 @@ private slots:
         const QByteArray hugeLine(4 * 1024 * 1024, 'h');
         writeFile(iniPath(), "[S]\nexact=" + exact + "\nlonger=" + longer +
                                  "\nemoji=" + emojiAtCut + "\nhuge=" + hugeLine + "\nafter=ok\n");
-        QCOMPARE(ModINIhandling::readValue("S", "exact", iniPath()), QString::fromLatin1(exact));
-        QCOMPARE(ModINIhandling::readValue("S", "longer", iniPath()),
+        QCOMPARE(IniFile::readValue("S", "exact", iniPath()), QString::fromLatin1(exact));
+        QCOMPARE(IniFile::readValue("S", "longer", iniPath()),
                  QString::fromLatin1(longer.left(254)));
-        QCOMPARE(ModINIhandling::readValue("S", "emoji", iniPath()), QString(253, u'c'));
-        QCOMPARE(ModINIhandling::readValue("S", "huge", iniPath()).size(), 254);
-        QCOMPARE(ModINIhandling::readValue("S", "after", iniPath()), u"ok"_s);
-        QCOMPARE(ModINIhandling::readValue("S", "none", iniPath(), QString(260, u'd')).size(), 254);
+        QCOMPARE(IniFile::readValue("S", "emoji", iniPath()), QString(253, u'c'));
+        QCOMPARE(IniFile::readValue("S", "huge", iniPath()).size(), 254);
+        QCOMPARE(IniFile::readValue("S", "after", iniPath()), u"ok"_s);
+        QCOMPARE(IniFile::readValue("S", "none", iniPath(), QString(260, u'd')).size(), 254);
     }
 
     void write_data() {
@@ -145,26 +145,26 @@ private slots:
         QFETCH(QByteArray, after);
         if (!before.isNull())
             writeFile(iniPath(), before);
-        QVERIFY(ModINIhandling::writeValue(section, key, value, iniPath()));
+        QVERIFY(IniFile::writeValue(section, key, value, iniPath()));
         QCOMPARE(fileBytes(iniPath()), after);
-        QCOMPARE(ModINIhandling::readValue(section, key, iniPath()), value.trimmed());
+        QCOMPARE(IniFile::readValue(section, key, iniPath()), value.trimmed());
     }
 
     void writeOfUnchangedValueLeavesFileAlone() {
         const QByteArray before("[S]\nk = same \n");
         writeFile(iniPath(), before);
-        QVERIFY(ModINIhandling::writeValue("S", "k", "same", iniPath()));
+        QVERIFY(IniFile::writeValue("S", "k", "same", iniPath()));
         QCOMPARE(fileBytes(iniPath()), before);
     }
 
     void writeValuesStoresInOrderInOneGo() {
-        QVERIFY(ModINIhandling::writeValues({{"B", "b1", "1"}, {"A", "a1", "2"}, {"B", "b2", "3"}},
-                                            iniPath()));
+        QVERIFY(IniFile::writeValues({{"B", "b1", "1"}, {"A", "a1", "2"}, {"B", "b2", "3"}},
+                                     iniPath()));
         QCOMPARE(fileBytes(iniPath()), QByteArray("[B]\r\nb1=1\r\nb2=3\r\n[A]\r\na1=2\r\n"));
 
         // An entry that cannot be stored is skipped; the others are still written.
-        QVERIFY(!ModINIhandling::writeValues({{"A", "a=", "x"}, {"A", "a2", "4"}}, iniPath()));
-        QCOMPARE(ModINIhandling::readValue("A", "a2", iniPath()), u"4"_s);
+        QVERIFY(!IniFile::writeValues({{"A", "a=", "x"}, {"A", "a2", "4"}}, iniPath()));
+        QCOMPARE(IniFile::readValue("A", "a2", iniPath()), u"4"_s);
     }
 
     void unstorableInputIsRefused_data() {
@@ -186,23 +186,23 @@ private slots:
         QFETCH(QString, value);
         const QByteArray before("[S]\r\nk=old\r\n");
         writeFile(iniPath(), before);
-        QVERIFY(!ModINIhandling::writeValue(section, key, value, iniPath()));
+        QVERIFY(!IniFile::writeValue(section, key, value, iniPath()));
         QCOMPARE(fileBytes(iniPath()), before);
     }
 
     void writeFailsWhereNoFileCanBeWritten() {
         // A missing folder is not created.
         const QString inMissingFolder = m_dir.filePath("missing/Settings.ini");
-        QVERIFY(!ModINIhandling::writeValue("S", "k", "v", inMissingFolder));
+        QVERIFY(!IniFile::writeValue("S", "k", "v", inMissingFolder));
         QVERIFY(!QFileInfo::exists(m_dir.filePath("missing")));
         // A file where the folder should be.
         writeFile(iniPath(), "[S]\nk=v\n");
-        QVERIFY(!ModINIhandling::writeValue("S", "k", "w", iniPath() + "/Settings.ini"));
+        QVERIFY(!IniFile::writeValue("S", "k", "w", iniPath() + "/Settings.ini"));
         QCOMPARE(fileBytes(iniPath()), QByteArray("[S]\nk=v\n"));
         // A folder where the file should be.
         QVERIFY(QDir(m_dir.path()).mkdir("Folder.ini"));
-        QVERIFY(!ModINIhandling::writeValue("S", "k", "v", m_dir.filePath("Folder.ini")));
-        QCOMPARE(ModINIhandling::readValue("S", "k", m_dir.filePath("Folder.ini")), QString());
+        QVERIFY(!IniFile::writeValue("S", "k", "v", m_dir.filePath("Folder.ini")));
+        QCOMPARE(IniFile::readValue("S", "k", m_dir.filePath("Folder.ini")), QString());
     }
 
     void writeFailsOnReadOnlyFileAndFolder() {
@@ -211,7 +211,7 @@ private slots:
         const QByteArray before("[S]\nk=v\n");
         writeFile(iniPath(), before);
         QFile::setPermissions(iniPath(), QFile::ReadOwner);
-        QVERIFY(!ModINIhandling::writeValue("S", "k", "changed", iniPath()));
+        QVERIFY(!IniFile::writeValue("S", "k", "changed", iniPath()));
         QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(fileBytes(iniPath()), before);
 
@@ -219,7 +219,7 @@ private slots:
         const QString lockedPath = lockedDir.filePath("Settings.ini");
         writeFile(lockedPath, before);
         QFile::setPermissions(lockedDir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool written = ModINIhandling::writeValue("S", "k", "changed", lockedPath);
+        const bool written = IniFile::writeValue("S", "k", "changed", lockedPath);
         QFile::setPermissions(lockedDir.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!written);
@@ -227,37 +227,36 @@ private slots:
     }
 
     void fileExistsTest() {
-        QVERIFY(!ModINIhandling::fileExists(iniPath()));
+        QVERIFY(!IniFile::fileExists(iniPath()));
         writeFile(iniPath(), "");
-        QVERIFY(ModINIhandling::fileExists(iniPath()));
+        QVERIFY(IniFile::fileExists(iniPath()));
     }
 
     void settingsPathPrefersWritableProgramFolder() {
         QTemporaryDir program;
         QTemporaryDir config;
-        QCOMPARE(ModINIhandling::settingsFilePathIn(program.path(), config.filePath("app")),
+        QCOMPARE(IniFile::settingsFilePathIn(program.path(), config.filePath("app")),
                  program.filePath("Settings.ini"));
         QVERIFY(!QFileInfo::exists(config.filePath("app")));
 
         QDir(program.path()).mkdir("bin"); // an installed program's folder
-        QCOMPARE(
-            ModINIhandling::settingsFilePathIn(program.filePath("bin"), config.filePath("app")),
-            config.filePath("app/Settings.ini"));
+        QCOMPARE(IniFile::settingsFilePathIn(program.filePath("bin"), config.filePath("app")),
+                 config.filePath("app/Settings.ini"));
 
         const QString missingProgram = program.filePath("gone");
-        QCOMPARE(ModINIhandling::settingsFilePathIn(missingProgram, config.filePath("app")),
+        QCOMPARE(IniFile::settingsFilePathIn(missingProgram, config.filePath("app")),
                  config.filePath("app/Settings.ini"));
         QVERIFY(QFileInfo(config.filePath("app")).isDir());
 
         if (!runningAsRoot()) {
             QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
             const QString chosen =
-                ModINIhandling::settingsFilePathIn(program.path(), config.filePath("app"));
+                IniFile::settingsFilePathIn(program.path(), config.filePath("app"));
             QFile::setPermissions(program.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QCOMPARE(chosen, config.filePath("app/Settings.ini"));
         }
-        QVERIFY(ModINIhandling::settingsFilePath().endsWith("/Settings.ini"));
+        QVERIFY(IniFile::settingsFilePath().endsWith("/Settings.ini"));
     }
 };
 

@@ -1,7 +1,7 @@
 // The list page: the chosen list skeleton goes in at the caret, byte for byte.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -9,7 +9,7 @@
 class TestListPage : public QObject {
     Q_OBJECT
 
-    static void insertList(const WorkAreaFixture& f, const char* option) {
+    static void insertList(const EditorFixture& f, const char* option) {
         f.click("cmdList");
         f.click(option);
         f.click("cmdListInsert");
@@ -17,7 +17,7 @@ class TestListPage : public QObject {
 
 private slots:
     void withoutOptionAsksForOne() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("keep");
         f.click("cmdListInsert");
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -28,7 +28,7 @@ private slots:
     }
 
     void numberedThreeItemsByteForByte() {
-        WorkAreaFixture f;
+        EditorFixture f;
         insertList(f, "Option13");
         QCOMPARE(f.surface().text(), "\r\n[ol]\r\n[li] enter item1 [/li]\r\n[li] enter item2 "
                                      "[/li]\r\n[li] enter item3 [/li]\r\n[/ol]");
@@ -56,7 +56,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, opening);
         QFETCH(QString, lastItem);
-        WorkAreaFixture f;
+        EditorFixture f;
         insertList(f, option.toLatin1());
         const QStringList lines = f.surface().text().split("\r\n");
         QCOMPARE(lines.first(), QString());
@@ -66,7 +66,7 @@ private slots:
     }
 
     void listReplacesTheSelectionAndStaysChosen() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("xSELy");
         f.surface().setSelStart(1);
         f.surface().setSelLength(3);
@@ -79,7 +79,7 @@ private slots:
     }
 
     void nestedListGoesAfterTheItem() {
-        WorkAreaFixture f;
+        EditorFixture f;
         insertList(f, "Option12");
         const QString text = f.surface().text();
         const QString item1 = "[li] enter item1 [/li]";
@@ -92,7 +92,7 @@ private slots:
     }
 
     void oneChoiceAcrossBothColumns() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("cmdList");
         for (int n = 1; n <= 30; ++n)
             QVERIFY(!f.button(QStringLiteral("Option%1").arg(n).toLatin1())->isChecked());

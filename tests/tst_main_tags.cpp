@@ -1,8 +1,8 @@
 // The main tags: Text Only, Quote, Quote( ) with its handle, and Code; their pictures,
 // the Italic box they take away or clear, and Apply's refusal of a quote without handle.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -12,13 +12,13 @@
 class TestMainTags : public QObject {
     Q_OBJECT
 
-    static QLineEdit* field(const WorkAreaFixture& f, const char* name) {
+    static QLineEdit* field(const EditorFixture& f, const char* name) {
         return f.workArea->findChild<QLineEdit*>(name);
     }
-    static bool sampleItalic(const WorkAreaFixture& f) {
+    static bool sampleItalic(const EditorFixture& f) {
         return f.workArea->findChild<QLabel*>("LblSample")->font().italic();
     }
-    static QStringList visiblePictures(const WorkAreaFixture& f) {
+    static QStringList visiblePictures(const EditorFixture& f) {
         QStringList shown;
         for (const char* name : {"PicNone", "PicQuote", "PicQuoteDave", "picCode"}) {
             if (f.workArea->findChild<QLabel*>(name)->isVisible())
@@ -26,7 +26,7 @@ class TestMainTags : public QObject {
         }
         return shown;
     }
-    static bool handleControlsVisible(const WorkAreaFixture& f) {
+    static bool handleControlsVisible(const EditorFixture& f) {
         bool all = true;
         bool any = false;
         for (const char* name : {"TxtHandle", "LblHandle", "cmdHandlePaste", "TxtQuoteDisplay"}) {
@@ -37,7 +37,7 @@ class TestMainTags : public QObject {
         Q_ASSERT(all == any);
         return all;
     }
-    static void typeAndSelectAll(const WorkAreaFixture& f, const QString& text) {
+    static void typeAndSelectAll(const EditorFixture& f, const QString& text) {
         f.type(text);
         f.surface().setSelStart(0);
         f.surface().setSelLength(text.size());
@@ -45,7 +45,7 @@ class TestMainTags : public QObject {
 
 private slots:
     void startsAsTextOnly() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QVERIFY(f.button("OptionNone")->isChecked());
         QCOMPARE(visiblePictures(f), QStringList{"PicNone"});
         QVERIFY(!handleControlsVisible(f));
@@ -54,7 +54,7 @@ private slots:
     }
 
     void quoteWrapsAndTakesTheItalicBoxAway() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("chkItalic");
         f.click("OptionQuote");
         QVERIFY(!f.button("chkItalic")->isEnabled());
@@ -68,7 +68,7 @@ private slots:
     }
 
     void creditedQuoteCarriesTheHandle() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("OptionQuoteDave");
         QVERIFY(handleControlsVisible(f));
         QCOMPARE(visiblePictures(f), QStringList{"PicQuoteDave"});
@@ -91,7 +91,7 @@ private slots:
     }
     void creditedQuoteWithoutHandleIsRefused() {
         QFETCH(QString, typedThenDeleted);
-        WorkAreaFixture f;
+        EditorFixture f;
         typeAndSelectAll(f, "abc");
         f.click("OptionQuoteDave");
         QLineEdit* handle = field(f, "TxtHandle");
@@ -111,7 +111,7 @@ private slots:
     }
 
     void codeClearsItalicButLeavesTheBoxEnabled() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("chkItalic");
         f.click("Optioncode");
         QVERIFY(f.button("chkItalic")->isEnabled());
@@ -126,7 +126,7 @@ private slots:
     // Leaving the credited quote empties the handle, whose change handler fills the
     // hidden display and the start holder before the option empties the holder again.
     void leavingTheCreditedQuoteForgetsTheHandle() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("OptionQuoteDave");
         QTest::keyClicks(field(f, "TxtHandle"), "Jo");
         f.click("Optioncode");
@@ -139,7 +139,7 @@ private slots:
     }
 
     void textOnlyAfterCodeWithItalicClearsTheMainTag() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("Optioncode");
         f.click("chkItalic");
         f.click("OptionNone");
@@ -150,7 +150,7 @@ private slots:
     }
 
     void pasteFillsTheHandleAtItsCaret() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("OptionQuoteDave");
         QLineEdit* handle = field(f, "TxtHandle");
         QTest::keyClicks(handle, "Dr");
@@ -164,7 +164,7 @@ private slots:
     }
 
     void pasteButtonKeepsTheOrdinaryCursor() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QCOMPARE(f.button("cmdHandlePaste")->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(f.button("cmdInsert")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(f.workArea->findChild<QLabel*>("Label1")->cursor().shape(),

@@ -1,11 +1,11 @@
 // The link, image and irregular tag dialogs, driven through their own controls without a
 // modal loop; the Tools menu is checked to open each one modally.
-#include "WorkAreaFixture.h"
-#include "markup/FrmAnchor.h"
-#include "markup/FrmImage.h"
-#include "markup/frmIrregular.h"
+#include "EditorFixture.h"
+#include "markup/ImageDialog.h"
+#include "markup/IrregularTagsDialog.h"
+#include "markup/LinkDialog.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,7 @@ class TestMarkupDialogs : public QObject {
 
     // A fixture whose post holds "see HERE now" with HERE selected, and a clipboard that
     // holds something the dialogs are to clear.
-    struct Post : WorkAreaFixture {
+    struct Post : EditorFixture {
         Post() {
             type("see HERE now");
             surface().setSelStart(4);
@@ -47,7 +47,7 @@ class TestMarkupDialogs : public QObject {
 private slots:
     void linkWithAddressAndText() {
         Post f;
-        FrmAnchor dialog(f.surface(), f.workArea.get());
+        LinkDialog dialog(f.surface(), f.workArea.get());
         QCOMPARE(dialog.windowTitle(), "Insert link to a web page");
         fill(&dialog, "txtLink", "http://a.example/x");
         fill(&dialog, "txtLinkText", "the text");
@@ -62,7 +62,7 @@ private slots:
     void linkWithAddressOnlyAsksWhetherToUseIt() {
         Post f;
         f.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
-        auto* dialog = shown<FrmAnchor>(f);
+        auto* dialog = shown<LinkDialog>(f);
         fill(dialog, "txtLink", "http://a.example");
         dialog->CmdAnchor_Click();
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -80,7 +80,7 @@ private slots:
 
     void linkWithoutAddressShowsHowOneLooks() {
         Post f;
-        auto* dialog = shown<FrmAnchor>(f);
+        auto* dialog = shown<LinkDialog>(f);
         fill(dialog, "txtLinkText", "text only");
         dialog->CmdAnchor_Click();
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -97,7 +97,7 @@ private slots:
 
     void imageTakesTheAddressAsTyped() {
         Post f;
-        FrmImage dialog(f.surface(), f.workArea.get());
+        ImageDialog dialog(f.surface(), f.workArea.get());
         QCOMPARE(dialog.windowTitle(), "Insert Image");
         fill(&dialog, "txtImgURL", "pic.txt");
         dialog.cmdInsert_Click();
@@ -108,7 +108,7 @@ private slots:
 
     void imageWithoutAddressIsRefused() {
         Post f;
-        auto* dialog = shown<FrmImage>(f);
+        auto* dialog = shown<ImageDialog>(f);
         dialog->cmdInsert_Click();
         QCOMPARE(f.prompter.messages.size(), 1);
         QCOMPARE(f.prompter.messages[0].text, " You must enter complete url with image extension");
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, sample);
         QFETCH(QString, wrapped);
         Post f;
-        frmIrregular dialog(f.surface(), f.workArea.get());
+        IrregularTagsDialog dialog(f.surface(), f.workArea.get());
         QCOMPARE(dialog.windowTitle(), "Irregular tags");
         auto* label1 = dialog.findChild<QLabel*>("Label1");
         auto* label2 = dialog.findChild<QLabel*>("Label2");
@@ -156,7 +156,7 @@ private slots:
     void irregularTagKeepsTheSelectionWhenTheClipboardIsHeld() {
         Post f;
         f.clipboard.available = false;
-        frmIrregular dialog(f.surface(), f.workArea.get());
+        IrregularTagsDialog dialog(f.surface(), f.workArea.get());
         dialog.findChild<QRadioButton*>("OptionSub")->click();
         dialog.cmdApply_Click();
         QCOMPARE(f.surface().text(), "see [sub]HERE[/sub] now");
@@ -164,7 +164,7 @@ private slots:
 
     void irregularTagWithoutOptionIsRefused() {
         Post f;
-        auto* dialog = shown<frmIrregular>(f);
+        auto* dialog = shown<IrregularTagsDialog>(f);
         dialog->cmdApply_Click();
         QCOMPARE(f.prompter.messages.size(), 1);
         QCOMPARE(f.prompter.messages[0].text, "You must select an option");
@@ -175,7 +175,7 @@ private slots:
 
     void escapeClosesEachDialogWithoutInserting() {
         Post f;
-        auto* link = shown<FrmAnchor>(f);
+        auto* link = shown<LinkDialog>(f);
         fill(link, "txtLink", "http://a.example");
         fill(link, "txtLinkText", "text");
         QLineEdit* linkField = field(link, "txtLink");
@@ -183,12 +183,12 @@ private slots:
         QVERIFY(!link->isVisible());
         QCOMPARE(linkField->text(), QString());
 
-        auto* image = shown<FrmImage>(f);
+        auto* image = shown<ImageDialog>(f);
         fill(image, "txtImgURL", "p.png");
         QTest::keyClick(field(image, "txtImgURL"), Qt::Key_Escape);
         QVERIFY(!image->isVisible());
 
-        auto* irregular = shown<frmIrregular>(f);
+        auto* irregular = shown<IrregularTagsDialog>(f);
         irregular->findChild<QRadioButton*>("OptionSup")->click();
         QTest::keyClick(irregular, Qt::Key_Escape);
         QVERIFY(!irregular->isVisible());

@@ -3,10 +3,10 @@
 // the editing surface throughout.
 #include "ScriptedPrompter.h"
 #include "markup/PreviewBrowser.h"
-#include "markup/frmPreview.h"
+#include "markup/PreviewWindow.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,7 +31,7 @@ struct Program {
 
     RichTextBox* box() const { return workArea->RichTextBox1; }
     EditingSurface& surface() const { return box()->surface(); }
-    frmPreview* preview() const { return workArea->findChild<frmPreview*>("frmPreview"); }
+    PreviewWindow* preview() const { return workArea->findChild<PreviewWindow*>("frmPreview"); }
     PreviewBrowser* rendered() const {
         return preview()->findChild<PreviewBrowser*>("txtRendered");
     }
@@ -42,14 +42,14 @@ struct Program {
             lines << problems()->item(i)->text();
         return lines;
     }
-    frmPreview* pressF5() const {
+    PreviewWindow* pressF5() const {
         QTest::keyClick(box(), Qt::Key_F5);
         return preview();
     }
 
     ScriptedPrompter prompter;
-    frmMain frame;
-    FrmWorkArea* workArea = new FrmWorkArea;
+    MainFrame frame;
+    PostEditor* workArea = new PostEditor;
 };
 
 // Answers every request on 127.0.0.1 with the same small PNG.
@@ -99,7 +99,7 @@ private slots:
         Program p;
         QTest::keyClicks(p.box(), "[b]bold");
         QVERIFY(!p.preview());
-        frmPreview* preview = p.pressF5();
+        PreviewWindow* preview = p.pressF5();
         QVERIFY(preview);
         QVERIFY(preview->isVisible());
         QCOMPARE(preview->windowTitle(), "Preview");
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), &p.frame);
 
         QTest::keyClick(p.box(), Qt::Key_F5); // again: the same window, not a second one
-        QCOMPARE(p.workArea->findChildren<frmPreview*>().size(), 1);
+        QCOMPARE(p.workArea->findChildren<PreviewWindow*>().size(), 1);
         QVERIFY(p.box()->hasFocus());
     }
 

@@ -3,7 +3,7 @@
 #include "settings/CustomTextFile.h"
 #include "settings/CustomTextList.h"
 #include "settings/FontSettingsStore.h"
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 #include "settings/StartupSettingsStore.h"
 
 #include <QFile>
@@ -94,10 +94,10 @@ private slots:
     void startupSettingWritten() {
         const StartupSettingsStore store(iniPath());
         QVERIFY(store.setSkipIntroduction(true));
-        QCOMPARE(ModINIhandling::readValue("Startup Settings", "startup", iniPath()), u"1"_s);
+        QCOMPARE(IniFile::readValue("Startup Settings", "startup", iniPath()), u"1"_s);
         QVERIFY(store.skipIntroduction());
         QVERIFY(store.setSkipIntroduction(false));
-        QCOMPARE(ModINIhandling::readValue("Startup Settings", "startup", iniPath()), u"0"_s);
+        QCOMPARE(IniFile::readValue("Startup Settings", "startup", iniPath()), u"0"_s);
     }
 
     // Custom style slots
@@ -167,16 +167,15 @@ private slots:
         const CustomStyleStore store(iniPath());
         QVERIFY(store.save(styles));
         QVERIFY(store.load() == styles);
-        QCOMPARE(ModINIhandling::readValue("PreSetStartTag", "PresetName1A", iniPath()),
+        QCOMPARE(IniFile::readValue("PreSetStartTag", "PresetName1A", iniPath()),
                  u"[b][color purple]"_s);
-        QCOMPARE(ModINIhandling::readValue("PreSetEndTag", "PresetName10B", iniPath()),
-                 u"[/size]"_s);
-        QCOMPARE(ModINIhandling::readValue("Font Settings", "FontName", iniPath()), u"Tahoma"_s);
+        QCOMPARE(IniFile::readValue("PreSetEndTag", "PresetName10B", iniPath()), u"[/size]"_s);
+        QCOMPARE(IniFile::readValue("Font Settings", "FontName", iniPath()), u"Tahoma"_s);
 
         // A deleted slot is stored as empty values, not left behind.
         styles.clear(0);
         QVERIFY(store.save(styles));
-        QCOMPARE(ModINIhandling::readValue("PreSetNameList", "PresetName1", iniPath()), QString());
+        QCOMPARE(IniFile::readValue("PreSetNameList", "PresetName1", iniPath()), QString());
         QVERIFY(store.load() == styles);
     }
 

@@ -5,8 +5,8 @@
 #include "services/BrowserAddresses.h"
 #include "services/BrowserWindows.h"
 #include "services/WebBrowser.h"
-#include "services/frmBrowser.h"
-#include "shell/FrmWorkArea.h"
+#include "services/WebBrowserWindow.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,10 +24,10 @@ QByteArray localSmileyPage() {
 }
 
 // More Smileys on a server that serves the shipped page; the browser once it has loaded.
-frmBrowser* openSmileys(BrowserFixture& fixture) {
+WebBrowserWindow* openSmileys(BrowserFixture& fixture) {
     fixture.server.pages[kMoreSmileysPath] = localSmileyPage();
     fixture.browsers().moreSmileys();
-    frmBrowser* smileys = fixture.browsers().smileyBrowser();
+    WebBrowserWindow* smileys = fixture.browsers().smileyBrowser();
     const bool loaded =
         smileys && QTest::qWaitFor(
                        [&] {
@@ -83,7 +83,7 @@ void TestSmileyBrowser::shippedPageListsEveryCodeSelectably() {
 
 void TestSmileyBrowser::moreSmileysOpensTheSmileyPage() {
     BrowserFixture fixture;
-    frmBrowser* smileys = openSmileys(fixture);
+    WebBrowserWindow* smileys = openSmileys(fixture);
     QVERIFY(smileys);
     QVERIFY(fixture.server.requests.contains(kMoreSmileysPath));
     QCOMPARE(smileys->width(), Twips::toPixels(10000));
@@ -97,7 +97,7 @@ void TestSmileyBrowser::insertPutsTheSelectedCodeAtTheCaret() {
     BrowserFixture fixture;
     fixture.workArea->RichTextBox1->surface().setText("Hello world");
     fixture.workArea->RichTextBox1->surface().setSelStart(6);
-    frmBrowser* smileys = openSmileys(fixture);
+    WebBrowserWindow* smileys = openSmileys(fixture);
     QVERIFY(smileys);
     selectOnPage(smileys->browser(), selectCode(10)); // [wink]
     QCOMPARE(smileys->browser()->selectedText(), QString("[wink]"));
@@ -114,7 +114,7 @@ void TestSmileyBrowser::insertWithNothingSelectedRemovesTheSelection() {
     BrowserFixture fixture;
     EditingSurface& surface = fixture.workArea->RichTextBox1->surface();
     surface.setText("keep this away");
-    frmBrowser* smileys = openSmileys(fixture);
+    WebBrowserWindow* smileys = openSmileys(fixture);
     QVERIFY(smileys);
     surface.setSelStart(5);
     surface.setSelLength(5);
@@ -145,7 +145,7 @@ void TestSmileyBrowser::unreachableSiteFallsBackToTheShippedPage() {
 void TestSmileyBrowser::escapeClosesAndTheNextOpenLoadsAgain() {
     BrowserFixture fixture;
     fixture.browsers().moreSmileys();
-    QPointer<frmBrowser> smileys = fixture.browsers().smileyBrowser();
+    QPointer<WebBrowserWindow> smileys = fixture.browsers().smileyBrowser();
     QVERIFY(smileys);
     QTest::keyClick(smileys, Qt::Key_Escape);
     QTRY_VERIFY(!smileys);

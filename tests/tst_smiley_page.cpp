@@ -1,10 +1,10 @@
 // The smiley page: each picture button puts its code in at the caret and stays grey
 // until Reset; the star asks first.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "markup/SmileyTable.h"
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>
@@ -14,11 +14,11 @@ class TestSmileyPage : public QObject {
     Q_OBJECT
 
     // A mouse click, which gives the button the focus as a user's click does.
-    static void press(const WorkAreaFixture& f, const char* name) {
+    static void press(const EditorFixture& f, const char* name) {
         f.click("cmdSmiley");
         QTest::mouseClick(f.button(name), Qt::LeftButton);
     }
-    static QColor background(const WorkAreaFixture& f, const char* name) {
+    static QColor background(const EditorFixture& f, const char* name) {
         return SystemColours::backgroundOf(f.button(name));
     }
 
@@ -38,7 +38,7 @@ private slots:
     void buttonInsertsItsExactCode() {
         QFETCH(QString, button);
         QFETCH(QString, code);
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("ab");
         f.surface().setSelStart(1);
         press(f, button.toLatin1());
@@ -48,7 +48,7 @@ private slots:
     }
 
     void smileyReplacesTheSelection() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("I am happy");
         f.surface().setSelStart(5);
         f.surface().setSelLength(5);
@@ -57,7 +57,7 @@ private slots:
     }
 
     void usedButtonsTurnGreyUntilReset() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QCOMPARE(background(f, "cmdWink"), SystemColours::window());
         press(f, "cmdWink");
         press(f, "cmdWink");
@@ -72,7 +72,7 @@ private slots:
     }
 
     void starAsksAndInsertsOnlyOnYes() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
         press(f, "cmdStar");
         QCOMPARE(f.surface().text(), QString());
@@ -94,7 +94,7 @@ private slots:
 
     // Row by row, left to right, in table order with the star after the wink.
     void buttonsStandInTableOrder() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.click("cmdSmiley");
         const QStringList names = smileyPageButtons();
         QCOMPARE(names.size(), 30);
@@ -108,7 +108,7 @@ private slots:
     }
 
     void moreSmileysAsksForTheListAndLeavesThePostAlone() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QObject* page = f.workArea->findChild<QObject*>("FrameSmiley");
         QSignalSpy requested(page, SIGNAL(moreSmileysRequested()));
         f.type("x");

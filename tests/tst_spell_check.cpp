@@ -3,8 +3,8 @@
 #include "FakeSurface.h"
 #include "ScriptedPrompter.h"
 #include "ScriptedWordProcessor.h"
-#include "services/ModSpellCheck.h"
-#include "services/frmWait.h"
+#include "services/SpellCheck.h"
+#include "services/WaitWindow.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -30,16 +30,16 @@ class TestSpellCheck : public QObject {
         word.version = version;
         FakeSurface surface;
         surface.setText("Hello");
-        ModSpellCheck::CheckGrammar(surface, nullptr);
+        SpellCheck::CheckGrammar(surface, nullptr);
         return word.calls;
     }
 
 private slots:
     void init() {
         m_waits = 0;
-        ModSpellCheck::installWaitWindow([this](QWidget*) { ++m_waits; });
+        SpellCheck::installWaitWindow([this](QWidget*) { ++m_waits; });
     }
-    void cleanup() { ModSpellCheck::installWaitWindow({}); }
+    void cleanup() { SpellCheck::installWaitWindow({}); }
 
     void callsArriveInOrderWithTheirValues() {
         const QStringList common{"create", "Visible=false", "Version"};
@@ -60,7 +60,7 @@ private slots:
         word.editInDialog = [](const QString& content) { return content + "\r"; };
         FakeSurface surface;
         surface.setText("Fine");
-        ModSpellCheck::CheckSpelling(surface, nullptr);
+        SpellCheck::CheckSpelling(surface, nullptr);
         QVERIFY(word.calls.contains("CheckSpelling"));
         QVERIFY(!word.calls.contains("CheckGrammar"));
         QCOMPARE(prompter.messages.size(), 1);
@@ -74,8 +74,8 @@ private slots:
         FakeSurface surface;
         surface.setText("All fine here");
         int changes = 0;
-        connect(&surface, &EditingSurface::Change, [&] { ++changes; });
-        ModSpellCheck::mnuGrammar_Click(surface, nullptr);
+        connect(&surface, &EditingSurface::changed, [&] { ++changes; });
+        SpellCheck::mnuGrammar_Click(surface, nullptr);
 
         QCOMPARE(m_waits, 1);
         QCOMPARE(prompter.messages.size(), 1);
@@ -92,7 +92,7 @@ private slots:
         word.editInDialog = [](const QString&) { return QString("The cat\r"); };
         FakeSurface surface;
         surface.setText("Teh cat");
-        ModSpellCheck::mnuGrammar_Click(surface, nullptr);
+        SpellCheck::mnuGrammar_Click(surface, nullptr);
         QVERIFY(prompter.messages.isEmpty());
         QCOMPARE(surface.text(), "The cat");
     }
@@ -109,7 +109,7 @@ private slots:
         };
         FakeSurface surface;
         surface.setText("Frist line\r\nSecond line\r\n\r\nFourth");
-        ModSpellCheck::CheckGrammar(surface, nullptr);
+        SpellCheck::CheckGrammar(surface, nullptr);
         QCOMPARE(handedOver, "Frist line\r\nSecond line\r\n\r\nFourth");
         QCOMPARE(surface.text(), "First line\r\nSecond line\r\n\r\nFourth");
         QVERIFY(prompter.messages.isEmpty());
@@ -119,7 +119,7 @@ private slots:
         ScriptedPrompter prompter;
         ScriptedWordProcessor word;
         FakeSurface surface;
-        ModSpellCheck::mnuGrammar_Click(surface, nullptr);
+        SpellCheck::mnuGrammar_Click(surface, nullptr);
         QCOMPARE(prompter.messages.size(), 1);
         QCOMPARE(prompter.messages[0].text, "No text to check spelling / grammar");
         QCOMPARE(prompter.messages[0].title, "Quillet");
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(m_waits, 0);
         QVERIFY(word.calls.isEmpty());
 
-        ModSpellCheck::CheckGrammar(surface, nullptr); // the routine alone says nothing
+        SpellCheck::CheckGrammar(surface, nullptr); // the routine alone says nothing
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(word.calls.isEmpty());
     }
@@ -152,7 +152,7 @@ private slots:
             word.editInDialog = [](const QString&) { return QString("Changed\r"); };
             FakeSurface surface;
             surface.setText("Kept as it is");
-            ModSpellCheck::mnuGrammar_Click(surface, nullptr);
+            SpellCheck::mnuGrammar_Click(surface, nullptr);
 
             QCOMPARE(prompter.messages.size(), 1);
             const Prompter::Message& message = prompter.messages[0];
@@ -168,7 +168,7 @@ private slots:
     }
 
     void waitWindowClosesItselfAfterTwoSeconds() {
-        ModSpellCheck::installWaitWindow({});
+        SpellCheck::installWaitWindow({});
         ScriptedPrompter prompter;
         ScriptedWordProcessor word;
         FakeSurface surface;
@@ -176,7 +176,7 @@ private slots:
         QString caption, label;
         bool modal = false;
         QTimer::singleShot(100, [&] {
-            if (auto* wait = qobject_cast<frmWait*>(QApplication::activeModalWidget())) {
+            if (auto* wait = qobject_cast<WaitWindow*>(QApplication::activeModalWidget())) {
                 caption = wait->windowTitle();
                 label = wait->findChild<QLabel*>("Label1")->text();
                 modal = wait->isModal();
@@ -185,9 +185,9 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        ModSpellCheck::mnuGrammar_Click(surface, nullptr);
+        SpellCheck::mnuGrammar_Click(surface, nullptr);
         // A coarse timer, as Qt makes by default, may fire up to 5% early.
-        QVERIFY(clock.elapsed() >= frmWait::kInterval * 95 / 100);
+        QVERIFY(clock.elapsed() >= WaitWindow::kInterval * 95 / 100);
         QCOMPARE(caption, "Wait");
         QCOMPARE(label, "Please wait !! Searching for components");
         QVERIFY(modal);

@@ -1,12 +1,12 @@
 // The check on the real Hunspell word processor, from the Tools menu of a shown work
 // area, with the spelling dialog answered by a driver and the dictionary search path
 // set by the test.
+#include "EditorFixture.h"
 #include "SpellingDialogDriver.h"
-#include "WorkAreaFixture.h"
 #include "platform/EditingSurface.h"
 #include "services/HunspellWordProcessor.h"
-#include "services/ModSpellCheck.h"
-#include "shell/FrmWorkArea.h"
+#include "services/SpellCheck.h"
+#include "shell/PostEditor.h"
 
 #include <QAction>
 #include <QFile>
@@ -27,8 +27,8 @@ class TestSpellingDialog : public QObject {
             return std::make_unique<HunspellApplication>(setup, parent);
         });
     }
-    static void check(WorkAreaFixture& f) { f.action("mnuGrammar")->trigger(); }
-    static QString completeMessage(const WorkAreaFixture& f) {
+    static void check(EditorFixture& f) { f.action("mnuGrammar")->trigger(); }
+    static QString completeMessage(const EditorFixture& f) {
         return f.prompter.messages.size() == 1 &&
                        f.prompter.messages[0].title == "Spelling Complete"
                    ? f.prompter.messages[0].text
@@ -44,7 +44,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         if (!QFile::exists("/usr/share/hunspell/en_US.dic"))
             QSKIP("the en_US Hunspell dictionary is not installed");
-        ModSpellCheck::installWaitWindow([](QWidget*) {});
+        SpellCheck::installWaitWindow([](QWidget*) {});
     }
     void init() {
         m_setup = {{"/usr/share/hunspell"}, "en_US", m_dir.filePath("PersonalWords.txt")};
@@ -53,11 +53,11 @@ private slots:
     }
     void cleanupTestCase() {
         WordProcessor::installFactory({});
-        ModSpellCheck::installWaitWindow({});
+        SpellCheck::installWaitWindow({});
     }
 
     void changeCorrectsTheMarkedWord() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Teh cat");
         SpellingDialogDriver driver({{"cmdChange", "The"}});
         check(f);
@@ -71,7 +71,7 @@ private slots:
     }
 
     void firstSuggestionIsTakenAndLinesSurvive() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Hello there.\r\nI recieve mail.\r\n\r\nBye.");
         SpellingDialogDriver driver({{"cmdChange"}});
         check(f);
@@ -81,7 +81,7 @@ private slots:
     }
 
     void cancelLeavesTheText() {
-        WorkAreaFixture f;
+        EditorFixture f;
         const QString text = "Teh cat sat on teh mat";
         f.surface().setText(text);
         SpellingDialogDriver cancelAtOnce;
@@ -92,7 +92,7 @@ private slots:
     }
 
     void closingAfterAChangeKeepsIt() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Teh cat sat on teh mat");
         SpellingDialogDriver driver({{"cmdChange", "The"}});
         check(f);
@@ -102,7 +102,7 @@ private slots:
     }
 
     void grammarRules() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("the cat sat on on the mat. it purred.");
         SpellingDialogDriver driver({{"cmdChange"}, {"cmdChange"}, {"cmdIgnore"}});
         check(f);
@@ -117,14 +117,14 @@ private slots:
 
     void addedWordsAreKeptBesideTheSettings() {
         {
-            WorkAreaFixture f;
+            EditorFixture f;
             f.surface().setText("We like zorgles and more zorgles.");
             SpellingDialogDriver driver({{"cmdAdd"}});
             check(f);
             QCOMPARE(driver.words(), QStringList{"zorgles"});
             QCOMPARE(personalWords(), "zorgles\n");
         }
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Zorgles again.");
         SpellingDialogDriver driver;
         check(f);
@@ -134,7 +134,7 @@ private slots:
     void missingDictionaryEndsTheCheckWithOneMessage() {
         QTemporaryDir empty;
         useSetup({{empty.path()}, "en_US", m_setup.personalWordList});
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Teh cat");
         SpellingDialogDriver driver;
         check(f);
@@ -156,7 +156,7 @@ private slots:
 
     void systemLanguageFallsBackToEnglish() {
         useSetup({{"/usr/share/hunspell"}, "xx_YY", m_setup.personalWordList});
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("Teh cat");
         SpellingDialogDriver driver({{"cmdChange", "The"}});
         check(f);
@@ -164,7 +164,7 @@ private slots:
     }
 
     void undoTakesBackTheWholeCheck() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("Teh cat saw teh dog");
         QTest::qWait(350);
         SpellingDialogDriver driver({{"cmdChange", "The"}, {"cmdChange", "the"}});
@@ -180,7 +180,7 @@ private slots:
     // The search runs between events: a timer keeps ticking while a long text is
     // searched for its one mistake at the end.
     void longTextKeepsTheDialogAlive() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText(QString("Every word here is fine. ").repeated(20000) + "Wrnog.");
         int ticks = 0;
         int ticksAtProblem = -1;

@@ -2,16 +2,16 @@
 // as the introduction's box in the settings file decides.
 #include "ModalScript.h"
 #include "ScriptedPrompter.h"
-#include "info/FrmStartup.h"
+#include "info/IntroductionWindow.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/Sites.h"
-#include "settings/ModINIhandling.h"
-#include "shell/FrmWorkArea.h"
+#include "settings/IniFile.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorInfo.h"
+#include "shell/PostEditorMenus.h"
 #include "shell/Startup.h"
-#include "shell/WorkAreaInfo.h"
-#include "shell/WorkAreaMenus.h"
-#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,7 +42,7 @@ struct ProgramStart {
         options.splashMilliseconds = kSplashMs;
         options.paths = {folder + "/Settings.ini", folder + "/CustomList.ini",
                          folder + "/recovery"};
-        options.workAreaLoaded = [this](frmMain&, FrmWorkArea& workArea) {
+        options.workAreaLoaded = [this](MainFrame&, PostEditor& workArea) {
             workArea.info().openInForumBrowser = [this](const QString& address, bool maximised) {
                 forumRequests.append({address, maximised});
             };
@@ -94,7 +94,7 @@ private:
     ScriptedPrompter m_prompter;
     QString settingsPath() const { return m_dir.filePath("Settings.ini"); }
     QString stored() const {
-        return ModINIhandling::readValue("Startup Settings", "startup", settingsPath());
+        return IniFile::readValue("Startup Settings", "startup", settingsPath());
     }
 
 private slots:
@@ -131,7 +131,7 @@ private slots:
             });
             QVERIFY(start.startup->frame()->isVisible());
         }
-        QCOMPARE(ModINIhandling::readValue("startup settings", "STARTUP", settingsPath()), u"1"_s);
+        QCOMPARE(IniFile::readValue("startup settings", "STARTUP", settingsPath()), u"1"_s);
 
         ProgramStart next(m_dir.path());
         next.run();

@@ -1,8 +1,8 @@
 // Composing tags on the formatting page and putting them around the selection.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "markup/TagHolders.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -13,10 +13,10 @@
 class TestStyleTags : public QObject {
     Q_OBJECT
 
-    static QString shown(const WorkAreaFixture& f) {
+    static QString shown(const EditorFixture& f) {
         return f.workArea->findChild<QLabel*>("lblShow")->text();
     }
-    static void selectAll(const WorkAreaFixture& f) {
+    static void selectAll(const EditorFixture& f) {
         f.surface().setSelStart(0);
         f.surface().setSelLength(f.box()->characterCount());
     }
@@ -52,7 +52,7 @@ private slots:
     }
     void applyWrapsInTheSameOrderWhateverTheTickingOrder() {
         QFETCH(QStringList, boxes);
-        WorkAreaFixture f;
+        EditorFixture f;
         f.clipboard.content = QString("something the user copied");
         f.type("abc");
         selectAll(f);
@@ -66,7 +66,7 @@ private slots:
     }
 
     void applyClearsTheRealClipboardToo() {
-        WorkAreaFixture f(WorkAreaFixture::UseSystemClipboard);
+        EditorFixture f(EditorFixture::UseSystemClipboard);
         QGuiApplication::clipboard()->setText("before");
         f.type("one\ntwo");
         selectAll(f);
@@ -77,7 +77,7 @@ private slots:
     }
 
     void applyWithoutSelectionInsertsBothTagsAtTheCaret() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("xy");
         f.surface().setSelStart(1);
         f.click("chkBold");
@@ -87,7 +87,7 @@ private slots:
     }
 
     void applyWithNothingChosenPutsTheSelectionBack() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("keep");
         selectAll(f);
         f.click("cmdInsert");
@@ -96,7 +96,7 @@ private slots:
     }
 
     void unusableClipboardNeverLosesTheSelection() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.clipboard.available = false;
         f.type("precious");
         selectAll(f);
@@ -106,7 +106,7 @@ private slots:
     }
 
     void workedExampleShowsTheComposedTags() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QCOMPARE(shown(f), " YOUR TEXT ");
         for (const char* box : {"chkTT", "chkBold", "chkItalic"})
             f.click(box);
@@ -121,7 +121,7 @@ private slots:
     }
 
     void sampleShowsTheChosenStyle() {
-        WorkAreaFixture f;
+        EditorFixture f;
         auto* sample = f.workArea->findChild<QLabel*>("LblSample");
         f.click("chkBold");
         f.click("chkStrike");
@@ -137,7 +137,7 @@ private slots:
     }
 
     void clearResetsThePageButNotThePost() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("text");
         for (const char* box : {"chkBold", "chkItalic", "chkUnderline", "chkStrike", "chkTT"})
             f.click(box);
@@ -155,7 +155,7 @@ private slots:
     }
 
     void pageSwitcherHighlightsOneButtonAndExplainsItsPage() {
-        WorkAreaFixture f;
+        EditorFixture f;
         auto* help = f.workArea->findChild<QLabel*>("Label6");
         QVERIFY(f.button("cmdStyle")->font().bold());
         QVERIFY(help->text().startsWith("You can use any combination of color & style"));
@@ -173,7 +173,7 @@ private slots:
     }
 
     void applyIsDisabledOnFocusOnlyWhenNothingIsChosen() {
-        WorkAreaFixture f;
+        EditorFixture f;
         auto* apply = f.button("cmdInsert");
         f.workArea->setFocus(Qt::MouseFocusReason);
         QVERIFY(!apply->isEnabled());

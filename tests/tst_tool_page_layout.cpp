@@ -1,8 +1,8 @@
 // Every tool page fits the frame at its smallest: no control is squeezed below the size
 // it needs, sticks out of its parent or covers a sibling.
-#include "WorkAreaFixture.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/frmMain.h"
+#include "EditorFixture.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -65,8 +65,8 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QString, choice);
         ScriptedPrompter prompter;
-        frmMain frame;
-        auto* workArea = new FrmWorkArea;
+        MainFrame frame;
+        auto* workArea = new PostEditor;
         frame.addWorkArea(workArea);
         frame.show();
         frame.resize(frame.minimumSize());

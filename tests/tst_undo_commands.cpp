@@ -1,6 +1,6 @@
 #include "support/FakeSurface.h"
 #include "undo/UndoCommands.h"
-#include "undo/clsUndo.h"
+#include "undo/UndoHistory.h"
 
 #include <QAction>
 #include <QWidget>
@@ -33,7 +33,7 @@ struct Menu {
 
     QWidget host;
     FakeSurface surface;
-    clsUndo engine;
+    UndoHistory engine;
     QAction undo{"Undo"}, redo{"Redo"}, undoAll{"Undo All"}, redoAll{"Redo All"},
         resetUndo{"Reset All"};
     int focusCalls = 0;
@@ -50,7 +50,7 @@ private slots:
         Menu menu;
         QCOMPARE(menu.enabled(), QString("00001"));
 
-        clsUndo unused; // never created: nothing to offer either
+        UndoHistory unused; // never created: nothing to offer either
         QAction item;
         UndoCommands commands(unused, {&item, nullptr, nullptr, nullptr, nullptr}, {});
         QVERIFY(!item.isEnabled());

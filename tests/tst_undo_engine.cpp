@@ -1,7 +1,7 @@
 #include "support/FakeSurface.h"
 #include "support/ScriptedPrompter.h"
 #include "support/UndoEngineProbe.h"
-#include "undo/clsUndo.h"
+#include "undo/UndoHistory.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -30,7 +30,7 @@ struct Rig {
 
     QWidget host;
     FakeSurface surface;
-    clsUndo engine;
+    UndoHistory engine;
 };
 
 // A surface whose content string is whatever the test sets, so records can be checked
@@ -44,7 +44,7 @@ public:
     }
     void change(const QString& now) {
         content = now;
-        emit Change();
+        emit changed();
     }
 
     QString content;
@@ -59,8 +59,8 @@ private slots:
         QWidget host;
         FakeSurface surface;
         surface.setText("already here");
-        clsUndo engine;
-        QSignalSpy stateChanged(&engine, &clsUndo::StateChanged);
+        UndoHistory engine;
+        QSignalSpy stateChanged(&engine, &UndoHistory::StateChanged);
         QVERIFY(engine.Create(&host, &surface, 250));
 
         QCOMPARE(stateChanged.count(), 2); // the base record, then the end of Reset
@@ -83,7 +83,7 @@ private slots:
         ScriptedPrompter prompter;
         QWidget host;
         FakeSurface surface;
-        clsUndo engine;
+        UndoHistory engine;
         QVERIFY(!engine.Create(&host, nullptr, 250));
         QVERIFY(!engine.Create(nullptr, &surface, 250));
         QCOMPARE(prompter.messages.size(), 2);
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(rig.engine.getRedoCount(), 1);
 
         rig.surface.type("!"); // pending when Redo comes: a new step, nothing left to redo
-        QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
+        QSignalSpy stateChanged(&rig.engine, &UndoHistory::StateChanged);
         rig.surface.pressKey(89, kCtrl);
         QCOMPARE(rig.surface.text(), QString("one!"));
         QCOMPARE(rig.engine.getUndoCount(), 2);
@@ -216,7 +216,7 @@ private slots:
         rig.engine.Undo(1);
         rig.surface.type("x");
         rig.surface.backspace();
-        QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
+        QSignalSpy stateChanged(&rig.engine, &UndoHistory::StateChanged);
         QTest::qWait(100); // the timer fires on a content equal to the last one
         QCOMPARE(stateChanged.count(), 0);
         QCOMPARE(rig.engine.getUndoCount(), 0);
@@ -226,7 +226,7 @@ private slots:
     void stepCountsAreClampedAndZeroStepsDoNothing() {
         Rig rig;
         rig.steps({"one", "two", "six"});
-        QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
+        QSignalSpy stateChanged(&rig.engine, &UndoHistory::StateChanged);
         rig.engine.Undo(0);
         rig.engine.Redo(1);
         rig.engine.Redo(-3);
@@ -269,7 +269,7 @@ private slots:
         rig.engine.Undo(1);
         rig.engine.Redo(1);
         rig.engine.Undo(1);
-        QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
+        QSignalSpy stateChanged(&rig.engine, &UndoHistory::StateChanged);
 
         rig.engine.IgnoreChange(true);
         QCOMPARE(stateChanged.count(), 1);
@@ -298,7 +298,7 @@ private slots:
         rig.steps({"one", "two"});
         rig.engine.Undo(1);
         rig.surface.type("pending");
-        QSignalSpy stateChanged(&rig.engine, &clsUndo::StateChanged);
+        QSignalSpy stateChanged(&rig.engine, &UndoHistory::StateChanged);
         rig.engine.Reset();
         QCOMPARE(stateChanged.count(), 2);
         QCOMPARE(rig.surface.text(), QString("onepending"));
@@ -355,7 +355,7 @@ private slots:
         rig.engine.setFontReset([&] {
             ++resets;
             rig.surface.setFontNameAndSize("Verdana", 11);
-            emit rig.surface.Change(); // as a control that reports format changes would
+            emit rig.surface.changed(); // as a control that reports format changes would
         });
         rig.surface.type("ab");
         QCOMPARE(resets, 2);
@@ -413,12 +413,12 @@ private slots:
         QWidget host;
         StringSurface surface;
         surface.content = before;
-        clsUndo engine;
+        UndoHistory engine;
         engine.Create(&host, &surface, 10000);
         surface.change(after);
         surface.pressKey(kEnter);
 
-        const clsUndoElement& record = UndoEngineProbe::undoList(engine).back();
+        const UndoStep& record = UndoEngineProbe::undoList(engine).back();
         QTEST(int(record.MatchingCharsFromLeft), "left");
         QTEST(int(record.MatchingCharsFromRight), "right");
         QTEST(record.TextBlock_BeforeChange, "blockBefore");
@@ -470,7 +470,7 @@ private slots:
         const auto& records = UndoEngineProbe::undoList(rig.engine);
         QCOMPARE(int(records.size()), int(history.size()));
         for (int i = 1; i < history.size(); ++i) {
-            const clsUndoElement& e = records[i];
+            const UndoStep& e = records[i];
             const QString& before = history[i - 1];
             const QString& after = history[i];
             QVERIFY(e.MatchingCharsFromLeft + e.MatchingCharsFromRight <=

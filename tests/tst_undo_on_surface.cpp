@@ -1,8 +1,8 @@
 // The undo history on the real editing surface, driven through keys and the Edit menu.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
-#include "undo/clsUndo.h"
+#include "shell/PostEditor.h"
+#include "undo/UndoHistory.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,7 +19,7 @@ class TestUndoOnSurface : public QObject {
 
 private slots:
     void typedWordsUndoAndRedoThroughKeys() {
-        WorkAreaFixture f;
+        EditorFixture f;
         QTimer* timer = f.workArea->findChild<QTimer*>("UndoTimer_RichTextBox1");
         QVERIFY(timer);
         QCOMPARE(timer->interval(), 250);
@@ -45,7 +45,7 @@ private slots:
     }
 
     void undoTakesBackWhatWasJustTyped() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("kept");
         waitForIdle();
         f.type(" fresh");
@@ -54,7 +54,7 @@ private slots:
     }
 
     void undoRestoresTheReplacedSelection() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("hello world");
         waitForIdle();
         f.surface().setSelStart(6);
@@ -68,7 +68,7 @@ private slots:
     }
 
     void applyIsOneStepAndColoursSurviveUndoAndRedo() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.box()->setHtml("<span style='color:#0000ff'>blue</span> plain");
         waitForIdle();
         f.surface().setSelStart(5);
@@ -88,7 +88,7 @@ private slots:
     }
 
     void undoBringsBackPastedColours() {
-        WorkAreaFixture f(WorkAreaFixture::UseSystemClipboard);
+        EditorFixture f(EditorFixture::UseSystemClipboard);
         f.type("plain ");
         waitForIdle();
         auto* mime = new QMimeData;
@@ -111,7 +111,7 @@ private slots:
     }
 
     void undoAllAndResetAll() {
-        WorkAreaFixture f;
+        EditorFixture f;
         for (const char* word : {"one ", "two ", "three"}) {
             f.type(word);
             waitForIdle();

@@ -1,10 +1,10 @@
 // The word list pop-up: Ctrl+L opens it at the caret, Enter or a double click writes the
 // chosen entry, Escape and a click in the surface close it.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -17,13 +17,13 @@ struct PopUp {
     QListWidget* shadow;
 };
 
-PopUp popUp(const WorkAreaFixture& f) {
+PopUp popUp(const EditorFixture& f) {
     return {f.workArea->findChild<QWidget*>("PicList"),
             f.workArea->findChild<QListWidget*>("ListWords"),
             f.workArea->findChild<QListWidget*>("ListShadow")};
 }
 
-void pressCtrlL(const WorkAreaFixture& f) {
+void pressCtrlL(const EditorFixture& f) {
     QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
 }
 
@@ -34,7 +34,7 @@ class TestWordList : public QObject {
 
 private slots:
     void entriesAreTheFileLinesAsTheyAre() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {" a ", "", " a ", "b"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {" a ", "", " a ", "b"});
         QListWidget* words = popUp(f).words;
         QCOMPARE(words->count(), 4);
         QCOMPARE(words->item(0)->text(), " a ");
@@ -43,7 +43,7 @@ private slots:
     }
 
     void anEmptyListOpensAndEscapeClosesIt() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("keep me");
         pressCtrlL(f);
         const PopUp list = popUp(f);
@@ -62,7 +62,7 @@ private slots:
     }
 
     void enterOnAnEmptyListRemovesTheSelection() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.surface().setText("abcdef");
         f.surface().setSelStart(1);
         f.surface().setSelLength(3);
@@ -73,7 +73,7 @@ private slots:
     }
 
     void enterInsertsTheFirstEntryAndLeavesTheCaretAfterIt() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {"first entry", "second"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {"first entry", "second"});
         f.type("ab");
         f.surface().setSelStart(1);
         pressCtrlL(f);
@@ -89,7 +89,7 @@ private slots:
     }
 
     void aChosenEntryReplacesTheSelection() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {"first", "second"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {"first", "second"});
         f.surface().setText("one two");
         f.surface().setSelStart(4);
         f.surface().setSelLength(3);
@@ -104,7 +104,7 @@ private slots:
     }
 
     void aClickInTheSurfaceClosesWithoutInserting() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {"entry"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {"entry"});
         f.type("text");
         pressCtrlL(f);
         QVERIFY(popUp(f).frame->isVisible());
@@ -114,7 +114,7 @@ private slots:
     }
 
     void opensBelowAndRightOfTheCaretAtItsOwnSize() {
-        WorkAreaFixture f(WorkAreaFixture::UseTestClipboard, {"entry"});
+        EditorFixture f(EditorFixture::UseTestClipboard, {"entry"});
         f.type("some words\nand a second line");
         pressCtrlL(f);
         const QWidget* frame = popUp(f).frame;

@@ -1,9 +1,9 @@
 // How the work area arranges itself when its size changes.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -12,7 +12,7 @@
 class TestWorkAreaLayout : public QObject {
     Q_OBJECT
 
-    static QWidget* child(const FrmWorkArea& area, const char* name) {
+    static QWidget* child(const PostEditor& area, const char* name) {
         return area.findChild<QWidget*>(name);
     }
     static void resizeTo(QWidget& widget, int width, int height) {
@@ -22,8 +22,8 @@ class TestWorkAreaLayout : public QObject {
 
 private slots:
     void wideningMovesThePanelAndWidensTheSurface() {
-        WorkAreaFixture f;
-        FrmWorkArea& area = *f.workArea;
+        EditorFixture f;
+        PostEditor& area = *f.workArea;
         resizeTo(area, 1000, 700);
         const QRect surface = child(area, "RichTextBox1")->geometry();
         const QRect panel = child(area, "Picture1")->geometry();
@@ -55,7 +55,7 @@ private slots:
     }
 
     void stepsThatWouldComeOutNegativeAreSkipped() {
-        WorkAreaFixture f;
+        EditorFixture f;
         resizeTo(*f.workArea, 1000, 700);
         const QRect surface = f.box()->geometry();
         resizeTo(*f.workArea, 120, 90);
@@ -64,8 +64,8 @@ private slots:
 
     void helpLineIsLargerWhenMaximised() {
         ScriptedPrompter prompter;
-        frmMain frame;
-        auto* area = new FrmWorkArea;
+        MainFrame frame;
+        auto* area = new PostEditor;
         QMdiSubWindow* sub = frame.addWorkArea(area);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));

@@ -1,9 +1,9 @@
 // The work area's menu bar: every item where the user expects it, and what the File
 // items and the button strip run.
-#include "WorkAreaFixture.h"
+#include "EditorFixture.h"
 #include "platform/RichTextBox.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaMenus.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,8 +31,8 @@ class TestWorkAreaMenus : public QObject {
 
 private slots:
     void everyMenuAndItemIsInPlace() {
-        WorkAreaFixture f;
-        const WorkAreaMenus& menus = f.workArea->menus();
+        EditorFixture f;
+        const PostEditorMenus& menus = f.workArea->menus();
         QStringList tops;
         for (const QMenu* menu : menus.menus())
             tops << menu->objectName() + "|" + menu->title();
@@ -66,14 +66,14 @@ private slots:
     }
 
     void undoItemsStartDisabled() {
-        WorkAreaFixture f;
+        EditorFixture f;
         for (const char* name : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll"})
             QVERIFY2(!f.action(name)->isEnabled(), name);
         QVERIFY(f.action("mnuResetUndo")->isEnabled()); // never disabled
     }
 
     void fileItemsDispatchOnTheirIndex() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.workArea->menus().fileItem(5)->trigger(); // Copy All on an empty post
         QCOMPARE(f.prompter.messages.size(), 1);
         QCOMPARE(f.prompter.messages.first().text, "No text to copy");
@@ -88,14 +88,14 @@ private slots:
     }
 
     void buttonsShowTheHandCursor() {
-        WorkAreaFixture f;
+        EditorFixture f;
         for (const char* name : {"cmdInsert", "cmdDefault", "cmdStyle", "cmdSmiley", "cmdList",
                                  "cmdCopyClipBoard", "cmdExit"})
             QVERIFY2(f.button(name)->cursor().shape() == Qt::PointingHandCursor, name);
     }
 
     void copyAllPutsThePostOnTheClipboard() {
-        WorkAreaFixture f;
+        EditorFixture f;
         f.type("first\nsecond");
         f.click("cmdCopyClipBoard");
         QCOMPARE(f.clipboard.content, std::optional<QString>("first\r\nsecond"));

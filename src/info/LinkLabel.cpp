@@ -1,6 +1,6 @@
 #include "info/LinkLabel.h"
 
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 
 #include <QMouseEvent>
 
@@ -35,7 +35,7 @@ LinkLabel::LinkLabel(const char* name, const QString& text, const QString& toolT
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    ModMouseCurser::useHandCursor(this);
+    HandCursor::showOver(this);
     setTextColour(restColour());
 }
 

@@ -7,7 +7,7 @@
 #include "markup/MainTags.h"
 #include "markup/TagHolders.h"
 #include "platform/Clipboard.h"
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
@@ -82,7 +82,7 @@ QWidget* FormattingPage::createSampleLegend() {
         label->setObjectName(entry.objectName);
         label->setAlignment(Qt::AlignCenter);
         if (entry.handCursor)
-            ModMouseCurser::useHandCursor(label);
+            HandCursor::showOver(label);
         row->addWidget(label);
     }
     return legend;
@@ -153,7 +153,7 @@ QWidget* FormattingPage::createButtons() {
     cmdDefault->setObjectName("cmdDefault");
     cmdDefault->setToolTip("Click to clear all formating selection");
     for (QPushButton* button : {cmdInsert, cmdDefault}) {
-        ModMouseCurser::useHandCursor(button);
+        HandCursor::showOver(button);
         buttons->addWidget(button);
     }
     connect(cmdInsert, &QPushButton::clicked, this, &FormattingPage::cmdInsert_Click);

@@ -2,7 +2,7 @@
 
 #include "markup/Insertion.h"
 #include "markup/ListText.h"
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 #include "platform/Prompter.h"
 
 #include <QButtonGroup>
@@ -32,7 +32,7 @@ ListPage::ListPage(EditingSurface& surface, QWidget* parent)
 
     auto* cmdListInsert = new QPushButton(kInsertListCaption, this);
     cmdListInsert->setObjectName("cmdListInsert");
-    ModMouseCurser::useHandCursor(cmdListInsert);
+    HandCursor::showOver(cmdListInsert);
     connect(cmdListInsert, &QPushButton::clicked, this, &ListPage::cmdListInsert_Click);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,6 @@
 #include "markup/MarkupDialogs.h"
 
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 
 #include <QDialog>
 #include <QFormLayout>
@@ -16,7 +16,7 @@ QPushButton* button(const QString& caption, const char* name, QDialog* dialog) {
     auto* button = new QPushButton(caption, dialog);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    ModMouseCurser::useHandCursor(button);
+    HandCursor::showOver(button);
     return button;
 }
 

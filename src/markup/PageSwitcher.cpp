@@ -1,6 +1,6 @@
 #include "markup/PageSwitcher.h"
 
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 #include "platform/SystemColours.h"
 
 #include <QLabel>
@@ -23,7 +23,7 @@ PageSwitcher::PageSwitcher(QLabel* helpLine, QObject* parent)
 
 void PageSwitcher::addPage(QPushButton* button, QWidget* page, const QString& helpText) {
     m_pages.append({button, page, helpText});
-    ModMouseCurser::useHandCursor(button);
+    HandCursor::showOver(button);
     connect(button, &QPushButton::clicked, this, [this, page] { show(page); });
 }
 

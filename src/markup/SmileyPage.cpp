@@ -2,7 +2,7 @@
 
 #include "markup/Insertion.h"
 #include "markup/SmileyTable.h"
-#include "platform/ModMouseCurser.h"
+#include "platform/HandCursor.h"
 #include "platform/Prompter.h"
 #include "platform/Sites.h"
 #include "platform/SystemColours.h"
@@ -41,7 +41,7 @@ SmileyPage::SmileyPage(EditingSurface& surface, std::function<void()> changeToDu
     cmdMoreSmiley->setObjectName("cmdMoreSmiley");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdResetSmiley, cmdMoreSmiley}) {
-        ModMouseCurser::useHandCursor(button);
+        HandCursor::showOver(button);
         buttons->addWidget(button);
     }
     connect(cmdResetSmiley, &QPushButton::clicked, this, &SmileyPage::cmdResetSmiley_Click);
@@ -61,7 +61,7 @@ QPushButton* SmileyPage::createPictureButton(const char* objectName, const QStri
     button->setIconSize(QSize(PictureSize, PictureSize));
     button->setFixedSize(ButtonSize, ButtonSize);
     SystemColours::paint(button, SystemColours::window());
-    ModMouseCurser::useHandCursor(button);
+    HandCursor::showOver(button);
     m_pictureButtons.append(button);
     return button;
 }

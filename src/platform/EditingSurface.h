@@ -56,10 +56,10 @@ public:
     virtual void setFontNameAndSize(const QString& family, double pointSize) = 0;
 
 signals:
-    void Change();
-    void SelChange();
-    void Click();
-    void KeyDown(KeyDownArgs& args);
-    void MouseDown(const MouseArgs& args);
-    void MouseUp(const MouseArgs& args);
+    void changed();
+    void selectionChanged();
+    void clicked();
+    void keyDown(KeyDownArgs& args);
+    void mousePressed(const MouseArgs& args);
+    void mouseReleased(const MouseArgs& args);
 };

@@ -41,7 +41,7 @@ RichTextBox::RichTextBox(QWidget* parent)
         // The caret has already moved with the edit: listeners hear of the move first,
         // so the undo history knows the selection the edit replaced.
         emitSelChangeIfMoved();
-        emit m_surface->Change();
+        emit m_surface->changed();
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChangeIfMoved);
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChangeIfMoved);
@@ -116,13 +116,13 @@ void RichTextBox::emitSelChangeIfMoved() {
         return;
     m_lastSelStart = start;
     m_lastSelLength = length;
-    emit m_surface->SelChange();
+    emit m_surface->selectionChanged();
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
     const int keyCode = VirtualKeys::fromQtKey(event->key());
     KeyDownArgs args{keyCode, VirtualKeys::shiftMask(event->modifiers())};
-    emit m_surface->KeyDown(args);
+    emit m_surface->keyDown(args);
     // A listener swallows a key by setting its code to 0; keys that have no code (most
     // letters of other alphabets) always reach the control.
     if (keyCode != 0 && args.keyCode == 0) {
@@ -138,7 +138,7 @@ MouseArgs RichTextBox::mouseArgs(const QMouseEvent* event) const {
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* event) {
-    emit m_surface->MouseDown(mouseArgs(event));
+    emit m_surface->mousePressed(mouseArgs(event));
     QTextEdit::mousePressEvent(event);
 }
 
@@ -146,8 +146,8 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     QTextEdit::mouseReleaseEvent(event);
     const MouseArgs args = mouseArgs(event);
     if (args.button == 1)
-        emit m_surface->Click();
-    emit m_surface->MouseUp(args);
+        emit m_surface->clicked();
+    emit m_surface->mouseReleased(args);
 }
 
 void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {

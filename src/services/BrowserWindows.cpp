@@ -2,9 +2,9 @@
 
 #include "platform/DesktopLinks.h"
 #include "platform/Twips.h"
-#include "services/VNBrowserMenus.h"
-#include "services/frmBrowser.h"
-#include "services/frmVNBrowser.h"
+#include "services/ForumBrowserMenus.h"
+#include "services/ForumBrowserWindow.h"
+#include "services/WebBrowserWindow.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,18 +13,18 @@ BrowserWindows::BrowserWindows(const BrowserHost& host, EditingSurface& surface,
                                QWidget* smileyOwner, QObject* parent)
     : QObject(parent), m_host(host), m_surface(surface), m_smileyOwner(smileyOwner) {}
 
-frmVNBrowser* BrowserWindows::forumBrowser() const {
+ForumBrowserWindow* BrowserWindows::forumBrowser() const {
     return m_forumBrowser;
 }
 
-frmBrowser* BrowserWindows::smileyBrowser() const {
+WebBrowserWindow* BrowserWindows::smileyBrowser() const {
     return m_smileyBrowser;
 }
 
-frmVNBrowser* BrowserWindows::loadForumBrowser() {
+ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
     if (m_forumBrowser)
         return m_forumBrowser;
-    m_forumBrowser = new frmVNBrowser(m_addresses, m_host);
+    m_forumBrowser = new ForumBrowserWindow(m_addresses, m_host);
     QMdiSubWindow* subWindow =
         m_host.addToFrame ? m_host.addToFrame(m_forumBrowser, m_forumBrowser->menus().barItems())
                           : nullptr;
@@ -41,7 +41,7 @@ frmVNBrowser* BrowserWindows::loadForumBrowser() {
     return m_forumBrowser;
 }
 
-void BrowserWindows::bringToFront(frmVNBrowser* browser) {
+void BrowserWindows::bringToFront(ForumBrowserWindow* browser) {
     auto* subWindow = qobject_cast<QMdiSubWindow*>(browser->parentWidget());
     if (!subWindow) {
         browser->show();
@@ -56,7 +56,7 @@ void BrowserWindows::bringToFront(frmVNBrowser* browser) {
 }
 
 void BrowserWindows::showInstead(const QUrl& address) {
-    frmVNBrowser* browser = loadForumBrowser();
+    ForumBrowserWindow* browser = loadForumBrowser();
     bringToFront(browser);
     if (!address.isEmpty())
         browser->Navigate(address);
@@ -81,7 +81,7 @@ void BrowserWindows::advancedSearch() {
 }
 
 void BrowserWindows::visitHomePage() {
-    frmVNBrowser* browser = loadForumBrowser();
+    ForumBrowserWindow* browser = loadForumBrowser();
     bringToFront(browser);
     browser->Navigate(m_addresses.authorHomePage());
 }
@@ -98,7 +98,7 @@ void BrowserWindows::openPage(const QUrl& address, bool maximised) {
 
 void BrowserWindows::moreSmileys() {
     if (!m_smileyBrowser)
-        m_smileyBrowser = new frmBrowser(m_surface, m_smileyOwner);
+        m_smileyBrowser = new WebBrowserWindow(m_surface, m_smileyOwner);
     m_smileyBrowser->show();
     m_smileyBrowser->raise();
     m_smileyBrowser->activateWindow();

@@ -7,8 +7,8 @@
 #include <QPointer>
 
 class EditingSurface;
-class frmBrowser;
-class frmVNBrowser;
+class WebBrowserWindow;
+class ForumBrowserWindow;
 
 // The two browser windows and the work area's commands that lead to them. A window is
 // created the first time a command needs it, and again after the user has closed it;
@@ -35,12 +35,12 @@ public:
     void moreSmileys();
 
     // The windows as they stand; nullptr when not loaded.
-    frmVNBrowser* forumBrowser() const;
-    frmBrowser* smileyBrowser() const;
+    ForumBrowserWindow* forumBrowser() const;
+    WebBrowserWindow* smileyBrowser() const;
 
 private:
-    frmVNBrowser* loadForumBrowser();
-    void bringToFront(frmVNBrowser* browser);
+    ForumBrowserWindow* loadForumBrowser();
+    void bringToFront(ForumBrowserWindow* browser);
     // Shows the forum browser in place of the work area, optionally on another page.
     void showInstead(const QUrl& address = QUrl());
 
@@ -48,6 +48,6 @@ private:
     EditingSurface& m_surface;
     QWidget* m_smileyOwner;
     BrowserAddresses m_addresses = BrowserAddresses::standard();
-    QPointer<frmVNBrowser> m_forumBrowser;
-    QPointer<frmBrowser> m_smileyBrowser;
+    QPointer<ForumBrowserWindow> m_forumBrowser;
+    QPointer<WebBrowserWindow> m_smileyBrowser;
 };

@@ -1,7 +1,7 @@
 #include "services/HunspellDictionary.h"
 
 #include "services/WordProcessor.h"
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +79,7 @@ QStringConverter::Encoding encodingOf(std::string name) {
 } // namespace
 
 HunspellSetup HunspellSetup::standard() {
-    const QString settingsFolder = QFileInfo(ModINIhandling::settingsFilePath()).absolutePath();
+    const QString settingsFolder = QFileInfo(IniFile::settingsFilePath()).absolutePath();
     QString language = QLocale::system().name();
     if (language == u"C")
         language.clear(); // no language of its own

@@ -1,6 +1,6 @@
 #include "services/HunspellWordProcessor.h"
 
-#include "services/frmSpelling.h"
+#include "services/SpellingDialog.h"
 
 HunspellDocument::HunspellDocument(std::shared_ptr<HunspellDictionary> dictionary, QWidget* parent)
     : m_dictionary(std::move(dictionary)), m_parent(parent) {}
@@ -23,7 +23,7 @@ void HunspellDocument::CheckGrammar() {
 }
 
 void HunspellDocument::check(ProblemFinder::Mode mode) {
-    frmSpelling dialog(m_paragraphs, *m_dictionary, mode, m_parent);
+    SpellingDialog dialog(m_paragraphs, *m_dictionary, mode, m_parent);
     dialog.run();
     m_paragraphs = dialog.text();
 }

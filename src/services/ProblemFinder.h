@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/VnmlTokens.h"
+#include "services/TextTokens.h"
 
 #include <QHash>
 #include <QSet>

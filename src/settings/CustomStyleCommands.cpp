@@ -4,8 +4,8 @@
 #include "platform/EditingSurface.h"
 #include "platform/ModalDialogs.h"
 #include "platform/Prompter.h"
-#include "settings/frmPreset.h"
-#include "settings/frmPresetMSG.h"
+#include "settings/CustomStylesDialog.h"
+#include "settings/StyleNameDialog.h"
 
 void CustomStyleCommands::cmdPreset_Click() {
     if (m_context.nothingChosen()) {
@@ -13,7 +13,7 @@ void CustomStyleCommands::cmdPreset_Click() {
         m_context.surface.setFocus();
         return;
     }
-    frmPresetMSG naming(m_context.owner);
+    StyleNameDialog naming(m_context.owner);
     if (ModalDialogs::run(naming) != QDialog::Accepted) {
         m_context.surface.setFocus();
         return;
@@ -27,7 +27,7 @@ void CustomStyleCommands::showCustomStyles() {
 }
 
 void CustomStyleCommands::showCustomStyles(const std::optional<CustomStyle>& toStore) {
-    frmPreset window(m_context.surface, m_context.settingsPath, m_context.owner);
+    CustomStylesDialog window(m_context.surface, m_context.settingsPath, m_context.owner);
     if (toStore)
         window.storeInFirstEmptySlot(*toStore);
     window.CheckEmpty();

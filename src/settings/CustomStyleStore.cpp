@@ -1,6 +1,6 @@
 #include "settings/CustomStyleStore.h"
 
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 namespace {
 
@@ -25,23 +25,22 @@ QString keyFor(const Field& field, int slot) {
 
 CustomStyles CustomStyleStore::load() const {
     CustomStyles styles;
-    if (!ModINIhandling::fileExists(m_path))
+    if (!IniFile::fileExists(m_path))
         return styles;
     for (int slot = 0; slot < CustomStyles::kSlotCount; ++slot) {
         CustomStyle style;
         for (const Field& field : kFields)
-            style.*field.member =
-                ModINIhandling::readValue(field.section, keyFor(field, slot), m_path);
+            style.*field.member = IniFile::readValue(field.section, keyFor(field, slot), m_path);
         styles.set(slot, style);
     }
     return styles;
 }
 
 bool CustomStyleStore::save(const CustomStyles& styles) const {
-    QList<ModINIhandling::Entry> entries;
+    QList<IniFile::Entry> entries;
     for (const Field& field : kFields) {
         for (int slot = 0; slot < CustomStyles::kSlotCount; ++slot)
             entries.append({field.section, keyFor(field, slot), styles.at(slot).*field.member});
     }
-    return ModINIhandling::writeValues(entries, m_path);
+    return IniFile::writeValues(entries, m_path);
 }

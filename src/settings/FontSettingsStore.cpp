@@ -1,6 +1,6 @@
 #include "settings/FontSettingsStore.h"
 
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 namespace {
 
@@ -37,16 +37,16 @@ QStringList FontSettingsStore::sizeChoices() {
 }
 
 FontChoice FontSettingsStore::load() const {
-    return ModINIhandling::fileExists(m_path) ? stored() : initialChoice();
+    return IniFile::fileExists(m_path) ? stored() : initialChoice();
 }
 
 FontChoice FontSettingsStore::stored() const {
-    return {orIfEmpty(ModINIhandling::readValue(kSection, kNameKey, m_path), kDefaultName),
-            orIfEmpty(ModINIhandling::readValue(kSection, kSizeKey, m_path), kStoredSizeWhenEmpty)};
+    return {orIfEmpty(IniFile::readValue(kSection, kNameKey, m_path), kDefaultName),
+            orIfEmpty(IniFile::readValue(kSection, kSizeKey, m_path), kStoredSizeWhenEmpty)};
 }
 
 bool FontSettingsStore::save(const FontChoice& choice) const {
-    const bool nameWritten = ModINIhandling::writeValue(kSection, kNameKey, choice.name, m_path);
-    const bool sizeWritten = ModINIhandling::writeValue(kSection, kSizeKey, choice.size, m_path);
+    const bool nameWritten = IniFile::writeValue(kSection, kNameKey, choice.name, m_path);
+    const bool sizeWritten = IniFile::writeValue(kSection, kSizeKey, choice.size, m_path);
     return nameWritten && sizeWritten;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/CustomTextFile.h"
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -11,7 +11,7 @@
 // in the current directory, and the copies of unsaved posts in the user's data folder.
 // Tests point them somewhere else.
 struct SettingsPaths {
-    QString settingsFile = ModINIhandling::settingsFilePath();
+    QString settingsFile = IniFile::settingsFilePath();
     QString customTextFile = CustomTextFile::defaultPath();
     QString recoveryFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                  .filePath("recovery");

@@ -1,6 +1,6 @@
 #include "settings/StartupSettingsStore.h"
 
-#include "settings/ModINIhandling.h"
+#include "settings/IniFile.h"
 
 #include <cmath>
 
@@ -12,16 +12,16 @@ const QString kKey = QStringLiteral("startup");
 } // namespace
 
 bool StartupSettingsStore::skipIntroduction() const {
-    if (!ModINIhandling::fileExists(m_path))
+    if (!IniFile::fileExists(m_path))
         return false;
     // The stored text is taken as a number and rounded to a whole one (halves to even),
     // as a check box state is; only 1 ticks the box.
     bool isNumber = false;
-    const double state = ModINIhandling::readValue(kSection, kKey, m_path).toDouble(&isNumber);
+    const double state = IniFile::readValue(kSection, kKey, m_path).toDouble(&isNumber);
     return isNumber && std::nearbyint(state) == 1.0;
 }
 
 bool StartupSettingsStore::setSkipIntroduction(bool skip) const {
-    return ModINIhandling::writeValue(kSection, kKey,
-                                      skip ? QStringLiteral("1") : QStringLiteral("0"), m_path);
+    return IniFile::writeValue(kSection, kKey, skip ? QStringLiteral("1") : QStringLiteral("0"),
+                               m_path);
 }

@@ -40,7 +40,7 @@ DraftRecovery::DraftRecovery(RichTextBox& box, const QString& folder, QObject* p
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(WriteDelayMs);
     connect(&m_writeTimer, &QTimer::timeout, this, &DraftRecovery::writeIfDue);
-    connect(&box.surface(), &EditingSurface::Change, this, &DraftRecovery::onChange);
+    connect(&box.surface(), &EditingSurface::changed, this, &DraftRecovery::onChange);
     ProgramEnd::onEnd(this, [this] { discard(); });
 }
 

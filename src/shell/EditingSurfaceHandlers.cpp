@@ -3,23 +3,24 @@
 #include "platform/Clipboard.h"
 #include "platform/RichTextBox.h"
 #include "platform/VirtualKeys.h"
-#include "shell/WorkAreaMenus.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAction>
 #include <QMenu>
 
 const char* const EditingSurfaceHandlers::DefaultFontName = "Verdana";
 
-EditingSurfaceHandlers::EditingSurfaceHandlers(RichTextBox& box, WorkAreaMenus& menus,
+EditingSurfaceHandlers::EditingSurfaceHandlers(RichTextBox& box, PostEditorMenus& menus,
                                                bool& textSaved, QObject* parent)
     : QObject(parent), m_box(box), m_menus(menus), m_textSaved(textSaved) {
     EditingSurface& surface = box.surface();
-    connect(&surface, &EditingSurface::Change, this, &EditingSurfaceHandlers::onChange);
-    connect(&surface, &EditingSurface::SelChange, this, &EditingSurfaceHandlers::onSelChange);
-    connect(&surface, &EditingSurface::Click, this, &EditingSurfaceHandlers::onClick);
-    connect(&surface, &EditingSurface::KeyDown, this, &EditingSurfaceHandlers::onKeyDown);
-    connect(&surface, &EditingSurface::MouseDown, this, &EditingSurfaceHandlers::onMouseDown);
-    connect(&surface, &EditingSurface::MouseUp, this, &EditingSurfaceHandlers::onMouseUp);
+    connect(&surface, &EditingSurface::changed, this, &EditingSurfaceHandlers::onChange);
+    connect(&surface, &EditingSurface::selectionChanged, this,
+            &EditingSurfaceHandlers::onSelChange);
+    connect(&surface, &EditingSurface::clicked, this, &EditingSurfaceHandlers::onClick);
+    connect(&surface, &EditingSurface::keyDown, this, &EditingSurfaceHandlers::onKeyDown);
+    connect(&surface, &EditingSurface::mousePressed, this, &EditingSurfaceHandlers::onMouseDown);
+    connect(&surface, &EditingSurface::mouseReleased, this, &EditingSurfaceHandlers::onMouseUp);
     // Opening the Edit menu, and closing it after a right click, offers Paste for any
     // plain text on the clipboard.
     QMenu* edit = m_menus.menu("mnuEdit");

@@ -6,7 +6,7 @@
 #include <functional>
 
 class RichTextBox;
-class WorkAreaMenus;
+class PostEditorMenus;
 struct KeyDownArgs;
 struct MouseArgs;
 
@@ -16,7 +16,7 @@ struct MouseArgs;
 class EditingSurfaceHandlers : public QObject {
     Q_OBJECT
 public:
-    EditingSurfaceHandlers(RichTextBox& box, WorkAreaMenus& menus, bool& textSaved,
+    EditingSurfaceHandlers(RichTextBox& box, PostEditorMenus& menus, bool& textSaved,
                            QObject* parent = nullptr);
 
     // Where the font choice is read from; until one is set, the defaults show.
@@ -46,6 +46,6 @@ private:
     void enablePasteForPlainText();
 
     RichTextBox& m_box;
-    WorkAreaMenus& m_menus;
+    PostEditorMenus& m_menus;
     bool& m_textSaved;
 };

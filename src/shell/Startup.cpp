@@ -1,12 +1,12 @@
 #include "shell/Startup.h"
 
-#include "info/FrmStartup.h"
+#include "info/IntroductionWindow.h"
 #include "platform/ModalDialogs.h"
 #include "shell/DraftRecovery.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaInfo.h"
-#include "shell/WorkAreaSettings.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorInfo.h"
+#include "shell/PostEditorSettings.h"
 
 Startup::Startup(StartupOptions options) : m_options(std::move(options)) {}
 
@@ -14,14 +14,14 @@ Startup::~Startup() = default;
 
 void Startup::run() {
     {
-        FrmFlash splash(m_options.splashMilliseconds);
+        SplashWindow splash(m_options.splashMilliseconds);
         ModalDialogs::run(splash);
     }
     loadWorkArea();
     // A post left behind by a run that did not end deliberately is offered back before
     // anything else asks for the user's attention.
     m_workArea->recovery().offerLeftoverCopy(nullptr);
-    FrmStartup& introduction = m_workArea->info().introduction();
+    IntroductionWindow& introduction = m_workArea->info().introduction();
     if (!introduction.startUpBoxTicked()) {
         ModalDialogs::run(introduction); // its OK, or its closing, shows the frame
         return;
@@ -31,8 +31,8 @@ void Startup::run() {
 }
 
 void Startup::loadWorkArea() {
-    m_frame = std::make_unique<frmMain>();
-    m_workArea = new FrmWorkArea(nullptr, m_options.paths);
+    m_frame = std::make_unique<MainFrame>();
+    m_workArea = new PostEditor(nullptr, m_options.paths);
     m_frame->addWorkArea(m_workArea);
     if (m_options.workAreaLoaded)
         m_options.workAreaLoaded(*m_frame, *m_workArea);

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "info/FrmFlash.h"
+#include "info/SplashWindow.h"
 #include "settings/SettingsPaths.h"
 
 #include <functional>
 #include <memory>
 
-class FrmWorkArea;
-class frmMain;
+class PostEditor;
+class MainFrame;
 
 struct StartupOptions {
-    int splashMilliseconds = FrmFlash::kShowMilliseconds;
+    int splashMilliseconds = SplashWindow::kShowMilliseconds;
     SettingsPaths paths;
     // Runs as soon as the work area and its frame exist, before any of them is shown: the
     // place to connect windows that start-up does not know, such as the forum browser.
-    std::function<void(frmMain&, FrmWorkArea&)> workAreaLoaded;
+    std::function<void(MainFrame&, PostEditor&)> workAreaLoaded;
 };
 
 // The program's start: the splash window for its while, then the work area loads (and the
@@ -29,13 +29,13 @@ public:
     // if shown, the introduction window have closed.
     void run();
 
-    frmMain* frame() const { return m_frame.get(); }
-    FrmWorkArea* workArea() const { return m_workArea; }
+    MainFrame* frame() const { return m_frame.get(); }
+    PostEditor* workArea() const { return m_workArea; }
 
 private:
     void loadWorkArea();
 
     StartupOptions m_options;
-    std::unique_ptr<frmMain> m_frame;
-    FrmWorkArea* m_workArea = nullptr; // the frame's child
+    std::unique_ptr<MainFrame> m_frame;
+    PostEditor* m_workArea = nullptr; // the frame's child
 };

@@ -1,10 +1,10 @@
 #include "undo/UndoCommands.h"
 
-#include "undo/clsUndo.h"
+#include "undo/UndoHistory.h"
 
 #include <QAction>
 
-UndoCommands::UndoCommands(clsUndo& engine, const MenuItems& items,
+UndoCommands::UndoCommands(UndoHistory& engine, const MenuItems& items,
                            std::function<void()> focusSurface, QObject* parent)
     : QObject(parent), engine_(engine), items_(items), focusSurface_(std::move(focusSurface)) {
     const auto bind = [this](QAction* action, void (UndoCommands::*handler)()) {
@@ -16,7 +16,7 @@ UndoCommands::UndoCommands(clsUndo& engine, const MenuItems& items,
     bind(items_.mnuUndoAll, &UndoCommands::mnuUndoAll_Click);
     bind(items_.mnuRedoAll, &UndoCommands::mnuRedoAll_Click);
     bind(items_.mnuResetUndo, &UndoCommands::mnuResetUndo_Click);
-    connect(&engine_, &clsUndo::StateChanged, this, &UndoCommands::Undo_StateChanged);
+    connect(&engine_, &UndoHistory::StateChanged, this, &UndoCommands::Undo_StateChanged);
     Undo_StateChanged();
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 class QAction;
-class clsUndo;
+class UndoHistory;
 
 // The Edit menu's undo commands. Each calls one or two operations of the engine, and
 // the four Undo/Redo items follow the engine's StateChanged; Reset All stays enabled.
@@ -21,7 +21,7 @@ public:
 
     // focusSurface gives the editing surface the keyboard focus after Undo and Redo.
     // The four Undo/Redo items are disabled until the engine has something to offer.
-    UndoCommands(clsUndo& engine, const MenuItems& items, std::function<void()> focusSurface,
+    UndoCommands(UndoHistory& engine, const MenuItems& items, std::function<void()> focusSurface,
                  QObject* parent = nullptr);
 
     void Undo_StateChanged();
@@ -33,7 +33,7 @@ private:
     void mnuRedoAll_Click();
     void mnuResetUndo_Click();
 
-    clsUndo& engine_;
+    UndoHistory& engine_;
     MenuItems items_;
     std::function<void()> focusSurface_;
 };

@@ -5,7 +5,7 @@
 #include "platform/RichTextBox.h"
 #include "settings/SettingsPaths.h"
 #include "shell/DraftRecovery.h"
-#include "shell/FrmWorkArea.h"
+#include "shell/PostEditor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
                         QDir(args[2]).filePath("CustomList.ini"),
                         QDir(args[2]).filePath("recovery")};
     ScriptedPrompter prompter;
-    FrmWorkArea workArea(nullptr, paths);
+    PostEditor workArea(nullptr, paths);
     workArea.show();
 
     if (mode == "type") {

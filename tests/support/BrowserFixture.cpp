@@ -5,10 +5,10 @@
 #include "services/BrowserWindows.h"
 #include "services/WebBrowser.h"
 #include "settings/SettingsPaths.h"
-#include "shell/FrmWorkArea.h"
-#include "shell/WorkAreaBrowsers.h"
-#include "shell/WorkAreaMenus.h"
-#include "shell/frmMain.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorBrowsers.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -17,9 +17,9 @@
 BrowserFixture::BrowserFixture() {
     ProgramEnd::setHandler([this] { ended = true; });
     DesktopLinks::setHandler([this](const QUrl& url) { desktopLinks.append(url); });
-    frame = new frmMain;
-    workArea = new FrmWorkArea(
-        nullptr, {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")});
+    frame = new MainFrame;
+    workArea = new PostEditor(nullptr,
+                              {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")});
     frame->addWorkArea(workArea);
     frame->show();
     (void)QTest::qWaitForWindowExposed(frame);

@@ -9,10 +9,10 @@
 #include <QUrl>
 
 class BrowserWindows;
-class FrmWorkArea;
+class PostEditor;
 class QMdiSubWindow;
 class WebBrowser;
-class frmMain;
+class MainFrame;
 
 // The frame with its work area, as the program starts, with scripted dialogs, an
 // in-memory clipboard, the desktop's links recorded instead of opened, and every site
@@ -27,8 +27,8 @@ struct BrowserFixture {
     LocalWebServer server;
     QList<QUrl> desktopLinks; // what would have gone to the desktop
     bool ended = false;
-    frmMain* frame = nullptr;
-    FrmWorkArea* workArea = nullptr;
+    MainFrame* frame = nullptr;
+    PostEditor* workArea = nullptr;
 
     BrowserWindows& browsers() const;
     QMdiSubWindow* workAreaWindow() const;

@@ -17,7 +17,7 @@ QString FakeSurface::text() const {
 void FakeSurface::setText(const QString& text) {
     document.setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     cursor_ = QTextCursor(&document);
-    changed();
+    notifyChange();
 }
 
 int FakeSurface::selStart() const {
@@ -26,7 +26,7 @@ int FakeSurface::selStart() const {
 
 void FakeSurface::setSelStart(int start) {
     cursor_.setPosition(std::clamp(start, 0, document.characterCount() - 1));
-    emit SelChange();
+    emit selectionChanged();
 }
 
 int FakeSurface::selLength() const {
@@ -38,7 +38,7 @@ void FakeSurface::setSelLength(int length) {
     cursor_.setPosition(start);
     cursor_.setPosition(std::clamp(start + length, 0, document.characterCount() - 1),
                         QTextCursor::KeepAnchor);
-    emit SelChange();
+    emit selectionChanged();
 }
 
 QString FakeSurface::selText() const {
@@ -47,7 +47,7 @@ QString FakeSurface::selText() const {
 
 void FakeSurface::setSelText(const QString& text) {
     cursor_.insertText(text);
-    changed();
+    notifyChange();
 }
 
 QString FakeSurface::textRTF() const {
@@ -57,13 +57,13 @@ QString FakeSurface::textRTF() const {
 void FakeSurface::setTextRTF(const QString& rtf) {
     RtfReader::read(rtf, document);
     cursor_ = QTextCursor(&document);
-    changed();
+    notifyChange();
 }
 
 void FakeSurface::spliceTextRTF(const QString& current, int head, const QString& block, int tail) {
     RtfSplice::apply(document, current, head, block, tail);
     cursor_ = QTextCursor(&document);
-    changed();
+    notifyChange();
 }
 
 void FakeSurface::setRedraw(bool redraw) {
@@ -86,36 +86,36 @@ void FakeSurface::setFontNameAndSize(const QString& family, double pointSize) {
 void FakeSurface::type(const QString& text) {
     for (QChar c : text) {
         cursor_.insertText(QString(c));
-        changed();
+        notifyChange();
     }
 }
 
 void FakeSurface::backspace() {
     cursor_.deletePreviousChar();
-    changed();
+    notifyChange();
 }
 
 void FakeSurface::mergeFormatOnSelection(const QTextCharFormat& format) {
     cursor_.mergeCharFormat(format);
-    changed();
+    notifyChange();
 }
 
 int FakeSurface::pressKey(int keyCode, int shift) {
     KeyDownArgs args{keyCode, shift};
-    emit KeyDown(args);
+    emit keyDown(args);
     return args.keyCode;
 }
 
 void FakeSurface::pressMouse(int button) {
     MouseArgs args;
     args.button = button;
-    emit MouseDown(args);
+    emit mousePressed(args);
 }
 
-void FakeSurface::changed() {
+void FakeSurface::notifyChange() {
     if (caretMoveFirst)
-        emit SelChange();
-    emit Change();
+        emit selectionChanged();
+    emit changed();
     if (!caretMoveFirst)
-        emit SelChange();
+        emit selectionChanged();
 }

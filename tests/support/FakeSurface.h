@@ -7,8 +7,8 @@
 
 // An editing surface without a window: the content lives in a QTextDocument, its RTF
 // goes through the program's own writer and reader, and the test drives it as a user
-// would (typing, keys, mouse presses). Every change of the text raises Change and
-// SelChange, in the order that caretMoveFirst chooses: controls differ in it.
+// would (typing, keys, mouse presses). Every change of the text raises changed and
+// selectionChanged, in the order that caretMoveFirst chooses: controls differ in it.
 class FakeSurface : public EditingSurface {
     Q_OBJECT
 public:
@@ -49,7 +49,7 @@ public:
     bool redrawing = true;
 
 private:
-    void changed();
+    void notifyChange();
 
     QString name_;
     QTextCursor cursor_;

@@ -1,6 +1,6 @@
 #include "SpellingDialogDriver.h"
 
-#include "services/frmSpelling.h"
+#include "services/SpellingDialog.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -29,10 +29,10 @@ QStringList SpellingDialogDriver::words() const {
 }
 
 bool SpellingDialogDriver::eventFilter(QObject* watched, QEvent* event) {
-    auto* dialog = qobject_cast<frmSpelling*>(watched);
+    auto* dialog = qobject_cast<SpellingDialog*>(watched);
     if (dialog && event->type() == QEvent::Show) {
         ++dialogsShown;
-        connect(dialog, &frmSpelling::problemShown, this, [this, dialog] {
+        connect(dialog, &SpellingDialog::problemShown, this, [this, dialog] {
             QTimer::singleShot(0, dialog, [this, dialog] { answer(dialog); });
         });
     }
@@ -51,7 +51,7 @@ QString markedText(QTextBrowser* sentence) {
 }
 } // namespace
 
-void SpellingDialogDriver::answer(frmSpelling* dialog) {
+void SpellingDialogDriver::answer(SpellingDialog* dialog) {
     auto* sentence = dialog->findChild<QTextBrowser*>("txtSentence");
     auto* list = dialog->findChild<QListWidget*>("lstSuggestions");
     Shown seen{dialog->findChild<QLabel*>("lblProblem")->text(),

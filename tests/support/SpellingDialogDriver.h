@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-class frmSpelling;
+class SpellingDialog;
 
 // Plays the user at the spelling dialog: on each problem the dialog shows, records what
 // it shows and clicks the next scripted button by its objectName, first typing the
@@ -40,5 +40,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void answer(frmSpelling* dialog);
+    void answer(SpellingDialog* dialog);
 };

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "undo/clsUndo.h"
+#include "undo/UndoHistory.h"
 
 // Reads the engine's private parts, for tests that check its records directly.
 struct UndoEngineProbe {
     static int matchingChars(QStringView first, QStringView second, bool fromRight) {
-        return clsUndo::MatchingChars(first, second, fromRight);
+        return UndoHistory::MatchingChars(first, second, fromRight);
     }
-    static const std::vector<clsUndoElement>& undoList(const clsUndo& engine) {
+    static const std::vector<UndoStep>& undoList(const UndoHistory& engine) {
         return engine.undoList_;
     }
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class EditingSurface;
+class QLineEdit;
+
+// "Insert Image": puts "[img address]" into the post's selection. The address is taken
+// as typed; the dialog tells the user it is not checked.
+class ImageDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ImageDialog(EditingSurface& surface, QWidget* parent = nullptr);
+
+    void cmdInsert_Click();
+    void cmdCancel_Click();
+    // Escape and the close box cancel too.
+    void reject() override;
+
+private:
+    EditingSurface& m_surface;
+    QLineEdit* txtImgURL = nullptr;
+};

@@ -1,0 +1,71 @@
+#include "shell/MainFrame.h"
+
+#include "platform/Twips.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorMenus.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
+    setObjectName("frmMain");
+    setWindowTitle("Vornet FORUMS QUILLET");
+    setWindowIcon(QIcon(":/icons/quillet.svg"));
+    m_mdiArea->setObjectName("mdiArea");
+    setCentralWidget(m_mdiArea);
+    // The frame never gets smaller than 12000 by 9700 twips.
+    setMinimumSize(Twips::toPixels(12000), Twips::toPixels(9700));
+    resize(Twips::toPixels(15000), Twips::toPixels(11000));
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
+}
+
+MainFrame::~MainFrame() {
+    // The children outlive this object's members while the base class tears them down.
+    for (QMdiSubWindow* subWindow : m_childMenus.keys())
+        disconnect(subWindow, nullptr, this, nullptr);
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
+    m_workArea = workArea;
+    QMdiSubWindow* subWindow = addChild(workArea, workArea->menus().menus());
+    subWindow->showMaximized();
+    return subWindow;
+}
+
+QMdiSubWindow* MainFrame::addChild(QWidget* child, const QList<QMenu*>& menus) {
+    QList<QAction*> barItems;
+    for (QMenu* menu : menus)
+        barItems.append(menu->menuAction());
+    return addChild(child, barItems);
+}
+
+QMdiSubWindow* MainFrame::addChild(QWidget* child, const QList<QAction*>& barItems) {
+    QMdiSubWindow* subWindow = m_mdiArea->addSubWindow(child);
+    subWindow->setWindowIcon(windowIcon());
+    m_childMenus.insert(subWindow, barItems);
+    connect(subWindow, &QObject::destroyed, this,
+            [this, subWindow] { m_childMenus.remove(subWindow); });
+    return subWindow;
+}
+
+void MainFrame::childActivated(QMdiSubWindow* subWindow) {
+    if (!subWindow)
+        return; // the frame itself lost activation; keep the menus shown
+    menuBar()->clear();
+    for (QAction* item : m_childMenus.value(subWindow))
+        menuBar()->addAction(item);
+    if (subWindow->widget() == m_workArea)
+        m_workArea->Form_Activate();
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    // Closing the frame asks the work area to close, and the work area never closes:
+    // only the exit flow ends the program.
+    event->ignore();
+    if (m_workArea)
+        m_workArea->ExitFlow();
+}

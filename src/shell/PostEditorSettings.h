@@ -1,0 +1,55 @@
+#pragma once
+
+#include "settings/CustomStyleCommands.h"
+#include "settings/FontSettingsStore.h"
+#include "settings/SettingsPaths.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class FontSettingsDialog;
+class PostEditor;
+class WordListPopup;
+class CustomTextDialog;
+
+// The work area's settings windows and its word list pop-up: the font settings window
+// that holds the font choice, the custom styles, the custom text window, and the pop-up
+// that offers the custom text at the caret. It wires them to the work area's menus,
+// buttons and surface keys.
+class PostEditorSettings : public QObject {
+    Q_OBJECT
+public:
+    PostEditorSettings(PostEditor& workArea, std::function<bool()> nothingChosen,
+                       SettingsPaths paths);
+    ~PostEditorSettings() override;
+
+    // The font settings window, loaded hidden from the settings file when it is not loaded.
+    FontSettingsDialog& fontWindow();
+    // The current font choice: the texts of the font window's two lists.
+    FontChoice fontChoice();
+    void showFontSettings();
+
+    CustomStyleCommands& customStyles() { return m_customStyles; }
+
+    // The custom text window: modal from the button, beside the work area from the menu.
+    void showCustomText(bool modal);
+
+    WordListPopup& wordList() const { return *m_wordList; }
+    // Ctrl+L: opens the pop-up near the caret.
+    void openWordList();
+
+private:
+    void connectMenus();
+    void connectSurfaceKeys();
+    void customTextClosed();
+
+    PostEditor& m_workArea;
+    SettingsPaths m_paths;
+    CustomStyleCommands m_customStyles;
+    WordListPopup* m_wordList = nullptr;
+    // A window of its own, not the work area's child: it lives hidden all the time, and its
+    // controls' names must not be mistaken for the work area's.
+    FontSettingsDialog* m_fontWindow = nullptr;
+    QPointer<CustomTextDialog> m_customText;
+};

@@ -1,0 +1,67 @@
+#include "EditorFixture.h"
+
+#include "platform/ProgramEnd.h"
+#include "platform/RichTextBox.h"
+#include "settings/CustomTextFile.h"
+#include "settings/SettingsPaths.h"
+#include "shell/PostEditor.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+#include <QTest>
+
+EditorFixture::EditorFixture(ClipboardKind kind, const QStringList& customText) {
+    if (kind == UseSystemClipboard)
+        Clipboard::install(nullptr);
+    ProgramEnd::setHandler([this] { ended = true; });
+    if (!customText.isEmpty())
+        CustomTextFile::write(customText, paths().customTextFile);
+    workArea = std::make_unique<PostEditor>(nullptr, paths());
+    workArea->resize(1000, 700);
+    workArea->show();
+    workArea->activateWindow();
+    (void)QTest::qWaitForWindowActive(workArea.get());
+    box()->setFocus();
+}
+
+EditorFixture::~EditorFixture() {
+    ProgramEnd::setHandler({});
+}
+
+SettingsPaths EditorFixture::paths() const {
+    return {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini"),
+            folder.filePath("recovery")};
+}
+
+RichTextBox* EditorFixture::box() const {
+    return workArea->RichTextBox1;
+}
+
+EditingSurface& EditorFixture::surface() const {
+    return box()->surface();
+}
+
+QAction* EditorFixture::action(const char* name) const {
+    return workArea->findChild<QAction*>(name);
+}
+
+QAbstractButton* EditorFixture::button(const char* name) const {
+    return workArea->findChild<QAbstractButton*>(name);
+}
+
+void EditorFixture::click(const char* buttonName) const {
+    button(buttonName)->click();
+}
+
+void EditorFixture::type(const QString& text) const {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(box(), Qt::Key_Return);
+        } else if (c.unicode() >= 0x80) { // QTest types ASCII only
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(box(), &press);
+        } else
+            QTest::keyClicks(box(), QString(c));
+    }
+}
