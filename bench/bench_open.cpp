@@ -2,6 +2,7 @@
 // surface, lay it out), and a keystroke at its end afterwards.
 #include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
+#include "post/Post.h"
 #include "shell/PostEditor.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ void BM_OpenLargeFile(benchmark::State& state) {
     PostEditor workArea;
     workArea.resize(1000, 700);
     workArea.show();
-    RichTextBox* box = workArea.RichTextBox1;
+    RichTextBox* box = &workArea.post().editor();
     double typingMs = 0;
     for (auto _ : state) {
         const auto file = TextFile::read(path);

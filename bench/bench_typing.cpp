@@ -1,6 +1,7 @@
 // Cost of one keystroke in the editing surface, with everything the work area does on
 // a change and a caret move, for a short post and for a 1 MB post side by side.
 #include "platform/RichTextBox.h"
+#include "post/Post.h"
 #include "shell/PostEditor.h"
 #include "undo/UndoHistory.h"
 
@@ -35,11 +36,11 @@ void keystroke(benchmark::State& state, bool withUndo) {
     auto workArea = std::make_unique<PostEditor>();
     workArea->resize(1000, 700);
     workArea->show();
-    RichTextBox* box = workArea->RichTextBox1;
+    RichTextBox* box = &workArea->post().editor();
     box->surface().setText(postOfSize(static_cast<int>(state.range(0))));
     box->surface().setSelStart(box->characterCount() / 2);
     if (!withUndo)
-        box->surface().disconnect(workArea->Undo);
+        box->surface().disconnect(&workArea->undoHistory());
     QApplication::processEvents();
 
     for (auto _ : state) {

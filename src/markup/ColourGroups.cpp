@@ -55,10 +55,8 @@ void runOnSelectOrReclick(QRadioButton* button, const std::function<void()>& han
 }
 } // namespace
 
-ColourGroups::ColourGroups(TagHolders& holders, QLabel* sample,
-                           std::function<void()> updateStartEnd, QWidget* parent)
-    : QWidget(parent), m_holders(holders), m_sample(sample),
-      m_updateStartEnd(std::move(updateStartEnd)) {
+ColourGroups::ColourGroups(TagHolders& holders, QLabel* sample, QWidget* parent)
+    : QWidget(parent), m_holders(holders), m_sample(sample) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
@@ -82,7 +80,7 @@ QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bo
         button->setFixedHeight(RowHeight);
         paintCaption(button, option);
         column->addWidget(button);
-        runOnSelectOrReclick(button, [this, &option] { option_Click(option); });
+        runOnSelectOrReclick(button, [this, &option] { applyOption(option); });
     }
     return group;
 }
@@ -95,7 +93,7 @@ bool ColourGroups::atDefaults() const {
     return option("OptionBlack")->isChecked() && option("OptionHLNone")->isChecked();
 }
 
-void ColourGroups::option_Click(const ColourOption& option) {
+void ColourGroups::applyOption(const ColourOption& option) {
     const ColourOption& otherDefault = defaultColourOption(
         option.family == ColourFamily::Text ? ColourFamily::Highlight : ColourFamily::Text);
     const bool otherAtDefault = this->option(otherDefault.objectName)->isChecked();
@@ -108,9 +106,6 @@ void ColourGroups::option_Click(const ColourOption& option) {
         palette.setColor(QPalette::Window, *selection.sampleBackground);
     m_sample->setPalette(palette);
 
-    for (const HolderWrite& write : selection.writes) {
-        if (QString* holder = m_holders.holder(write.holder))
-            *holder = write.value;
-    }
-    m_updateStartEnd();
+    m_holders.apply(selection.writes);
+    emit holdersWritten();
 }

@@ -6,51 +6,57 @@ constexpr ColourFamily Text = ColourFamily::Text;
 constexpr ColourFamily Highlight = ColourFamily::Highlight;
 
 constexpr std::array<ColourOption, kColourOptionCount> kOptions{{
-    {"OptionWhite", "White", Text, "TxtWhite", "white", qRgb(255, 255, 255), false},
-    {"OptionBlack", "Black", Text, "TxtBlack", "black", qRgb(0, 0, 0), true},
-    {"OptionRed", "Red", Text, "TxtRed", "red", qRgb(255, 0, 0), false},
-    {"OptionGreen", "Green", Text, "TxtGreen", "green", qRgb(0, 128, 0), false},
-    {"OptionFuchsia", "Fuchsia", Text, "TxtFuchsia", "fuchsia", qRgb(255, 0, 255), false},
-    {"OptionGray", "Gray", Text, "TxtGray", "gray", qRgb(128, 128, 128), false},
-    {"OptionNavy", "Navy", Text, "TxtNavy", "navy", qRgb(0, 0, 128), false},
-    {"OptionOlive", "Olive", Text, "TxtOlive", "olive", qRgb(128, 128, 0), false},
-    {"OptionPurple", "Purple", Text, "TxtPurple", "purple", qRgb(128, 0, 128), false},
-    {"OptionTeal", "Teal", Text, "TxtTeal", "teal", qRgb(0, 128, 128), false},
-    {"OptionBlue", "Blue", Text, "TxtBlue", "blue", qRgb(0, 0, 255), false},
+    {"OptionWhite", "White", Text, Holder::White, "white", qRgb(255, 255, 255), false},
+    {"OptionBlack", "Black", Text, Holder::Black, "black", qRgb(0, 0, 0), true},
+    {"OptionRed", "Red", Text, Holder::Red, "red", qRgb(255, 0, 0), false},
+    {"OptionGreen", "Green", Text, Holder::Green, "green", qRgb(0, 128, 0), false},
+    {"OptionFuchsia", "Fuchsia", Text, Holder::Fuchsia, "fuchsia", qRgb(255, 0, 255), false},
+    {"OptionGray", "Gray", Text, Holder::Gray, "gray", qRgb(128, 128, 128), false},
+    {"OptionNavy", "Navy", Text, Holder::Navy, "navy", qRgb(0, 0, 128), false},
+    {"OptionOlive", "Olive", Text, Holder::Olive, "olive", qRgb(128, 128, 0), false},
+    {"OptionPurple", "Purple", Text, Holder::Purple, "purple", qRgb(128, 0, 128), false},
+    {"OptionTeal", "Teal", Text, Holder::Teal, "teal", qRgb(0, 128, 128), false},
+    {"OptionBlue", "Blue", Text, Holder::Blue, "blue", qRgb(0, 0, 255), false},
 
-    {"OptionHLBlack", "Black", Highlight, "TxtHLBlack", " black", qRgb(0, 0, 0), false},
-    {"OptionHLFuchsia", "Fuchsia", Highlight, "TxtHLFuchsia", " fuchsia", qRgb(255, 0, 255), false},
-    {"OptionHLBlue", "Blue", Highlight, "TxtHLBlue", " blue", qRgb(0, 0, 255), false},
-    {"OptionHLYellow", "Yellow", Highlight, "TxtHLYellow", " yellow", qRgb(255, 255, 0), false},
-    {"OptionHLSilver", "Silver", Highlight, "TxtHLSilver", " silver", qRgb(192, 192, 192), false},
-    {"OptionHLNavy", "Navy", Highlight, "TxtHLNavy", " navy", qRgb(0, 0, 128), false},
-    {"OptionHLPurple", "Purple", Highlight, "TxtHLPurple", " purple", qRgb(128, 0, 128), false},
-    {"OptionHLRed", "Red", Highlight, "TxtHLRed", " red", qRgb(255, 0, 0), false},
+    {"OptionHLBlack", "Black", Highlight, Holder::HighlightBlack, " black", qRgb(0, 0, 0), false},
+    {"OptionHLFuchsia", "Fuchsia", Highlight, Holder::HighlightFuchsia, " fuchsia",
+     qRgb(255, 0, 255), false},
+    {"OptionHLBlue", "Blue", Highlight, Holder::HighlightBlue, " blue", qRgb(0, 0, 255), false},
+    {"OptionHLYellow", "Yellow", Highlight, Holder::HighlightYellow, " yellow", qRgb(255, 255, 0),
+     false},
+    {"OptionHLSilver", "Silver", Highlight, Holder::HighlightSilver, " silver", qRgb(192, 192, 192),
+     false},
+    {"OptionHLNavy", "Navy", Highlight, Holder::HighlightNavy, " navy", qRgb(0, 0, 128), false},
+    {"OptionHLPurple", "Purple", Highlight, Holder::HighlightPurple, " purple", qRgb(128, 0, 128),
+     false},
+    {"OptionHLRed", "Red", Highlight, Holder::HighlightRed, " red", qRgb(255, 0, 0), false},
     // The sample shows aqua lightened, so text on it stays readable.
-    {"OptionHLAqua", "Aqua", Highlight, "TxtHLAqua", " aqua", qRgb(128, 255, 255), false},
-    {"OptionHLGreen", "Green", Highlight, "TxtHLGreen", " green", qRgb(0, 128, 0), false},
+    {"OptionHLAqua", "Aqua", Highlight, Holder::HighlightAqua, " aqua", qRgb(128, 255, 255), false},
+    {"OptionHLGreen", "Green", Highlight, Holder::HighlightGreen, " green", qRgb(0, 128, 0), false},
     // There is no "White" highlight: None writes the word white when a colour needs it.
-    {"OptionHLNone", "None", Highlight, "TxtHLWhite", " white", qRgb(255, 255, 255), true},
+    {"OptionHLNone", "None", Highlight, Holder::HighlightWhite, " white", qRgb(255, 255, 255),
+     true},
 }};
 
-const QStringList kTextHolders{"TxtBlack", "TxtBlue", "TxtFuchsia", "TxtGray",
-                               "TxtGreen", "TxtNavy", "TxtOlive",   "TxtPurple",
-                               "TxtRed",   "TxtTeal", "TxtWhite"};
-const QStringList kHighlightHolders{"TxtHLAqua",  "TxtHLBlack", "TxtHLBlue",   "TxtHLFuchsia",
-                                    "TxtHLGreen", "TxtHLNavy",  "TxtHLSilver", "TxtHLPurple",
-                                    "TxtHLRed",   "TxtHLWhite", "TxtHLYellow"};
-
-void emptyFamily(HolderWrites& writes, ColourFamily family, const QString& except = {}) {
-    for (const QString& holder : colourNameHolders(family)) {
+void emptyFamily(HolderWrites& writes, ColourFamily family,
+                 std::optional<Holder> except = std::nullopt) {
+    for (Holder holder : colourWordHolders(family)) {
         if (holder != except)
             writes.append(HolderWrite{holder, QString()});
     }
 }
 
 void writeFrame(HolderWrites& writes, bool on) {
-    writes.append(HolderWrite{kColourOpenHolder, on ? kColourOpen : ""});
-    writes.append(HolderWrite{kColourCloseHolder, on ? kColourClose : ""});
-    writes.append(HolderWrite{kColourEndHolder, on ? kColourEnd : ""});
+    writes.append(HolderWrite{Holder::ColourOpen, on ? kColourOpen : ""});
+    writes.append(HolderWrite{Holder::ColourClose, on ? kColourClose : ""});
+    writes.append(HolderWrite{Holder::ColourEnd, on ? kColourEnd : ""});
+}
+
+QList<Holder> holderRange(Holder first, Holder last) {
+    QList<Holder> holders;
+    for (int holder = int(first); holder <= int(last); ++holder)
+        holders.append(Holder(holder));
+    return holders;
 }
 
 } // namespace
@@ -71,8 +77,9 @@ const ColourOption& defaultColourOption(ColourFamily family) {
     return *findColourOption(family == Text ? u"OptionBlack" : u"OptionHLNone");
 }
 
-QStringList colourNameHolders(ColourFamily family) {
-    return family == Text ? kTextHolders : kHighlightHolders;
+QList<Holder> colourWordHolders(ColourFamily family) {
+    return family == Text ? holderRange(Holder::Black, Holder::White)
+                          : holderRange(Holder::HighlightAqua, Holder::HighlightYellow);
 }
 
 QColor captionForeground(const ColourOption& option) {

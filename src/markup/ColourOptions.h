@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/HolderWrite.h"
+#include "markup/TagHolders.h"
 
 #include <QColor>
 #include <QStringList>
@@ -15,9 +15,9 @@ struct ColourOption {
     const char* objectName; // e.g. "OptionRed", "OptionHLAqua"
     const char* caption;
     ColourFamily family;
-    const char* holder; // the name holder this option fills, e.g. "TxtRed", "TxtHLWhite"
-    const char* word;   // written into the holder; highlight words carry a leading blank
-    QRgb colour;        // the sample's text colour or background
+    Holder holder;    // the word holder this option fills
+    const char* word; // written into the holder; highlight words carry a leading blank
+    QRgb colour;      // the sample's text colour or background
     // Black and None: chosen together they remove the colour tag altogether.
     bool isDefault;
 };
@@ -30,13 +30,10 @@ const ColourOption* findColourOption(QStringView objectName);
 // OptionBlack or OptionHLNone.
 const ColourOption& defaultColourOption(ColourFamily family);
 
-// The eleven name holders of one family, in the order the start tag joins them.
-QStringList colourNameHolders(ColourFamily family);
+// The eleven word holders of one family, in the order the start tag joins them.
+QList<Holder> colourWordHolders(ColourFamily family);
 
-// The colour frame around the names.
-inline constexpr const char* kColourOpenHolder = "TxtLBracket";
-inline constexpr const char* kColourCloseHolder = "TxtRBracket";
-inline constexpr const char* kColourEndHolder = "TxtColorEnd";
+// The colour frame around the words.
 inline constexpr const char* kColourOpen = "[color ";
 inline constexpr const char* kColourClose = "]";
 inline constexpr const char* kColourEnd = "[/color]";

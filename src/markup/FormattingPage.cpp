@@ -22,8 +22,8 @@
 struct FormattingPage::StyleBox {
     const char* objectName;
     const char* caption;
-    QString TagHolders::*startHolder;
-    QString TagHolders::*endHolder;
+    Holder startHolder;
+    Holder endHolder;
     const char* startTag;
     const char* endTag;
     void (QFont::*sampleEffect)(bool); // nullptr for MonoSpace, which changes the font
@@ -39,30 +39,35 @@ constexpr int PageFontSize = 8;
 constexpr int RowHeight = 17;
 } // namespace
 
-FormattingPage::FormattingPage(TagHolders& holders, EditingSurface& surface,
-                               std::function<void()> updateStartEnd, QWidget* parent)
-    : QGroupBox("Formatting Tags", parent), m_holders(holders), m_surface(surface),
-      m_updateStartEnd(std::move(updateStartEnd)) {
+FormattingPage::FormattingPage(EditingSurface& surface, QWidget* parent)
+    : QGroupBox("Formatting Tags", parent), m_surface(surface) {
     setObjectName("FrameCustom");
     QFont pageFont = font();
     pageFont.setPointSize(PageFontSize);
     setFont(pageFont);
 
-    LblSample = createSample();
+    m_sample = createSample();
     QWidget* styleTags = createStyleTags();
-    Frame1 = new MainTagGroup(holders, chkItalic, LblSample, m_updateStartEnd);
-    m_colours = new ColourGroups(holders, LblSample, m_updateStartEnd);
+    m_mainTags = new MainTagGroup(m_holders, m_italicBox, m_sample);
+    m_colours = new ColourGroups(m_holders, m_sample);
+    connect(m_mainTags, &MainTagGroup::holdersWritten, this, &FormattingPage::tagsChanged);
+    connect(m_colours, &ColourGroups::holdersWritten, this, &FormattingPage::tagsChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
     layout->setSpacing(2);
     layout->addWidget(styleTags);
-    layout->addWidget(Frame1);
+    layout->addWidget(m_mainTags);
     layout->addWidget(m_colours);
     layout->addStretch(1);
     layout->addWidget(createSampleLegend());
-    layout->addWidget(LblSample);
+    layout->addWidget(m_sample);
     layout->addWidget(createButtons());
+
+    // The two defaults are selected already, so their effects are run once by hand: the
+    // highlight None (a full colour reset) and Text Only.
+    m_colours->applyOption(defaultColourOption(ColourFamily::Highlight));
+    m_mainTags->chooseMainTag(*findMainTagOption(u"OptionNone"));
 }
 
 // The three things the sample previews, named above it.
@@ -108,16 +113,14 @@ QLabel* FormattingPage::createSample() {
 
 QWidget* FormattingPage::createStyleTags() {
     static const StyleBox boxes[] = {
-        {"chkBold", "Bold", &TagHolders::TxtBoldStart, &TagHolders::TxtBoldEnd, "[b]", "[/b]",
-         &QFont::setBold},
-        {"chkItalic", "Italic", &TagHolders::TxtItalicStart, &TagHolders::TxtItalicEnd, "[i]",
-         "[/i]", &QFont::setItalic},
-        {"chkUnderline", "Underline", &TagHolders::TxtUlineStart, &TagHolders::TxtUlineEnd, "[u]",
-         "[/u]", &QFont::setUnderline},
-        {"chkStrike", "Strike ", &TagHolders::TxtStrikeStart, &TagHolders::TxtStrikeEnd, "[s]",
-         "[/s]", &QFont::setStrikeOut},
-        {"chkTT", "MonoSpace", &TagHolders::TxtMonoStart, &TagHolders::TxtMonoEnd, "[tt]", "[/tt]",
-         nullptr},
+        {"chkBold", "Bold", Holder::BoldStart, Holder::BoldEnd, "[b]", "[/b]", &QFont::setBold},
+        {"chkItalic", "Italic", Holder::ItalicStart, Holder::ItalicEnd, "[i]", "[/i]",
+         &QFont::setItalic},
+        {"chkUnderline", "Underline", Holder::UnderlineStart, Holder::UnderlineEnd, "[u]", "[/u]",
+         &QFont::setUnderline},
+        {"chkStrike", "Strike ", Holder::StrikeStart, Holder::StrikeEnd, "[s]", "[/s]",
+         &QFont::setStrikeOut},
+        {"chkTT", "MonoSpace", Holder::MonoStart, Holder::MonoEnd, "[tt]", "[/tt]", nullptr},
     };
 
     auto* frame = new QGroupBox("Style Tags");
@@ -125,7 +128,7 @@ QWidget* FormattingPage::createStyleTags() {
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(4, 0, 4, 2);
     grid->setVerticalSpacing(0);
-    QCheckBox** members[] = {&chkBold, &chkItalic, &chkUnderline, &chkStrike, &chkTT};
+    QCheckBox** members[] = {&m_boldBox, &m_italicBox, &m_underlineBox, &m_strikeBox, &m_monoBox};
     for (int i = 0; i < 5; ++i) {
         const StyleBox& box = boxes[i];
         auto* check = new QCheckBox(box.caption, frame);
@@ -134,11 +137,11 @@ QWidget* FormattingPage::createStyleTags() {
         check->setFixedHeight(RowHeight);
         grid->addWidget(check, i / 2, i % 2);
         connect(check, &QCheckBox::toggled, this,
-                [this, &box](bool ticked) { styleBox_Click(box, ticked); });
+                [this, &box](bool ticked) { toggleStyle(box, ticked); });
     }
-    QFont monoCaption = chkTT->font();
+    QFont monoCaption = m_monoBox->font();
     monoCaption.setFamily(MonoFont);
-    chkTT->setFont(monoCaption);
+    m_monoBox->setFont(monoCaption);
     return frame;
 }
 
@@ -146,72 +149,68 @@ QWidget* FormattingPage::createButtons() {
     auto* panel = new QWidget;
     auto* buttons = new QHBoxLayout(panel);
     buttons->setContentsMargins(0, 0, 0, 0);
-    cmdInsert = new QPushButton("&Apply");
-    cmdInsert->setObjectName("cmdInsert");
-    cmdInsert->setToolTip("Click to apply the style");
-    cmdDefault = new QPushButton("Clear");
-    cmdDefault->setObjectName("cmdDefault");
-    cmdDefault->setToolTip("Click to clear all formating selection");
-    for (QPushButton* button : {cmdInsert, cmdDefault}) {
+    m_applyButton = new QPushButton("&Apply");
+    m_applyButton->setObjectName("cmdInsert");
+    m_applyButton->setToolTip("Click to apply the style");
+    m_clearButton = new QPushButton("Clear");
+    m_clearButton->setObjectName("cmdDefault");
+    m_clearButton->setToolTip("Click to clear all formating selection");
+    for (QPushButton* button : {m_applyButton, m_clearButton}) {
         HandCursor::showOver(button);
         buttons->addWidget(button);
     }
-    connect(cmdInsert, &QPushButton::clicked, this, &FormattingPage::cmdInsert_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &FormattingPage::cmdDefault_Click);
+    connect(m_applyButton, &QPushButton::clicked, this, &FormattingPage::applyTags);
+    connect(m_clearButton, &QPushButton::clicked, this, &FormattingPage::clearChoices);
     return panel;
 }
 
-void FormattingPage::styleBox_Click(const StyleBox& box, bool ticked) {
+void FormattingPage::toggleStyle(const StyleBox& box, bool ticked) {
     if (box.sampleEffect) {
-        QFont font = LblSample->font();
+        QFont font = m_sample->font();
         (font.*box.sampleEffect)(ticked);
-        LblSample->setFont(font);
+        m_sample->setFont(font);
     } else {
         showMonoSpaceSample(ticked);
     }
-    m_holders.*box.startHolder = ticked ? QString(box.startTag) : QString();
-    m_holders.*box.endHolder = ticked ? QString(box.endTag) : QString();
-    m_updateStartEnd();
+    m_holders.set(box.startHolder, ticked ? box.startTag : "");
+    m_holders.set(box.endHolder, ticked ? box.endTag : "");
+    emit tagsChanged();
 }
 
 void FormattingPage::showMonoSpaceSample(bool monoSpace) {
-    QFont font = LblSample->font();
+    QFont font = m_sample->font();
     font.setFamily(monoSpace ? MonoFont : SampleFont);
     font.setPointSize(monoSpace ? MonoSize : SampleSize);
-    LblSample->setFont(font);
+    m_sample->setFont(font);
 }
 
 bool FormattingPage::nothingChosen() const {
-    for (const QCheckBox* box : {chkUnderline, chkTT, chkStrike, chkBold, chkItalic}) {
+    for (const QCheckBox* box : {m_underlineBox, m_monoBox, m_strikeBox, m_boldBox, m_italicBox}) {
         if (box->isChecked())
             return false;
     }
     return m_colours->atDefaults();
 }
 
-void FormattingPage::cmdInsert_Click() {
-    if (Frame1->handleMissing()) {
+void FormattingPage::refreshApplyButton() {
+    m_applyButton->setEnabled(!nothingChosen());
+}
+
+void FormattingPage::applyTags() {
+    if (m_mainTags->handleMissing()) {
         Prompter::inform(this, Handle::missingMessage);
-        Frame1->focusHandle();
+        m_mainTags->focusHandle();
         return;
     }
-    Insertion::wrapThroughClipboard(m_surface, Clipboard::instance(), m_holders.TxtStartTag,
-                                    m_holders.TxtEndTag);
+    Insertion::wrapThroughClipboard(m_surface, Clipboard::instance(), m_holders.startTag(),
+                                    m_holders.endTag());
 }
 
 // Each change runs the control's own handler, exactly as a click would.
-void FormattingPage::cmdDefault_Click() {
-    for (QCheckBox* box : {chkBold, chkItalic, chkStrike, chkTT, chkUnderline})
+void FormattingPage::clearChoices() {
+    for (QCheckBox* box : {m_boldBox, m_italicBox, m_strikeBox, m_monoBox, m_underlineBox})
         box->setChecked(false);
     m_colours->option("OptionBlack")->setChecked(true);
-    Frame1->option("OptionNone")->setChecked(true);
+    m_mainTags->option("OptionNone")->setChecked(true);
     m_colours->option("OptionHLNone")->setChecked(true);
-}
-
-void FormattingPage::OptionHLNone_Click() {
-    m_colours->option_Click(defaultColourOption(ColourFamily::Highlight));
-}
-
-void FormattingPage::OptionNone_Click() {
-    Frame1->mainTag_Click(*findMainTagOption(u"OptionNone"));
 }

@@ -1,34 +1,39 @@
 #pragma once
 
+#include "markup/TagHolders.h"
+
 #include <QGroupBox>
-#include <functional>
 
 class ColourGroups;
+class EditingSurface;
 class MainTagGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class EditingSurface;
-struct TagHolders;
 
 // The "Formatting Tags" page: the style boxes, the main tags, the text colour and
-// highlight groups, the sample, Apply and Clear. Each control writes its own tag holders
-// and asks the owner to compose the tags anew.
+// highlight groups, the sample, Apply and Clear. The page owns the tag holders; each
+// control writes its own, and every write is announced so the composed tags can be shown.
 class FormattingPage : public QGroupBox {
     Q_OBJECT
 public:
-    FormattingPage(TagHolders& holders, EditingSurface& surface,
-                   std::function<void()> updateStartEnd, QWidget* parent = nullptr);
+    explicit FormattingPage(EditingSurface& surface, QWidget* parent = nullptr);
+
+    const TagHolders& holders() const { return m_holders; }
 
     // True when no style box is ticked, the text colour is Black and the highlight None.
     // The main tag is not considered.
     bool nothingChosen() const;
+    // Apply is enabled while something is chosen.
+    void refreshApplyButton();
 
-    void cmdInsert_Click();
-    void cmdDefault_Click();
-    // The handlers of the two defaults, which the work area runs once when it loads.
-    void OptionHLNone_Click();
-    void OptionNone_Click();
+    // Apply: wraps the selection in the composed tags.
+    void applyTags();
+    // Clear: every control back to its neutral state.
+    void clearChoices();
+
+signals:
+    void tagsChanged();
 
 private:
     struct StyleBox;
@@ -36,21 +41,20 @@ private:
     QWidget* createStyleTags();
     QWidget* createSampleLegend();
     QWidget* createButtons();
-    void styleBox_Click(const StyleBox& box, bool ticked);
+    void toggleStyle(const StyleBox& box, bool ticked);
     void showMonoSpaceSample(bool monoSpace);
 
-    TagHolders& m_holders;
+    TagHolders m_holders;
     EditingSurface& m_surface;
-    std::function<void()> m_updateStartEnd;
 
-    QCheckBox* chkBold = nullptr;
-    QCheckBox* chkItalic = nullptr;
-    QCheckBox* chkUnderline = nullptr;
-    QCheckBox* chkStrike = nullptr;
-    QCheckBox* chkTT = nullptr;
-    QLabel* LblSample = nullptr;
-    MainTagGroup* Frame1 = nullptr;
+    QCheckBox* m_boldBox = nullptr;
+    QCheckBox* m_italicBox = nullptr;
+    QCheckBox* m_underlineBox = nullptr;
+    QCheckBox* m_strikeBox = nullptr;
+    QCheckBox* m_monoBox = nullptr;
+    QLabel* m_sample = nullptr;
+    MainTagGroup* m_mainTags = nullptr;
     ColourGroups* m_colours = nullptr;
-    QPushButton* cmdInsert = nullptr;
-    QPushButton* cmdDefault = nullptr;
+    QPushButton* m_applyButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
 };

@@ -13,40 +13,40 @@ ImageDialog::ImageDialog(EditingSurface& surface, QWidget* parent)
     : QDialog(parent), m_surface(surface) {
     setObjectName("FrmImage");
     setWindowTitle("Insert Image");
-    txtImgURL = new QLineEdit(this);
-    txtImgURL->setObjectName("txtImgURL");
+    m_addressField = new QLineEdit(this);
+    m_addressField->setObjectName("txtImgURL");
     auto* label3 = new QLabel("Make sure you are entering exact url with image extension. This "
                               "program will not validate the link",
                               this);
     label3->setObjectName("Label3");
 
-    QPushButton* cmdInsert = MarkupDialogs::button("&Insert", "cmdInsert", this);
-    QPushButton* cmdCancel = MarkupDialogs::button("&Cancel", "cmdCancel", this);
-    connect(cmdInsert, &QPushButton::clicked, this, &ImageDialog::cmdInsert_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ImageDialog::cmdCancel_Click);
-    MarkupDialogs::layOutAddressDialog(this, {{"Enter image URL:", txtImgURL}}, label3,
-                                       {cmdInsert, cmdCancel});
+    QPushButton* insertButton = MarkupDialogs::button("&Insert", "cmdInsert", this);
+    QPushButton* cancelButton = MarkupDialogs::button("&Cancel", "cmdCancel", this);
+    connect(insertButton, &QPushButton::clicked, this, &ImageDialog::insertImage);
+    connect(cancelButton, &QPushButton::clicked, this, &ImageDialog::cancel);
+    MarkupDialogs::layOutAddressDialog(this, {{"Enter image URL:", m_addressField}}, label3,
+                                       {insertButton, cancelButton});
 }
 
-void ImageDialog::cmdInsert_Click() {
-    const QString address = txtImgURL->text();
+void ImageDialog::insertImage() {
+    const QString address = m_addressField->text();
     if (address.isEmpty()) {
         Prompter::instance().ask(this,
                                  {"Quillet", " You must enter complete url with image extension",
                                   Prompter::Icon::None, Prompter::Buttons::Ok});
-        txtImgURL->setFocus();
+        m_addressField->setFocus();
         return;
     }
     Insertion::insertClearingClipboard(m_surface, Clipboard::instance(), "[img " + address + "]");
-    txtImgURL->clear();
+    m_addressField->clear();
     accept();
 }
 
-void ImageDialog::cmdCancel_Click() {
-    txtImgURL->clear();
+void ImageDialog::cancel() {
+    m_addressField->clear();
     QDialog::reject();
 }
 
 void ImageDialog::reject() {
-    cmdCancel_Click();
+    cancel();
 }

@@ -12,12 +12,12 @@ class ImageDialog : public QDialog {
 public:
     explicit ImageDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void cmdInsert_Click();
-    void cmdCancel_Click();
+    void insertImage();
+    void cancel();
     // Escape and the close box cancel too.
     void reject() override;
 
 private:
     EditingSurface& m_surface;
-    QLineEdit* txtImgURL = nullptr;
+    QLineEdit* m_addressField = nullptr;
 };

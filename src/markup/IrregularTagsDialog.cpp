@@ -42,34 +42,34 @@ IrregularTagsDialog::IrregularTagsDialog(EditingSurface& surface, QWidget* paren
     setObjectName("frmIrregular");
     setWindowTitle("Irregular tags");
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName("Label2");
-    Label2->setTextFormat(Qt::PlainText);
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setMinimumHeight(Label1->fontMetrics().lineSpacing() * 2);
+    m_sample = new QLabel(this);
+    m_sample->setObjectName("Label2");
+    m_sample->setTextFormat(Qt::PlainText);
+    m_explanation = new QLabel(this);
+    m_explanation->setObjectName("Label1");
+    m_explanation->setTextFormat(Qt::PlainText);
+    m_explanation->setWordWrap(true);
+    m_explanation->setMinimumHeight(m_explanation->fontMetrics().lineSpacing() * 2);
 
-    auto* cmdApply = new QPushButton("&Apply", this);
-    cmdApply->setObjectName("cmdApply");
-    cmdApply->setAutoDefault(false);
-    auto* cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    connect(cmdApply, &QPushButton::clicked, this, &IrregularTagsDialog::cmdApply_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &IrregularTagsDialog::cmdCancel_Click);
+    auto* applyButton = new QPushButton("&Apply", this);
+    applyButton->setObjectName("cmdApply");
+    applyButton->setAutoDefault(false);
+    auto* cancelButton = new QPushButton("&Cancel", this);
+    cancelButton->setObjectName("cmdCancel");
+    cancelButton->setAutoDefault(false);
+    connect(applyButton, &QPushButton::clicked, this, &IrregularTagsDialog::applyTag);
+    connect(cancelButton, &QPushButton::clicked, this, &IrregularTagsDialog::cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {cmdApply, cmdCancel}) {
+    for (QPushButton* button : {applyButton, cancelButton}) {
         HandCursor::showOver(button);
         buttons->addWidget(button);
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createOptions());
-    layout->addWidget(Label2);
-    layout->addWidget(Label1);
+    layout->addWidget(m_sample);
+    layout->addWidget(m_explanation);
     layout->addLayout(buttons);
     setMinimumWidth(380);
 }
@@ -85,7 +85,7 @@ QWidget* IrregularTagsDialog::createOptions() {
         options->addWidget(button);
         connect(button, &QRadioButton::toggled, this, [this, &tag](bool selected) {
             if (selected)
-                option_Click(tag);
+                showTag(tag);
         });
 
         auto* picture = new QLabel(tag.picture);
@@ -111,14 +111,14 @@ QRadioButton* IrregularTagsDialog::option(const char* objectName) const {
     return findChild<QRadioButton*>(objectName);
 }
 
-void IrregularTagsDialog::option_Click(const IrregularTag& tag) {
+void IrregularTagsDialog::showTag(const IrregularTag& tag) {
     m_pictures->setCurrentWidget(m_pictures->findChild<QLabel*>(tag.pictureName));
-    Label2->setText(tag.sample);
-    Label1->setText(tag.explanation);
+    m_sample->setText(tag.sample);
+    m_explanation->setText(tag.explanation);
 }
 
 // Superscript is tested first, then subscript, then ignore.
-void IrregularTagsDialog::cmdApply_Click() {
+void IrregularTagsDialog::applyTag() {
     for (auto tag = std::rbegin(kTags); tag != std::rend(kTags); ++tag) {
         if (option(tag->objectName)->isChecked()) {
             Insertion::wrapThroughClipboard(m_surface, Clipboard::instance(), tag->startTag,
@@ -130,6 +130,6 @@ void IrregularTagsDialog::cmdApply_Click() {
     Prompter::inform(this, NoOptionMessage);
 }
 
-void IrregularTagsDialog::cmdCancel_Click() {
+void IrregularTagsDialog::cancel() {
     reject();
 }

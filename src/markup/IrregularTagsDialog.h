@@ -15,9 +15,9 @@ class IrregularTagsDialog : public QDialog {
 public:
     explicit IrregularTagsDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void option_Click(const IrregularTag& tag);
-    void cmdApply_Click();
-    void cmdCancel_Click();
+    void showTag(const IrregularTag& tag);
+    void applyTag();
+    void cancel();
 
 private:
     QWidget* createOptions();
@@ -25,6 +25,6 @@ private:
 
     EditingSurface& m_surface;
     QStackedWidget* m_pictures = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* m_explanation = nullptr;
+    QLabel* m_sample = nullptr;
 };

@@ -15,30 +15,30 @@ LinkDialog::LinkDialog(EditingSurface& surface, QWidget* parent)
     : QDialog(parent), m_surface(surface) {
     setObjectName("FrmAnchor");
     setWindowTitle("Insert link to a web page");
-    txtLink = new QLineEdit(this);
-    txtLink->setObjectName("txtLink");
-    txtLinkText = new QLineEdit(this);
-    txtLinkText->setObjectName("txtLinkText");
-    auto* label3 = new QLabel(
+    m_addressField = new QLineEdit(this);
+    m_addressField->setObjectName("txtLink");
+    m_textField = new QLineEdit(this);
+    m_textField->setObjectName("txtLinkText");
+    auto* note = new QLabel(
         "Make sure you are entering exact url. This program will not validate the link", this);
-    label3->setObjectName("Label3");
+    note->setObjectName("Label3");
 
-    QPushButton* cmdAnchor = MarkupDialogs::button("&Insert", "CmdAnchor", this);
-    QPushButton* cmdCancel = MarkupDialogs::button("&Canel", "CmdCancel", this);
-    connect(cmdAnchor, &QPushButton::clicked, this, &LinkDialog::CmdAnchor_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &LinkDialog::CmdCancel_Click);
+    QPushButton* insertButton = MarkupDialogs::button("&Insert", "CmdAnchor", this);
+    QPushButton* cancelButton = MarkupDialogs::button("&Canel", "CmdCancel", this);
+    connect(insertButton, &QPushButton::clicked, this, &LinkDialog::insertLink);
+    connect(cancelButton, &QPushButton::clicked, this, &LinkDialog::cancel);
     MarkupDialogs::layOutAddressDialog(
-        this, {{"Enter link address:", txtLink}, {"Enter display text:", txtLinkText}}, label3,
-        {cmdAnchor, cmdCancel});
+        this, {{"Enter link address:", m_addressField}, {"Enter display text:", m_textField}}, note,
+        {insertButton, cancelButton});
 }
 
 QString LinkDialog::missingAddressMessage() {
     return " You must enter a link like  http:// " + QUrl(Sites::Forum).host() + "/";
 }
 
-void LinkDialog::CmdAnchor_Click() {
-    const QString address = txtLink->text();
-    const QString display = txtLinkText->text();
+void LinkDialog::insertLink() {
+    const QString address = m_addressField->text();
+    const QString display = m_textField->text();
     if (!address.isEmpty() && !display.isEmpty()) {
         insertAndClose("[link " + address + "]" + display + "[/link]");
         return;
@@ -46,7 +46,7 @@ void LinkDialog::CmdAnchor_Click() {
     if (address.isEmpty()) {
         Prompter::instance().ask(this, {"Quillet", missingAddressMessage(), Prompter::Icon::None,
                                         Prompter::Buttons::Ok});
-        txtLink->setFocus();
+        m_addressField->setFocus();
         return;
     }
     const Prompter::Answer keepAddress =
@@ -55,22 +55,22 @@ void LinkDialog::CmdAnchor_Click() {
     if (keepAddress == Prompter::Answer::Yes)
         insertAndClose(address);
     else
-        txtLinkText->setFocus();
+        m_textField->setFocus();
 }
 
 void LinkDialog::insertAndClose(const QString& text) {
     Insertion::insertClearingClipboard(m_surface, Clipboard::instance(), text);
-    txtLink->clear();
-    txtLinkText->clear();
+    m_addressField->clear();
+    m_textField->clear();
     accept();
 }
 
-void LinkDialog::CmdCancel_Click() {
-    txtLink->clear();
-    txtLinkText->clear();
+void LinkDialog::cancel() {
+    m_addressField->clear();
+    m_textField->clear();
     QDialog::reject();
 }
 
 void LinkDialog::reject() {
-    CmdCancel_Click();
+    cancel();
 }

@@ -12,8 +12,8 @@ class LinkDialog : public QDialog {
 public:
     explicit LinkDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void CmdAnchor_Click();
-    void CmdCancel_Click();
+    void insertLink();
+    void cancel();
     // Escape and the close box cancel too.
     void reject() override;
 
@@ -24,6 +24,6 @@ private:
     void insertAndClose(const QString& text);
 
     EditingSurface& m_surface;
-    QLineEdit* txtLink = nullptr;
-    QLineEdit* txtLinkText = nullptr;
+    QLineEdit* m_addressField = nullptr;
+    QLineEdit* m_textField = nullptr;
 };

@@ -30,16 +30,16 @@ ListPage::ListPage(EditingSurface& surface, QWidget* parent)
         createColumn("LabelBullet", kBulletedHeading, listColumn(ListKind::Bulleted)));
     columns->addWidget(createColumn("Label9", kNumberedHeading, listColumn(ListKind::Numbered)));
 
-    auto* cmdListInsert = new QPushButton(kInsertListCaption, this);
-    cmdListInsert->setObjectName("cmdListInsert");
-    HandCursor::showOver(cmdListInsert);
-    connect(cmdListInsert, &QPushButton::clicked, this, &ListPage::cmdListInsert_Click);
+    auto* insertButton = new QPushButton(kInsertListCaption, this);
+    insertButton->setObjectName("cmdListInsert");
+    HandCursor::showOver(insertButton);
+    connect(insertButton, &QPushButton::clicked, this, &ListPage::insertList);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(columns);
     layout->addStretch(1);
-    layout->addWidget(cmdListInsert);
+    layout->addWidget(insertButton);
 }
 
 QWidget* ListPage::createColumn(const char* headingName, const char* heading,
@@ -59,7 +59,7 @@ QWidget* ListPage::createColumn(const char* headingName, const char* heading,
     return column;
 }
 
-void ListPage::cmdListInsert_Click() {
+void ListPage::insertList() {
     for (int number = 1; number <= kListOptionCount; ++number) {
         if (m_options[number - 1]->isChecked()) {
             Insertion::insertDirect(m_surface, listText(*listShapeOf(number)));

@@ -12,7 +12,7 @@ class ListPage : public QGroupBox {
 public:
     explicit ListPage(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void cmdListInsert_Click();
+    void insertList();
 
 private:
     QWidget* createColumn(const char* headingName, const char* heading, const QList<int>& options);

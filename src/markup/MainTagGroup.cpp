@@ -26,9 +26,8 @@ void keepRoomWhenHidden(QWidget* widget) {
 } // namespace
 
 MainTagGroup::MainTagGroup(TagHolders& holders, QCheckBox* italicBox, QLabel* sample,
-                           std::function<void()> updateStartEnd, QWidget* parent)
-    : QGroupBox("Main Tags", parent), m_holders(holders), m_italicBox(italicBox), m_sample(sample),
-      m_updateStartEnd(std::move(updateStartEnd)) {
+                           QWidget* parent)
+    : QGroupBox("Main Tags", parent), m_holders(holders), m_italicBox(italicBox), m_sample(sample) {
     setObjectName("Frame1");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 0, 4, 2);
@@ -44,7 +43,7 @@ MainTagGroup::MainTagGroup(TagHolders& holders, QCheckBox* italicBox, QLabel* sa
         grid->addWidget(button, index / 2, index % 2);
         connect(button, &QRadioButton::toggled, this, [this, &option](bool selected) {
             if (selected)
-                mainTag_Click(option);
+                chooseMainTag(option);
         });
 
         auto* picture = new QLabel(this);
@@ -65,33 +64,33 @@ QWidget* MainTagGroup::createHandleControls() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
 
-    LblHandle = new QLabel(Handle::labelCaption, panel);
-    LblHandle->setObjectName(Handle::labelName);
-    TxtQuoteDisplay = new QLineEdit(panel);
-    TxtQuoteDisplay->setObjectName(Handle::displayName);
-    TxtQuoteDisplay->setReadOnly(true);
-    TxtQuoteDisplay->setFocusPolicy(Qt::NoFocus);
-    TxtHandle = new QLineEdit(panel);
-    TxtHandle->setObjectName(Handle::fieldName);
-    cmdHandlePaste = new QPushButton(Handle::pasteCaption, panel);
-    cmdHandlePaste->setObjectName(Handle::pasteName);
+    m_handleLabel = new QLabel(Handle::labelCaption, panel);
+    m_handleLabel->setObjectName(Handle::labelName);
+    m_handleDisplay = new QLineEdit(panel);
+    m_handleDisplay->setObjectName(Handle::displayName);
+    m_handleDisplay->setReadOnly(true);
+    m_handleDisplay->setFocusPolicy(Qt::NoFocus);
+    m_handleField = new QLineEdit(panel);
+    m_handleField->setObjectName(Handle::fieldName);
+    m_pasteHandleButton = new QPushButton(Handle::pasteCaption, panel);
+    m_pasteHandleButton->setObjectName(Handle::pasteName);
 
-    grid->addWidget(LblHandle, 0, 0);
-    grid->addWidget(TxtQuoteDisplay, 0, 1);
-    grid->addWidget(TxtHandle, 1, 0);
-    grid->addWidget(cmdHandlePaste, 1, 1);
+    grid->addWidget(m_handleLabel, 0, 0);
+    grid->addWidget(m_handleDisplay, 0, 1);
+    grid->addWidget(m_handleField, 1, 0);
+    grid->addWidget(m_pasteHandleButton, 1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     for (QWidget* control :
-         {static_cast<QWidget*>(LblHandle), static_cast<QWidget*>(TxtQuoteDisplay),
-          static_cast<QWidget*>(TxtHandle), static_cast<QWidget*>(cmdHandlePaste)}) {
+         {static_cast<QWidget*>(m_handleLabel), static_cast<QWidget*>(m_handleDisplay),
+          static_cast<QWidget*>(m_handleField), static_cast<QWidget*>(m_pasteHandleButton)}) {
         keepRoomWhenHidden(control);
         control->setFixedHeight(FieldHeight);
         control->hide();
     }
 
-    connect(TxtHandle, &QLineEdit::textChanged, this, &MainTagGroup::TxtHandle_Change);
-    connect(cmdHandlePaste, &QPushButton::clicked, this, &MainTagGroup::cmdHandlePaste_Click);
+    connect(m_handleField, &QLineEdit::textChanged, this, &MainTagGroup::handleEdited);
+    connect(m_pasteHandleButton, &QPushButton::clicked, this, &MainTagGroup::pasteHandle);
     return panel;
 }
 
@@ -100,20 +99,20 @@ QRadioButton* MainTagGroup::option(const char* objectName) const {
 }
 
 bool MainTagGroup::handleMissing() const {
-    return option("OptionQuoteDave")->isChecked() && TxtHandle->text().isEmpty();
+    return option("OptionQuoteDave")->isChecked() && m_handleField->text().isEmpty();
 }
 
 void MainTagGroup::focusHandle() {
-    TxtHandle->setFocus();
+    m_handleField->setFocus();
 }
 
 // Text Only with the Italic box ticked (possible only after Code) keeps the sample in
 // italic, since italic is still chosen, but clears the main tag like any other choice.
-void MainTagGroup::mainTag_Click(const MainTagOption& option) {
+void MainTagGroup::chooseMainTag(const MainTagOption& option) {
     showOnlyPictureOf(option);
     for (QWidget* control :
-         {static_cast<QWidget*>(TxtHandle), static_cast<QWidget*>(cmdHandlePaste),
-          static_cast<QWidget*>(LblHandle), static_cast<QWidget*>(TxtQuoteDisplay)})
+         {static_cast<QWidget*>(m_handleField), static_cast<QWidget*>(m_pasteHandleButton),
+          static_cast<QWidget*>(m_handleLabel), static_cast<QWidget*>(m_handleDisplay)})
         control->setVisible(option.asksForHandle);
     // The credited quote starts with an empty handle: every other choice empties it.
     if (!option.asksForHandle)
@@ -126,11 +125,8 @@ void MainTagGroup::mainTag_Click(const MainTagOption& option) {
     font.setItalic(option.sampleItalic || m_italicBox->isChecked());
     m_sample->setFont(font);
 
-    for (const HolderWrite& write : selectMainTag(option)) {
-        if (QString* holder = m_holders.holder(write.holder))
-            *holder = write.value;
-    }
-    m_updateStartEnd();
+    m_holders.apply(selectMainTag(option));
+    emit holdersWritten();
 }
 
 void MainTagGroup::showOnlyPictureOf(const MainTagOption& option) {
@@ -141,19 +137,19 @@ void MainTagGroup::showOnlyPictureOf(const MainTagOption& option) {
 // Emptying a handle that was given runs the field's change handler, which leaves "():"
 // in the hidden display; the caller empties the quote holders afterwards.
 void MainTagGroup::emptyHandle() {
-    TxtQuoteDisplay->clear();
-    TxtHandle->setText(QString());
+    m_handleDisplay->clear();
+    m_handleField->setText(QString());
 }
 
-void MainTagGroup::TxtHandle_Change() {
-    const QString handle = TxtHandle->text();
-    TxtQuoteDisplay->setText(Handle::display(handle));
-    *m_holders.holder(Handle::startHolder) = Handle::quoteStart(handle);
-    m_updateStartEnd();
+void MainTagGroup::handleEdited() {
+    const QString handle = m_handleField->text();
+    m_handleDisplay->setText(Handle::display(handle));
+    m_holders.set(Handle::startHolder, Handle::quoteStart(handle));
+    emit holdersWritten();
 }
 
-void MainTagGroup::cmdHandlePaste_Click() {
-    TxtHandle->setFocus();
+void MainTagGroup::pasteHandle() {
+    m_handleField->setFocus();
     if (const std::optional<QString> text = Clipboard::instance().text())
-        TxtHandle->insert(*text);
+        m_handleField->insert(*text);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -9,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 struct MainTagOption;
-struct TagHolders;
+class TagHolders;
 
 // The "Main Tags" group: Text Only, Quote, Quote( ) and Code, a picture for the chosen
 // one, and for the credited quote the handle field with its label, Paste button and
@@ -18,7 +17,7 @@ class MainTagGroup : public QGroupBox {
     Q_OBJECT
 public:
     MainTagGroup(TagHolders& holders, QCheckBox* italicBox, QLabel* sample,
-                 std::function<void()> updateStartEnd, QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
 
     QRadioButton* option(const char* objectName) const;
     // Quote( ) is chosen but no handle has been given.
@@ -26,11 +25,14 @@ public:
     void focusHandle();
 
     // What selecting an option does; selecting one from code runs it too.
-    void mainTag_Click(const MainTagOption& option);
-    void TxtHandle_Change();
-    void cmdHandlePaste_Click();
+    void chooseMainTag(const MainTagOption& option);
+
+signals:
+    void holdersWritten();
 
 private:
+    void handleEdited();
+    void pasteHandle();
     QWidget* createHandleControls();
     void showOnlyPictureOf(const MainTagOption& option);
     void emptyHandle();
@@ -38,11 +40,10 @@ private:
     TagHolders& m_holders;
     QCheckBox* m_italicBox;
     QLabel* m_sample;
-    std::function<void()> m_updateStartEnd;
 
     QList<QLabel*> m_pictures;
-    QLineEdit* TxtHandle = nullptr;
-    QLabel* LblHandle = nullptr;
-    QPushButton* cmdHandlePaste = nullptr;
-    QLineEdit* TxtQuoteDisplay = nullptr;
+    QLineEdit* m_handleField = nullptr;
+    QLabel* m_handleLabel = nullptr;
+    QPushButton* m_pasteHandleButton = nullptr;
+    QLineEdit* m_handleDisplay = nullptr;
 };

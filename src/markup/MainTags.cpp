@@ -1,17 +1,15 @@
 #include "markup/MainTags.h"
 
-#include <QStringList>
-
 namespace {
 
 constexpr std::array<MainTagOption, kMainTagCount> kOptions{{
-    {"OptionNone", "Text Only", nullptr, nullptr, "", "", "PicNone", ItalicBox::Enabled, false,
-     false},
-    {"OptionQuote", "Quote", "TxtQuoteStart", "TxtQuoteEnd", "[quote]", "[/quote]", "PicQuote",
-     ItalicBox::DisabledAndCleared, true, false},
-    {"OptionQuoteDave", "Quote( )", "TxtQuoteDaveStart", "TxtQuoteDaveEnd", "[quote]", "[/quote]",
-     "PicQuoteDave", ItalicBox::DisabledAndCleared, true, true},
-    {"Optioncode", "Code", "TxtCodeStart", "TxtCodeEnd", "[code]", "[/code]", "picCode",
+    {"OptionNone", "Text Only", std::nullopt, std::nullopt, "", "", "PicNone", ItalicBox::Enabled,
+     false, false},
+    {"OptionQuote", "Quote", Holder::QuoteStart, Holder::QuoteEnd, "[quote]", "[/quote]",
+     "PicQuote", ItalicBox::DisabledAndCleared, true, false},
+    {"OptionQuoteDave", "Quote( )", Holder::CreditedQuoteStart, Holder::CreditedQuoteEnd, "[quote]",
+     "[/quote]", "PicQuoteDave", ItalicBox::DisabledAndCleared, true, true},
+    {"Optioncode", "Code", Holder::CodeStart, Holder::CodeEnd, "[code]", "[/code]", "picCode",
      ItalicBox::EnabledAndCleared, false, false},
 }};
 
@@ -33,17 +31,18 @@ const MainTagOption* findMainTagOption(QStringView objectName) {
     return nullptr;
 }
 
-QStringList mainTagHolders() {
-    return {"TxtCodeStart", "TxtCodeEnd",        "TxtQuoteStart",
-            "TxtQuoteEnd",  "TxtQuoteDaveStart", "TxtQuoteDaveEnd"};
+QList<Holder> mainTagHolders() {
+    return {Holder::CodeStart,          Holder::CodeEnd,
+            Holder::QuoteStart,         Holder::QuoteEnd,
+            Holder::CreditedQuoteStart, Holder::CreditedQuoteEnd};
 }
 
 HolderWrites selectMainTag(const MainTagOption& option) {
     HolderWrites writes;
-    for (const QString& holder : mainTagHolders()) {
-        if (option.startHolder && holder == QLatin1String(option.startHolder))
+    for (Holder holder : mainTagHolders()) {
+        if (holder == option.startHolder)
             writes.append(HolderWrite{holder, option.startTag});
-        else if (option.endHolder && holder == QLatin1String(option.endHolder))
+        else if (holder == option.endHolder)
             writes.append(HolderWrite{holder, option.endTag});
         else
             writes.append(HolderWrite{holder, QString()});

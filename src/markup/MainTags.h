@@ -1,9 +1,10 @@
 #pragma once
 
-#include "markup/HolderWrite.h"
+#include "markup/TagHolders.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // The "Main Tags" group: the outermost tag that Apply puts around the selection.
 enum class ItalicBox {
@@ -15,8 +16,8 @@ enum class ItalicBox {
 struct MainTagOption {
     const char* objectName; // "OptionNone", "OptionQuote", "OptionQuoteDave", "Optioncode"
     const char* caption;
-    const char* startHolder; // nullptr for Text Only, which fills none
-    const char* endHolder;
+    std::optional<Holder> startHolder; // none for Text Only, which fills none
+    std::optional<Holder> endHolder;
     const char* startTag;
     const char* endTag;
     const char* pictureName; // the picture shown while selected, e.g. "PicQuote"
@@ -33,8 +34,8 @@ inline constexpr int kMainTagCount = 4;
 const std::array<MainTagOption, kMainTagCount>& mainTagOptions();
 const MainTagOption* findMainTagOption(QStringView objectName);
 
-// The six main tag holders, starts and ends, in the start tag's order.
-QStringList mainTagHolders();
+// The six main tag holders, starts and ends.
+QList<Holder> mainTagHolders();
 
 // Selecting an option fills its own pair and empties the other holders, so at most one
 // pair is ever filled.
@@ -55,5 +56,5 @@ QString quoteStart(const QString& handle);
 // "(Jo):"
 QString display(const QString& handle);
 // The start holder the handle field writes.
-inline constexpr const char* startHolder = "TxtQuoteDaveStart";
+inline constexpr Holder startHolder = Holder::CreditedQuoteStart;
 } // namespace Handle

@@ -5,6 +5,7 @@
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"
 #include "platform/EditingSurface.h"
+#include "post/Post.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -18,51 +19,50 @@ constexpr int kPositionRole = Qt::UserRole;
 constexpr int kLengthRole = Qt::UserRole + 1;
 } // namespace
 
-PreviewWindow::PreviewWindow(EditingSurface& surface, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus), m_surface(surface) {
+PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus), m_post(post) {
     setObjectName("frmPreview");
     setWindowTitle("Preview");
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(480, 640);
 
-    txtRendered = new PreviewBrowser(this);
-    txtRendered->setObjectName("txtRendered");
-    ListProblems = new QListWidget(this);
-    ListProblems->setObjectName("ListProblems");
-    chkLoadImages = new QCheckBox("Load images", this);
-    chkLoadImages->setObjectName("chkLoadImages");
-    for (QWidget* control :
-         {static_cast<QWidget*>(txtRendered), static_cast<QWidget*>(ListProblems),
-          static_cast<QWidget*>(chkLoadImages)})
+    m_rendered = new PreviewBrowser(this);
+    m_rendered->setObjectName("txtRendered");
+    m_problems = new QListWidget(this);
+    m_problems->setObjectName("ListProblems");
+    m_loadImagesBox = new QCheckBox("Load images", this);
+    m_loadImagesBox->setObjectName("chkLoadImages");
+    for (QWidget* control : {static_cast<QWidget*>(m_rendered), static_cast<QWidget*>(m_problems),
+                             static_cast<QWidget*>(m_loadImagesBox)})
         control->setFocusPolicy(Qt::NoFocus);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(txtRendered);
-    splitter->addWidget(ListProblems);
+    splitter->addWidget(m_rendered);
+    splitter->addWidget(m_problems);
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    layout->addWidget(chkLoadImages);
+    layout->addWidget(m_loadImagesBox);
 
     m_idle.setSingleShot(true);
     m_idle.setInterval(kIdleMs);
     connect(&m_idle, &QTimer::timeout, this, &PreviewWindow::refresh);
-    connect(&m_surface, &EditingSurface::changed, this, &PreviewWindow::refreshWhenIdle);
-    connect(ListProblems, &QListWidget::itemClicked, this, &PreviewWindow::problemClicked);
-    connect(txtRendered, &QTextBrowser::anchorClicked, this, &PreviewWindow::openLink);
-    connect(chkLoadImages, &QCheckBox::toggled, this, [this] {
+    connect(&post, &Post::changed, this, &PreviewWindow::refreshWhenIdle);
+    connect(m_problems, &QListWidget::itemClicked, this, &PreviewWindow::problemClicked);
+    connect(m_rendered, &QTextBrowser::anchorClicked, this, &PreviewWindow::openLink);
+    connect(m_loadImagesBox, &QCheckBox::toggled, this, [this] {
         refresh();
         giveFocusBack();
     });
-    connect(&txtRendered->remoteImages(), &RemoteImages::settled, this,
+    connect(&m_rendered->remoteImages(), &RemoteImages::settled, this,
             &PreviewWindow::refreshWhenIdle);
 }
 
-PreviewWindow* PreviewWindow::showFor(EditingSurface& surface, QWidget* parent) {
+PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
     auto* preview = parent->findChild<PreviewWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!preview) {
-        preview = new PreviewWindow(surface, parent);
+        preview = new PreviewWindow(post, parent);
         preview->placeBesideParent();
     }
     if (preview->isVisible())
@@ -88,36 +88,36 @@ void PreviewWindow::refresh() {
     m_idle.stop();
     if (!isVisible())
         return;
-    const QString text = m_surface.text();
+    const QString text = m_post.surface().text();
     VnmlRenderOptions options;
-    options.loadImages = chkLoadImages->isChecked();
-    txtRendered->showHtml(renderVnml(text, options));
+    options.loadImages = m_loadImagesBox->isChecked();
+    m_rendered->showHtml(renderVnml(text, options));
     showProblems(text);
 }
 
 void PreviewWindow::showProblems(const QString& text) {
     const QList<TagProblem> problems = checkTags(text);
-    ListProblems->setUpdatesEnabled(false);
-    ListProblems->clear();
+    m_problems->setUpdatesEnabled(false);
+    m_problems->clear();
     if (problems.isEmpty())
-        ListProblems->addItem("No tag problems");
+        m_problems->addItem("No tag problems");
     const qsizetype listed = std::min<qsizetype>(problems.size(), kMaxListedProblems);
     for (qsizetype i = 0; i < listed; ++i) {
-        auto* item = new QListWidgetItem(problems[i].message(), ListProblems);
+        auto* item = new QListWidgetItem(problems[i].message(), m_problems);
         item->setData(kPositionRole, problems[i].position);
         item->setData(kLengthRole, problems[i].length);
     }
     if (problems.size() > listed)
-        ListProblems->addItem(QStringLiteral("… and %1 more").arg(problems.size() - listed));
-    ListProblems->setUpdatesEnabled(true);
+        m_problems->addItem(QStringLiteral("… and %1 more").arg(problems.size() - listed));
+    m_problems->setUpdatesEnabled(true);
 }
 
 void PreviewWindow::problemClicked(QListWidgetItem* item) {
     const QVariant position = item->data(kPositionRole);
     if (!position.isValid())
         return;
-    m_surface.setSelStart(position.toInt());
-    m_surface.setSelLength(item->data(kLengthRole).toInt());
+    m_post.surface().setSelStart(position.toInt());
+    m_post.surface().setSelLength(item->data(kLengthRole).toInt());
     giveFocusBack();
 }
 
@@ -130,7 +130,7 @@ void PreviewWindow::openLink(const QUrl& address) {
 void PreviewWindow::giveFocusBack() {
     if (parentWidget())
         parentWidget()->window()->activateWindow();
-    m_surface.setFocus();
+    m_post.surface().setFocus();
 }
 
 // To the right of the parent's window where the screen has room, else over its right edge.

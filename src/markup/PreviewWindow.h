@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class EditingSurface;
+class Post;
 class PreviewBrowser;
 class QCheckBox;
 class QListWidget;
@@ -17,12 +17,12 @@ class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
     // parent: the window the preview belongs to and hands the focus back to.
-    explicit PreviewWindow(EditingSurface& surface, QWidget* parent);
+    PreviewWindow(Post& post, QWidget* parent);
 
     // Shows the parent's preview, made on first use, up to date.
-    static PreviewWindow* showFor(EditingSurface& surface, QWidget* parent);
+    static PreviewWindow* showFor(Post& post, QWidget* parent);
 
-    // Renders the surface's text now.
+    // Renders the post's text now.
     void refresh();
 
     static constexpr int kIdleMs = 250;
@@ -41,9 +41,9 @@ private:
     void giveFocusBack();
     void placeBesideParent();
 
-    EditingSurface& m_surface;
+    Post& m_post;
     QTimer m_idle;
-    PreviewBrowser* txtRendered = nullptr;
-    QListWidget* ListProblems = nullptr;
-    QCheckBox* chkLoadImages = nullptr;
+    PreviewBrowser* m_rendered = nullptr;
+    QListWidget* m_problems = nullptr;
+    QCheckBox* m_loadImagesBox = nullptr;
 };

@@ -19,33 +19,34 @@ constexpr int PictureSize = 32;
 constexpr int ButtonSize = 40;
 } // namespace
 
-SmileyPage::SmileyPage(EditingSurface& surface, std::function<void()> changeToDull, QWidget* parent)
-    : QGroupBox("Smileys", parent), m_surface(surface), m_changeToDull(std::move(changeToDull)) {
+SmileyPage::SmileyPage(EditingSurface& surface, QWidget* parent)
+    : QGroupBox("Smileys", parent), m_surface(surface) {
     setObjectName("FrameSmiley");
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
     for (const Smiley& smiley : smileys()) {
         QPushButton* button = createPictureButton(smiley.objectName, smiley.picturePath());
-        connect(button, &QPushButton::clicked, this, [this, &smiley] { smiley_Click(smiley); });
+        connect(button, &QPushButton::clicked, this,
+                [this, &smiley, button] { insertSmiley(smiley, button); });
         if (QLatin1String(smiley.objectName) == QLatin1String(Star::follows)) {
-            cmdStar = createPictureButton(Star::objectName, Star::picturePath());
-            connect(cmdStar, &QPushButton::clicked, this, &SmileyPage::cmdStar_Click);
+            m_starButton = createPictureButton(Star::objectName, Star::picturePath());
+            connect(m_starButton, &QPushButton::clicked, this, &SmileyPage::insertStar);
         }
     }
     for (int i = 0; i < m_pictureButtons.size(); ++i)
         grid->addWidget(m_pictureButtons[i], i / Columns, i % Columns);
 
-    auto* cmdResetSmiley = new QPushButton("Reset", this);
-    cmdResetSmiley->setObjectName("cmdResetSmiley");
-    auto* cmdMoreSmiley = new QPushButton("More Smileys", this);
-    cmdMoreSmiley->setObjectName("cmdMoreSmiley");
+    auto* resetButton = new QPushButton("Reset", this);
+    resetButton->setObjectName("cmdResetSmiley");
+    auto* moreButton = new QPushButton("More Smileys", this);
+    moreButton->setObjectName("cmdMoreSmiley");
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {cmdResetSmiley, cmdMoreSmiley}) {
+    for (QPushButton* button : {resetButton, moreButton}) {
         HandCursor::showOver(button);
         buttons->addWidget(button);
     }
-    connect(cmdResetSmiley, &QPushButton::clicked, this, &SmileyPage::cmdResetSmiley_Click);
-    connect(cmdMoreSmiley, &QPushButton::clicked, this, &SmileyPage::moreSmileysRequested);
+    connect(resetButton, &QPushButton::clicked, this, &SmileyPage::resetButtons);
+    connect(moreButton, &QPushButton::clicked, this, &SmileyPage::moreSmileysRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -66,21 +67,19 @@ QPushButton* SmileyPage::createPictureButton(const char* objectName, const QStri
     return button;
 }
 
-// The button is greyed while it still has the focus, before the insertion moves the
-// focus to the post.
-void SmileyPage::smiley_Click(const Smiley& smiley) {
-    m_changeToDull();
+void SmileyPage::insertSmiley(const Smiley& smiley, QPushButton* button) {
+    SystemColours::paint(button, SystemColours::grayText());
     Insertion::insertDirect(m_surface, smiley.code());
 }
 
-void SmileyPage::cmdStar_Click() {
+void SmileyPage::insertStar() {
     if (Prompter::instance().ask(this, Star::warning()) != Prompter::Answer::Yes)
         return;
     Insertion::insertDirect(m_surface, Star::imageTag(Sites::Forum));
-    SystemColours::paint(cmdStar, SystemColours::grayText());
+    SystemColours::paint(m_starButton, SystemColours::grayText());
 }
 
-void SmileyPage::cmdResetSmiley_Click() {
+void SmileyPage::resetButtons() {
     for (QPushButton* button : m_pictureButtons)
         SystemColours::paint(button, Qt::white);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <functional>
 
 class EditingSurface;
 class QPushButton;
@@ -12,13 +11,14 @@ struct Smiley;
 class SmileyPage : public QGroupBox {
     Q_OBJECT
 public:
-    // changeToDull greys the control that has the focus: the button just clicked.
-    SmileyPage(EditingSurface& surface, std::function<void()> changeToDull,
-               QWidget* parent = nullptr);
+    explicit SmileyPage(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void smiley_Click(const Smiley& smiley);
-    void cmdStar_Click();
-    void cmdResetSmiley_Click();
+    // Puts the smiley's code in at the caret and greys its button.
+    void insertSmiley(const Smiley& smiley, QPushButton* button);
+    // The star, after a warning that it is the forum's star picture.
+    void insertStar();
+    // Every used button back to white.
+    void resetButtons();
 
 signals:
     // More Smileys: the owner shows the page that lists further smileys.
@@ -28,7 +28,6 @@ private:
     QPushButton* createPictureButton(const char* objectName, const QString& picturePath);
 
     EditingSurface& m_surface;
-    std::function<void()> m_changeToDull;
     QList<QPushButton*> m_pictureButtons;
-    QPushButton* cmdStar = nullptr;
+    QPushButton* m_starButton = nullptr;
 };

@@ -1,84 +1,65 @@
 #include "markup/TagHolders.h"
 
-#include <QStringList>
-#include <initializer_list>
-#include <utility>
-
 namespace {
-QString concat(std::initializer_list<const QString*> parts) {
+// Every holder but the ends, from the outermost tag in.
+constexpr Holder kStartOrder[] = {Holder::CodeStart,
+                                  Holder::QuoteStart,
+                                  Holder::CreditedQuoteStart,
+                                  Holder::BoldStart,
+                                  Holder::ItalicStart,
+                                  Holder::UnderlineStart,
+                                  Holder::StrikeStart,
+                                  Holder::MonoStart,
+                                  Holder::ColourOpen,
+                                  Holder::Black,
+                                  Holder::Blue,
+                                  Holder::Fuchsia,
+                                  Holder::Gray,
+                                  Holder::Green,
+                                  Holder::Navy,
+                                  Holder::Olive,
+                                  Holder::Purple,
+                                  Holder::Red,
+                                  Holder::Teal,
+                                  Holder::White,
+                                  Holder::HighlightAqua,
+                                  Holder::HighlightBlack,
+                                  Holder::HighlightBlue,
+                                  Holder::HighlightFuchsia,
+                                  Holder::HighlightGreen,
+                                  Holder::HighlightNavy,
+                                  Holder::HighlightSilver,
+                                  Holder::HighlightPurple,
+                                  Holder::HighlightRed,
+                                  Holder::HighlightWhite,
+                                  Holder::HighlightYellow,
+                                  Holder::ColourClose};
+// The ends, from the innermost tag out.
+constexpr Holder kEndOrder[] = {Holder::ColourEnd,        Holder::MonoEnd,   Holder::StrikeEnd,
+                                Holder::UnderlineEnd,     Holder::ItalicEnd, Holder::BoldEnd,
+                                Holder::CreditedQuoteEnd, Holder::QuoteEnd,  Holder::CodeEnd};
+
+template <size_t N> QString join(const TagHolders& holders, const Holder (&order)[N]) {
     QString result;
-    for (const QString* part : parts)
-        result += *part;
+    for (Holder holder : order)
+        result += holders[holder];
     return result;
 }
 } // namespace
 
-void TagHolders::compose() {
-    TxtStartTag = concat({&TxtCodeStart,   &TxtQuoteStart, &TxtQuoteDaveStart, &TxtBoldStart,
-                          &TxtItalicStart, &TxtUlineStart, &TxtStrikeStart,    &TxtMonoStart,
-                          &TxtLBracket,    &TxtBlack,      &TxtBlue,           &TxtFuchsia,
-                          &TxtGray,        &TxtGreen,      &TxtNavy,           &TxtOlive,
-                          &TxtPurple,      &TxtRed,        &TxtTeal,           &TxtWhite,
-                          &TxtHLAqua,      &TxtHLBlack,    &TxtHLBlue,         &TxtHLFuchsia,
-                          &TxtHLGreen,     &TxtHLNavy,     &TxtHLSilver,       &TxtHLPurple,
-                          &TxtHLRed,       &TxtHLWhite,    &TxtHLYellow,       &TxtRBracket});
-    TxtEndTag = concat({&TxtColorEnd, &TxtMonoEnd, &TxtStrikeEnd, &TxtUlineEnd, &TxtItalicEnd,
-                        &TxtBoldEnd, &TxtQuoteDaveEnd, &TxtQuoteEnd, &TxtCodeEnd});
+void TagHolders::apply(const HolderWrites& writes) {
+    for (const HolderWrite& write : writes)
+        set(write.holder, write.value);
+}
+
+QString TagHolders::startTag() const {
+    return join(*this, kStartOrder);
+}
+
+QString TagHolders::endTag() const {
+    return join(*this, kEndOrder);
 }
 
 QString TagHolders::display() const {
-    return TxtStartTag + " YOUR TEXT " + TxtEndTag;
-}
-
-QString* TagHolders::holder(const QString& name) {
-    const std::pair<const char*, QString*> holders[] = {
-        {"TxtCodeStart", &TxtCodeStart},
-        {"TxtCodeEnd", &TxtCodeEnd},
-        {"TxtQuoteStart", &TxtQuoteStart},
-        {"TxtQuoteEnd", &TxtQuoteEnd},
-        {"TxtQuoteDaveStart", &TxtQuoteDaveStart},
-        {"TxtQuoteDaveEnd", &TxtQuoteDaveEnd},
-        {"TxtBoldStart", &TxtBoldStart},
-        {"TxtBoldEnd", &TxtBoldEnd},
-        {"TxtItalicStart", &TxtItalicStart},
-        {"TxtItalicEnd", &TxtItalicEnd},
-        {"TxtUlineStart", &TxtUlineStart},
-        {"TxtUlineEnd", &TxtUlineEnd},
-        {"TxtStrikeStart", &TxtStrikeStart},
-        {"TxtStrikeEnd", &TxtStrikeEnd},
-        {"TxtMonoStart", &TxtMonoStart},
-        {"TxtMonoEnd", &TxtMonoEnd},
-        {"TxtLBracket", &TxtLBracket},
-        {"TxtRBracket", &TxtRBracket},
-        {"TxtColorEnd", &TxtColorEnd},
-        {"TxtBlack", &TxtBlack},
-        {"TxtBlue", &TxtBlue},
-        {"TxtFuchsia", &TxtFuchsia},
-        {"TxtGray", &TxtGray},
-        {"TxtGreen", &TxtGreen},
-        {"TxtNavy", &TxtNavy},
-        {"TxtOlive", &TxtOlive},
-        {"TxtPurple", &TxtPurple},
-        {"TxtRed", &TxtRed},
-        {"TxtTeal", &TxtTeal},
-        {"TxtWhite", &TxtWhite},
-        {"TxtHLAqua", &TxtHLAqua},
-        {"TxtHLBlack", &TxtHLBlack},
-        {"TxtHLBlue", &TxtHLBlue},
-        {"TxtHLFuchsia", &TxtHLFuchsia},
-        {"TxtHLGreen", &TxtHLGreen},
-        {"TxtHLNavy", &TxtHLNavy},
-        {"TxtHLSilver", &TxtHLSilver},
-        {"TxtHLPurple", &TxtHLPurple},
-        {"TxtHLRed", &TxtHLRed},
-        {"TxtHLWhite", &TxtHLWhite},
-        {"TxtHLYellow", &TxtHLYellow},
-        {"TxtStartTag", &TxtStartTag},
-        {"TxtEndTag", &TxtEndTag},
-    };
-    for (const auto& [holderName, field] : holders) {
-        if (name == QLatin1String(holderName))
-            return field;
-    }
-    return nullptr;
+    return startTag() + " YOUR TEXT " + endTag();
 }

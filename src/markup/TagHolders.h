@@ -1,38 +1,87 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <array>
 
-// The strings from which the start and end tags put around a selection are composed.
-// Each control of the formatting page writes its own holders; `compose` builds the two
-// tags in a fixed order, whatever order the user chose things in: the main tag
-// outermost, then bold, italic, underline, strike, monospace, and the one colour tag
-// innermost.
-struct TagHolders {
-    // Main tag
-    QString TxtCodeStart, TxtCodeEnd;
-    QString TxtQuoteStart, TxtQuoteEnd;
-    QString TxtQuoteDaveStart, TxtQuoteDaveEnd;
+// The pieces from which the start and end tags put around a selection are composed. Each
+// control of the formatting page writes its own holders; the composed tags join them in
+// a fixed order, whatever order the user chose things in: the main tag outermost, then
+// bold, italic, underline, strike, monospace, and the one colour tag innermost.
+enum class Holder {
+    // Main tag: at most one of the three pairs is filled.
+    CodeStart,
+    CodeEnd,
+    QuoteStart,
+    QuoteEnd,
+    CreditedQuoteStart, // "[quote Jo]"
+    CreditedQuoteEnd,
     // Style
-    QString TxtBoldStart, TxtBoldEnd;
-    QString TxtItalicStart, TxtItalicEnd;
-    QString TxtUlineStart, TxtUlineEnd;
-    QString TxtStrikeStart, TxtStrikeEnd;
-    QString TxtMonoStart, TxtMonoEnd;
-    // Colour frame
-    QString TxtLBracket, TxtRBracket, TxtColorEnd;
-    // Text colour names
-    QString TxtBlack, TxtBlue, TxtFuchsia, TxtGray, TxtGreen, TxtNavy, TxtOlive, TxtPurple, TxtRed,
-        TxtTeal, TxtWhite;
-    // Highlight names, each with its leading blank
-    QString TxtHLAqua, TxtHLBlack, TxtHLBlue, TxtHLFuchsia, TxtHLGreen, TxtHLNavy, TxtHLSilver,
-        TxtHLPurple, TxtHLRed, TxtHLWhite, TxtHLYellow;
-    // Composed
-    QString TxtStartTag, TxtEndTag;
+    BoldStart,
+    BoldEnd,
+    ItalicStart,
+    ItalicEnd,
+    UnderlineStart,
+    UnderlineEnd,
+    StrikeStart,
+    StrikeEnd,
+    MonoStart,
+    MonoEnd,
+    // The colour tag's frame: "[color " ... "]" ... "[/color]"
+    ColourOpen,
+    ColourClose,
+    ColourEnd,
+    // Text colour words, in the order the start tag joins them
+    Black,
+    Blue,
+    Fuchsia,
+    Gray,
+    Green,
+    Navy,
+    Olive,
+    Purple,
+    Red,
+    Teal,
+    White,
+    // Highlight words, each with its leading blank, in the order the start tag joins them
+    HighlightAqua,
+    HighlightBlack,
+    HighlightBlue,
+    HighlightFuchsia,
+    HighlightGreen,
+    HighlightNavy,
+    HighlightSilver,
+    HighlightPurple,
+    HighlightRed,
+    HighlightWhite,
+    HighlightYellow,
+};
 
-    // Recomputes TxtStartTag and TxtEndTag from the holders.
-    void compose();
+inline constexpr int kHolderCount = int(Holder::HighlightYellow) + 1;
+
+// One holder to be given a value; an empty value empties it.
+struct HolderWrite {
+    Holder holder;
+    QString value;
+
+    bool operator==(const HolderWrite& other) const {
+        return holder == other.holder && value == other.value;
+    }
+};
+using HolderWrites = QList<HolderWrite>;
+
+class TagHolders {
+public:
+    const QString& operator[](Holder holder) const { return m_values[size_t(holder)]; }
+    void set(Holder holder, const QString& value) { m_values[size_t(holder)] = value; }
+    void apply(const HolderWrites& writes);
+
+    // The composed tags.
+    QString startTag() const;
+    QString endTag() const;
     // The tag display's text: the composed tags around " YOUR TEXT ".
     QString display() const;
-    // The holder of the given name (as the fields are named), or nullptr.
-    QString* holder(const QString& name);
+
+private:
+    std::array<QString, kHolderCount> m_values;
 };

@@ -19,7 +19,7 @@ void CustomStyleCommands::cmdPreset_Click() {
         return;
     }
     const TagHolders& tags = m_context.holders;
-    showCustomStyles(CustomStyle{naming.settingName(), tags.TxtStartTag, tags.TxtEndTag});
+    showCustomStyles(CustomStyle{naming.settingName(), tags.startTag(), tags.endTag()});
 }
 
 void CustomStyleCommands::showCustomStyles() {

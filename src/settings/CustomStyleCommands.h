@@ -8,7 +8,7 @@
 
 class EditingSurface;
 class QWidget;
-struct TagHolders;
+class TagHolders;
 
 // The work area's ways into the custom styles: "Add to Custom Style" stores the present
 // style under a name the user gives; "Custom Style" (button, menu, Ctrl+Y) opens the

@@ -4,14 +4,14 @@
 #include "platform/Prompter.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
+#include "post/Post.h"
 
 #include <QWidget>
 
 const char* const DocumentCommands::FileFilter = "Text Files (*.txt)|*.txt";
 
-DocumentCommands::DocumentCommands(RichTextBox& box, QWidget& window, bool& textSaved,
-                                   QObject* parent)
-    : QObject(parent), m_box(box), m_window(window), m_textSaved(textSaved) {}
+DocumentCommands::DocumentCommands(Post& post, QWidget& window, QObject* parent)
+    : QObject(parent), m_post(post), m_window(window) {}
 
 QString DocumentCommands::captionFor(const QString& name) {
     return name + "- Quillet";
@@ -30,46 +30,46 @@ DocumentCommands::SaveAnswer DocumentCommands::askToSave() {
     }
 }
 
-void DocumentCommands::NewFunction() {
-    if (m_box.characterCount() == 0)
+void DocumentCommands::newPost() {
+    if (m_post.isEmpty())
         return;
-    if (m_textSaved) {
-        m_box.surface().setText(QString());
-        return;
-    }
-    switch (askToSave()) {
-    case SaveAnswer::Cancel:
-        return;
-    case SaveAnswer::No:
-        m_box.surface().setText(QString());
-        return;
-    case SaveAnswer::Yes:
-        SaveFunction();
-        m_box.surface().setText(QString());
-        m_window.setWindowTitle(captionFor("Untitled"));
-        return;
-    }
-}
-
-void DocumentCommands::OpenWithPrompt() {
-    if (m_box.characterCount() == 0 || m_textSaved) {
-        OpenFunction();
+    if (m_post.isSaved()) {
+        m_post.surface().setText(QString());
         return;
     }
     switch (askToSave()) {
     case SaveAnswer::Cancel:
         return;
     case SaveAnswer::No:
-        OpenFunction();
+        m_post.surface().setText(QString());
         return;
     case SaveAnswer::Yes:
-        SaveFunction();
-        OpenFunction();
+        save();
+        m_post.surface().setText(QString());
+        m_post.setFileName("Untitled");
         return;
     }
 }
 
-void DocumentCommands::OpenFunction() {
+void DocumentCommands::openWithPrompt() {
+    if (m_post.isEmpty() || m_post.isSaved()) {
+        open();
+        return;
+    }
+    switch (askToSave()) {
+    case SaveAnswer::Cancel:
+        return;
+    case SaveAnswer::No:
+        open();
+        return;
+    case SaveAnswer::Yes:
+        save();
+        open();
+        return;
+    }
+}
+
+void DocumentCommands::open() {
     const QString fileName =
         Prompter::instance().openFileName(&m_window, {"Open", FileFilter, QString()});
     if (fileName.isEmpty())
@@ -77,51 +77,51 @@ void DocumentCommands::OpenFunction() {
     const auto file = TextFile::read(fileName);
     if (!file)
         return; // an unreadable file leaves the post as it was
-    m_box.surface().setText(file->text);
-    m_window.setWindowTitle(captionFor(fileName));
-    emit matchesFile();
+    m_post.surface().setText(file->text);
+    m_post.setFileName(fileName);
+    m_post.markMatchesFile();
 }
 
-void DocumentCommands::SaveFunction() {
+void DocumentCommands::save() {
     const QString fileName =
         Prompter::instance().saveFileName(&m_window, {"Save", FileFilter, "txt"});
     if (fileName.isEmpty())
         return;
-    m_textSaved = true;
-    if (TextFile::write(fileName, m_box.surface().text()))
-        emit matchesFile();
+    m_post.setSaved(true);
+    if (TextFile::write(fileName, m_post.surface().text()))
+        m_post.markMatchesFile();
 }
 
-void DocumentCommands::CopyAllFunction() {
+void DocumentCommands::copyAll() {
     Clipboard& clipboard = Clipboard::instance();
-    EditingSurface& surface = m_box.surface();
+    EditingSurface& surface = m_post.surface();
     clipboard.clear();
     surface.setSelStart(0);
-    if (m_box.isBlank()) {
+    if (m_post.isBlank()) {
         Prompter::inform(&m_window, "No text to copy");
         return;
     }
-    surface.setSelLength(m_box.characterCount());
+    surface.setSelLength(m_post.editor().characterCount());
     clipboard.setText(surface.selText());
     surface.setSelStart(0);
     Prompter::inform(&m_window, "Copied All text to Clipboard\r\n\r\nPlease remember to have a "
                                 "preview\r\nof the post before you hit the Submit button");
 }
 
-void DocumentCommands::Cut() {
-    m_box.cut();
-    m_box.setFocus();
+void DocumentCommands::cut() {
+    m_post.editor().cut();
+    m_post.editor().setFocus();
 }
 
-void DocumentCommands::Copy() {
-    m_box.copy();
-    m_box.setFocus();
+void DocumentCommands::copy() {
+    m_post.editor().copy();
+    m_post.editor().setFocus();
 }
 
-void DocumentCommands::Paste() {
-    m_box.paste();
+void DocumentCommands::paste() {
+    m_post.editor().paste();
 }
 
-void DocumentCommands::ClearAll() {
-    m_box.surface().setText(QString());
+void DocumentCommands::clearAll() {
+    m_post.surface().setText(QString());
 }

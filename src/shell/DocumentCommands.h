@@ -2,40 +2,37 @@
 
 #include <QObject>
 
-class RichTextBox;
+class Post;
 class QWidget;
 
 // New, Open, Save, Copy All, Cut, Copy, Paste and Clear All: how the post moves between
-// the editing surface, text files and the clipboard.
+// the editing control, text files and the clipboard.
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    DocumentCommands(RichTextBox& box, QWidget& window, bool& textSaved, QObject* parent = nullptr);
+    // Questions and file dialogs belong to window.
+    DocumentCommands(Post& post, QWidget& window, QObject* parent = nullptr);
 
-    void NewFunction();
-    void OpenWithPrompt();
-    void OpenFunction();
-    void SaveFunction();
-    void CopyAllFunction();
-    void Cut();
-    void Copy();
-    void Paste();
-    void ClearAll();
+    void newPost();
+    // Offers to save changed text first.
+    void openWithPrompt();
+    void open();
+    void save();
+    void copyAll();
+    void cut();
+    void copy();
+    void paste();
+    void clearAll();
 
+    // The caption of the work area for a post of the given file name.
     static QString captionFor(const QString& name);
 
-signals:
-    // The post now matches a file on disk: it was just saved or opened.
-    void matchesFile();
-
-public:
     static const char* const FileFilter;
 
 private:
     enum class SaveAnswer { Yes, No, Cancel };
     SaveAnswer askToSave();
 
-    RichTextBox& m_box;
+    Post& m_post;
     QWidget& m_window;
-    bool& m_textSaved;
 };

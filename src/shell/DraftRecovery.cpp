@@ -1,9 +1,10 @@
 #include "shell/DraftRecovery.h"
 
+#include "platform/EditingSurface.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
-#include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
+#include "post/Post.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,14 +34,15 @@ bool processRuns(qint64 pid) {
 }
 } // namespace
 
-DraftRecovery::DraftRecovery(RichTextBox& box, const QString& folder, QObject* parent)
-    : QObject(parent), m_box(box), m_folder(folder) {
+DraftRecovery::DraftRecovery(Post& post, const QString& folder, QObject* parent)
+    : QObject(parent), m_post(post), m_folder(folder) {
     m_copyPath = QDir(folder).filePath(
         QString(CopyPrefix) + QString::number(QCoreApplication::applicationPid()) + CopySuffix);
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(WriteDelayMs);
     connect(&m_writeTimer, &QTimer::timeout, this, &DraftRecovery::writeIfDue);
-    connect(&box.surface(), &EditingSurface::changed, this, &DraftRecovery::onChange);
+    connect(&post, &Post::changed, this, &DraftRecovery::onChange);
+    connect(&post, &Post::matchesFile, this, &DraftRecovery::onMatchesFile);
     ProgramEnd::onEnd(this, [this] { discard(); });
 }
 
@@ -58,15 +60,15 @@ void DraftRecovery::writeIfDue() {
     if (!m_due)
         return;
     m_due = false;
-    if (m_box.characterCount() == 0) {
+    if (m_post.isEmpty()) {
         discard();
         return;
     }
     QDir().mkpath(m_folder);
-    TextFile::write(m_copyPath, m_box.surface().text());
+    TextFile::write(m_copyPath, m_post.surface().text());
 }
 
-void DraftRecovery::markSaved() {
+void DraftRecovery::onMatchesFile() {
     m_due = false;
     m_writeTimer.stop();
     discard();
@@ -102,7 +104,7 @@ bool DraftRecovery::offerLeftoverCopy(QWidget* parent) {
         const auto file = TextFile::read(newest);
         if (!file)
             return false; // keep a copy that cannot be read for another try
-        m_box.surface().setText(file->text);
+        m_post.surface().setText(file->text);
         recovered = true;
     }
     QFile::remove(newest);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 
-class RichTextBox;
+class Post;
 class QWidget;
 
 // Keeps a copy of a post that has not been saved, so a crash, a killed process or a
@@ -14,14 +14,12 @@ class QWidget;
 class DraftRecovery : public QObject {
     Q_OBJECT
 public:
-    DraftRecovery(RichTextBox& box, const QString& folder, QObject* parent = nullptr);
+    DraftRecovery(Post& post, const QString& folder, QObject* parent = nullptr);
     ~DraftRecovery() override;
 
     static constexpr int WriteDelayMs = 2000;
 
     QString copyPath() const { return m_copyPath; }
-    // The text now matches a file on disk: no copy is needed until the next change.
-    void markSaved();
     // Removes this process's copy.
     void discard();
     // Writes the copy now if one is due.
@@ -36,8 +34,10 @@ public:
 
 private:
     void onChange();
+    // The text now matches a file on disk: no copy is needed until the next change.
+    void onMatchesFile();
 
-    RichTextBox& m_box;
+    Post& m_post;
     QString m_folder;
     QString m_copyPath;
     QTimer m_writeTimer;

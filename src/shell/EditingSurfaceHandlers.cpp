@@ -3,6 +3,7 @@
 #include "platform/Clipboard.h"
 #include "platform/RichTextBox.h"
 #include "platform/VirtualKeys.h"
+#include "post/Post.h"
 #include "shell/PostEditorMenus.h"
 
 #include <QAction>
@@ -10,90 +11,69 @@
 
 const char* const EditingSurfaceHandlers::DefaultFontName = "Verdana";
 
-EditingSurfaceHandlers::EditingSurfaceHandlers(RichTextBox& box, PostEditorMenus& menus,
-                                               bool& textSaved, QObject* parent)
-    : QObject(parent), m_box(box), m_menus(menus), m_textSaved(textSaved) {
-    EditingSurface& surface = box.surface();
+EditingSurfaceHandlers::EditingSurfaceHandlers(Post& post, const EditorActions& actions,
+                                               QMenu& editMenu,
+                                               std::function<FontChoice()> fontChoice,
+                                               QObject* parent)
+    : QObject(parent), m_post(post), m_actions(actions), m_editMenu(editMenu),
+      m_fontChoice(std::move(fontChoice)) {
+    EditingSurface& surface = post.surface();
     connect(&surface, &EditingSurface::changed, this, &EditingSurfaceHandlers::onChange);
     connect(&surface, &EditingSurface::selectionChanged, this,
-            &EditingSurfaceHandlers::onSelChange);
-    connect(&surface, &EditingSurface::clicked, this, &EditingSurfaceHandlers::onClick);
+            &EditingSurfaceHandlers::onSelectionChange);
     connect(&surface, &EditingSurface::keyDown, this, &EditingSurfaceHandlers::onKeyDown);
-    connect(&surface, &EditingSurface::mousePressed, this, &EditingSurfaceHandlers::onMouseDown);
-    connect(&surface, &EditingSurface::mouseReleased, this, &EditingSurfaceHandlers::onMouseUp);
+    connect(&surface, &EditingSurface::mousePressed, this, &EditingSurfaceHandlers::onMousePress);
+    connect(&surface, &EditingSurface::mouseReleased, this, &EditingSurfaceHandlers::resetFont);
     // Opening the Edit menu, and closing it after a right click, offers Paste for any
     // plain text on the clipboard.
-    QMenu* edit = m_menus.menu("mnuEdit");
-    connect(edit, &QMenu::aboutToShow, this, &EditingSurfaceHandlers::enablePasteForPlainText);
-    connect(edit, &QMenu::aboutToHide, this, &EditingSurfaceHandlers::enablePasteForPlainText);
-    fontReset();
+    connect(&editMenu, &QMenu::aboutToShow, this, &EditingSurfaceHandlers::enablePasteForPlainText);
+    connect(&editMenu, &QMenu::aboutToHide, this, &EditingSurfaceHandlers::enablePasteForPlainText);
+    resetFont();
 }
 
-void EditingSurfaceHandlers::fontReset() {
-    const FontChoice choice = fontChoice ? fontChoice() : FontChoice();
+void EditingSurfaceHandlers::resetFont() {
+    const FontChoice choice = m_fontChoice ? m_fontChoice() : FontChoice();
     const QString name = choice.name.isEmpty() ? QString(DefaultFontName) : choice.name;
     double size = DefaultFontSize;
     if (!choice.size.isEmpty()) // a size that is not a number leaves the size alone
-        size = choice.points().value_or(m_box.document()->defaultFont().pointSizeF());
-    m_box.surface().setFontNameAndSize(name, size);
+        size = choice.points().value_or(m_post.editor().document()->defaultFont().pointSizeF());
+    m_post.surface().setFontNameAndSize(name, size);
 }
 
 void EditingSurfaceHandlers::onChange() {
-    fontReset();
-    m_menus.item("mnuClearAll")->setEnabled(!m_box.isBlank());
-    m_textSaved = false;
+    resetFont();
+    m_actions.clearAll->setEnabled(!m_post.isBlank());
 }
 
-void EditingSurfaceHandlers::onSelChange() {
-    const QFont current = m_box.document()->defaultFont();
-    m_box.surface().setFontNameAndSize(current.family(), current.pointSizeF());
-    m_menus.item("mnuClearAll")->setEnabled(m_box.characterCount() != 0);
-    const bool selected = m_box.surface().selLength() != 0;
-    m_menus.item("mnuCut")->setEnabled(selected);
-    m_menus.item("mnuCopy")->setEnabled(selected);
-    m_menus.item("mnuPaste")->setEnabled(!Clipboard::instance().noPlainText());
-}
-
-void EditingSurfaceHandlers::onClick() {
-    if (wordListVisible && wordListVisible() && hideWordList)
-        hideWordList();
+void EditingSurfaceHandlers::onSelectionChange() {
+    const QFont current = m_post.editor().document()->defaultFont();
+    m_post.surface().setFontNameAndSize(current.family(), current.pointSizeF());
+    m_actions.clearAll->setEnabled(!m_post.isEmpty());
+    const bool selected = m_post.surface().selLength() != 0;
+    m_actions.cut->setEnabled(selected);
+    m_actions.copy->setEnabled(selected);
+    m_actions.paste->setEnabled(!Clipboard::instance().noPlainText());
 }
 
 void EditingSurfaceHandlers::onKeyDown(KeyDownArgs& args) {
     using namespace VirtualKeys;
-    const bool listVisible = wordListVisible && wordListVisible();
     const bool ctrl = (args.shift & ShiftMaskCtrl) != 0;
-
-    if (args.keyCode == Escape && listVisible) {
-        if (hideWordList)
-            hideWordList();
-        m_box.setFocus();
-    }
-    if (args.keyCode == Return && listVisible && insertWordListEntry)
-        insertWordListEntry();          // the Enter itself still reaches the surface
     if (ctrl && args.keyCode == KeyV) { // a key-down here means the surface is active
         args.keyCode = 0;               // the control must not paste a second time by itself
-        if (paste)
-            paste();
+        emit pasteRequested();
     }
-    if (ctrl && args.keyCode == KeyL) {
-        if (openWordList)
-            openWordList();
-    }
-    if (ctrl && args.keyCode == KeyY && showCustomStyles)
-        showCustomStyles();
+    if (ctrl && args.keyCode == KeyL)
+        emit wordListRequested();
+    if (ctrl && args.keyCode == KeyY)
+        emit customStylesRequested();
 }
 
-void EditingSurfaceHandlers::onMouseDown(const MouseArgs& args) {
+void EditingSurfaceHandlers::onMousePress(const MouseArgs& args) {
     if (args.button != 2)
         return;
-    m_menus.menu("mnuEdit")->popup(m_box.viewport()->mapToGlobal(args.position));
-}
-
-void EditingSurfaceHandlers::onMouseUp(const MouseArgs&) {
-    fontReset();
+    m_editMenu.popup(m_post.editor().viewport()->mapToGlobal(args.position));
 }
 
 void EditingSurfaceHandlers::enablePasteForPlainText() {
-    m_menus.item("mnuPaste")->setEnabled(Clipboard::instance().hasText());
+    m_actions.paste->setEnabled(Clipboard::instance().hasText());
 }

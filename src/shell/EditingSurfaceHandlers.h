@@ -5,47 +5,46 @@
 #include <QObject>
 #include <functional>
 
-class RichTextBox;
-class PostEditorMenus;
+class Post;
+class QMenu;
+struct EditorActions;
 struct KeyDownArgs;
 struct MouseArgs;
 
-// What the work area does when the user types, clicks and selects in the editing
-// surface: it keeps the chosen font on the text, the Edit items enabled as they
-// should be, and the saved flag honest.
+// What the work area does when the user types, clicks and selects in the post: it keeps
+// the chosen font on the text and the Edit items enabled as they should be, opens the
+// Edit menu on a right click, and turns the keys that belong to the work area into
+// requests.
 class EditingSurfaceHandlers : public QObject {
     Q_OBJECT
 public:
-    EditingSurfaceHandlers(RichTextBox& box, PostEditorMenus& menus, bool& textSaved,
-                           QObject* parent = nullptr);
-
-    // Where the font choice is read from; until one is set, the defaults show.
-    std::function<FontChoice()> fontChoice;
-    // Runs the Paste command.
-    std::function<void()> paste;
-    // The word list pop-up and the custom styles window, reached from keys.
-    std::function<bool()> wordListVisible;
-    std::function<void()> hideWordList;
-    std::function<void()> insertWordListEntry;
-    std::function<void()> openWordList;
-    std::function<void()> showCustomStyles;
+    // fontChoice is read on every change of the text; until it has one, the defaults show.
+    EditingSurfaceHandlers(Post& post, const EditorActions& actions, QMenu& editMenu,
+                           std::function<FontChoice()> fontChoice, QObject* parent = nullptr);
 
     // Applies the chosen font (or Verdana at 11 points) to the whole text, plain.
-    void fontReset();
+    void resetFont();
 
     static const char* const DefaultFontName;
     static constexpr double DefaultFontSize = 11;
 
+signals:
+    // Ctrl+V: the control's own paste is swallowed so that the Paste command runs once.
+    void pasteRequested();
+    // Ctrl+L
+    void wordListRequested();
+    // Ctrl+Y
+    void customStylesRequested();
+
 private:
     void onChange();
-    void onSelChange();
-    void onClick();
+    void onSelectionChange();
     void onKeyDown(KeyDownArgs& args);
-    void onMouseDown(const MouseArgs& args);
-    void onMouseUp(const MouseArgs& args);
+    void onMousePress(const MouseArgs& args);
     void enablePasteForPlainText();
 
-    RichTextBox& m_box;
-    PostEditorMenus& m_menus;
-    bool& m_textSaved;
+    Post& m_post;
+    const EditorActions& m_actions;
+    QMenu& m_editMenu;
+    std::function<FontChoice()> m_fontChoice;
 };

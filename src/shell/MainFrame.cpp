@@ -59,7 +59,7 @@ void MainFrame::childActivated(QMdiSubWindow* subWindow) {
     for (QAction* item : m_childMenus.value(subWindow))
         menuBar()->addAction(item);
     if (subWindow->widget() == m_workArea)
-        m_workArea->Form_Activate();
+        m_workArea->activate();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
@@ -67,5 +67,5 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     // only the exit flow ends the program.
     event->ignore();
     if (m_workArea)
-        m_workArea->ExitFlow();
+        m_workArea->requestExit();
 }

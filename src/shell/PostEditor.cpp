@@ -10,14 +10,16 @@
 #include "markup/PreviewWindow.h"
 #include "markup/SmileyPage.h"
 #include "platform/Clipboard.h"
+#include "platform/DocumentWindows.h"
 #include "platform/HandCursor.h"
 #include "platform/RichTextBox.h"
-#include "platform/SystemColours.h"
 #include "platform/Twips.h"
+#include "post/Post.h"
 #include "services/BrowserWindows.h"
 #include "services/SpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
+#include "shell/EditingSurfaceHandlers.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorLayout.h"
@@ -28,11 +30,9 @@
 #include "undo/UndoHistory.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 PostEditor::PostEditor(QWidget* parent, const SettingsPaths& paths) : QWidget(parent) {
@@ -41,252 +41,220 @@ PostEditor::PostEditor(QWidget* parent, const SettingsPaths& paths) : QWidget(pa
     setFocusPolicy(Qt::ClickFocus);
     m_menus = new PostEditorMenus(this);
     createControls();
-    m_surfaceHandlers = new EditingSurfaceHandlers(*RichTextBox1, *m_menus, TextSaved, this);
-    m_documents = new DocumentCommands(*RichTextBox1, *this, TextSaved, this);
-    m_recovery = new DraftRecovery(*RichTextBox1, paths.recoveryFolder, this);
-    connect(m_documents, &DocumentCommands::matchesFile, m_recovery, &DraftRecovery::markSaved);
-    m_surfaceHandlers->paste = [this] { m_documents->Paste(); };
+    createCommands(paths);
     connectMenus();
-    connectSettings(paths);
-    m_browsers = new PostEditorBrowsers(*this);
-    connect(FrameSmiley, &SmileyPage::moreSmileysRequested, this,
-            [this] { m_browsers->windows().moreSmileys(); });
-    m_info = new PostEditorInfo(*this, *m_menus, paths.settingsFile); // loads the tips hidden
-    m_info->openInForumBrowser = [this](const QString& address, bool maximised) {
-        m_browsers->windows().openPage(QUrl(address), maximised);
-    };
-    Form_Load();
+    connectControls();
+    m_pageSwitcher->show(m_formattingPage);
+    showComposedTags();
 }
 
 PostEditor::~PostEditor() = default;
 
 void PostEditor::createControls() {
-    RichTextBox1 = new RichTextBox(this);
-    RichTextBox1->setObjectName("RichTextBox1");
+    m_editor = new RichTextBox(this);
+    m_editor->setObjectName("RichTextBox1");
+    m_post = new Post(*m_editor, this);
 
-    lblShow = new QLabel(this);
-    lblShow->setObjectName("lblShow");
-    lblShow->setTextFormat(Qt::PlainText);
-    lblShow->setFrameShape(QFrame::StyledPanel);
-    lblShow->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblShow->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(300));
+    m_tagDisplay = new QLabel(this);
+    m_tagDisplay->setObjectName("lblShow");
+    m_tagDisplay->setTextFormat(Qt::PlainText);
+    m_tagDisplay->setFrameShape(QFrame::StyledPanel);
+    m_tagDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_tagDisplay->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(300));
 
-    cmdPreset = new QPushButton("Add to Custom Style", this);
-    cmdPreset->setObjectName("cmdPreset");
-    cmdPreset->resize(Twips::toPixels(1950), Twips::toPixels(330));
-    HandCursor::showOver(cmdPreset);
+    m_addStyleButton = new QPushButton("Add to Custom Style", this);
+    m_addStyleButton->setObjectName("cmdPreset");
+    m_addStyleButton->resize(Twips::toPixels(1950), Twips::toPixels(330));
+    HandCursor::showOver(m_addStyleButton);
 
-    Label6 = new QLabel(this);
-    Label6->setObjectName("Label6");
-    Label6->setTextFormat(Qt::PlainText);
-    Label6->setWordWrap(true);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label6->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(600));
+    m_helpLine = new QLabel(this);
+    m_helpLine->setObjectName("Label6");
+    m_helpLine->setTextFormat(Qt::PlainText);
+    m_helpLine->setWordWrap(true);
+    m_helpLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_helpLine->setGeometry(Twips::toPixels(100), 0, 100, Twips::toPixels(600));
 
     createToolPanel();
     createButtonStrip();
 }
 
 void PostEditor::createToolPanel() {
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setFrameShape(QFrame::StyledPanel);
-    Picture1->move(0, Twips::toPixels(100));
+    m_toolPanel = new QFrame(this);
+    m_toolPanel->setObjectName("Picture1");
+    m_toolPanel->setFrameShape(QFrame::StyledPanel);
+    m_toolPanel->move(0, Twips::toPixels(100));
 
-    m_pageSwitcher = new PageSwitcher(Label6, this);
+    m_pageSwitcher = new PageSwitcher(m_helpLine, this);
     const struct {
         QPushButton** button;
         const char* name;
         const char* caption;
         int left;
-    } switchers[] = {{&cmdStyle, "cmdStyle", "Style", 8},
-                     {&cmdSmiley, "cmdSmiley", "Smiley", 84},
-                     {&cmdList, "cmdList", "List", 160}};
+    } switchers[] = {{&m_styleButton, "cmdStyle", "Style", 8},
+                     {&m_smileyButton, "cmdSmiley", "Smiley", 84},
+                     {&m_listButton, "cmdList", "List", 160}};
     for (const auto& entry : switchers) {
-        *entry.button = new QPushButton(entry.caption, Picture1);
+        *entry.button = new QPushButton(entry.caption, m_toolPanel);
         (*entry.button)->setObjectName(entry.name);
         (*entry.button)->setGeometry(entry.left, 1, 72, 18);
         (*entry.button)->setFocusPolicy(Qt::NoFocus);
     }
 
-    FrameCustom = new FormattingPage(
-        holders, RichTextBox1->surface(), [this] { UpdateStartEnd(); }, this);
-    FrameSmiley = new SmileyPage(
-        RichTextBox1->surface(), [this] { ChangeToDull(); }, this);
-    FrameList = new ListPage(RichTextBox1->surface(), this);
-    for (QWidget* page : {static_cast<QWidget*>(FrameCustom), static_cast<QWidget*>(FrameSmiley),
-                          static_cast<QWidget*>(FrameList)})
+    m_formattingPage = new FormattingPage(m_post->surface(), this);
+    m_smileyPage = new SmileyPage(m_post->surface(), this);
+    m_listPage = new ListPage(m_post->surface(), this);
+    for (QWidget* page : {static_cast<QWidget*>(m_formattingPage),
+                          static_cast<QWidget*>(m_smileyPage), static_cast<QWidget*>(m_listPage)})
         page->setAutoFillBackground(true);
 
-    m_pageSwitcher->addPage(cmdStyle, FrameCustom, PageHelp::Style);
-    m_pageSwitcher->addPage(cmdSmiley, FrameSmiley, PageHelp::Smiley);
-    m_pageSwitcher->addPage(cmdList, FrameList, PageHelp::List);
+    m_pageSwitcher->addPage(m_styleButton, m_formattingPage, PageHelp::Style);
+    m_pageSwitcher->addPage(m_smileyButton, m_smileyPage, PageHelp::Smiley);
+    m_pageSwitcher->addPage(m_listButton, m_listPage, PageHelp::List);
+    m_formattingPage->raise();
 }
 
 void PostEditor::createButtonStrip() {
-    PicButtons = new QWidget(this);
-    PicButtons->setObjectName("PicButtons");
-    auto* grid = new QGridLayout(PicButtons);
+    m_buttonStrip = new QWidget(this);
+    m_buttonStrip->setObjectName("PicButtons");
+    auto* grid = new QGridLayout(m_buttonStrip);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
 
-    cmdCStyle = new QPushButton("Custom St&yle", PicButtons);
-    cmdCStyle->setObjectName("cmdCStyle");
-    cmdCStyle->setToolTip("Custom Styles");
-    cmdCtext = new QPushButton("Custom Text/&List", PicButtons);
-    cmdCtext->setObjectName("cmdCtext");
-    cmdCtext->setToolTip("Custom Text");
-    cmdCopyClipBoard = new QPushButton("&Copy All", PicButtons);
-    cmdCopyClipBoard->setObjectName("cmdCopyClipBoard");
-    cmdExit = new QPushButton("E&xit", PicButtons);
-    cmdExit->setObjectName("cmdExit");
-    grid->addWidget(cmdCStyle, 0, 0);
-    grid->addWidget(cmdCtext, 0, 1);
-    grid->addWidget(cmdCopyClipBoard, 1, 0);
-    grid->addWidget(cmdExit, 1, 1);
-    for (QPushButton* button : {cmdCStyle, cmdCtext, cmdCopyClipBoard, cmdExit})
+    m_customStyleButton = new QPushButton("Custom St&yle", m_buttonStrip);
+    m_customStyleButton->setObjectName("cmdCStyle");
+    m_customStyleButton->setToolTip("Custom Styles");
+    m_customTextButton = new QPushButton("Custom Text/&List", m_buttonStrip);
+    m_customTextButton->setObjectName("cmdCtext");
+    m_customTextButton->setToolTip("Custom Text");
+    m_copyAllButton = new QPushButton("&Copy All", m_buttonStrip);
+    m_copyAllButton->setObjectName("cmdCopyClipBoard");
+    m_exitButton = new QPushButton("E&xit", m_buttonStrip);
+    m_exitButton->setObjectName("cmdExit");
+    grid->addWidget(m_customStyleButton, 0, 0);
+    grid->addWidget(m_customTextButton, 0, 1);
+    grid->addWidget(m_copyAllButton, 1, 0);
+    grid->addWidget(m_exitButton, 1, 1);
+    for (QPushButton* button :
+         {m_customStyleButton, m_customTextButton, m_copyAllButton, m_exitButton})
         HandCursor::showOver(button);
-    PicButtons->resize(Twips::toPixels(3600), Twips::toPixels(900));
-
-    connect(cmdCopyClipBoard, &QPushButton::clicked, this,
-            [this] { m_documents->CopyAllFunction(); });
-    connect(cmdExit, &QPushButton::clicked, this, &PostEditor::ExitFlow);
+    m_buttonStrip->resize(Twips::toPixels(3600), Twips::toPixels(900));
 }
 
-void PostEditor::connectSettings(const SettingsPaths& paths) {
+// Each piece gets what it acts on when it is made; none reaches into another.
+void PostEditor::createCommands(const SettingsPaths& paths) {
     m_settings = new PostEditorSettings(
-        *this, [this] { return FrameCustom->nothingChosen(); }, paths);
-    connect(cmdPreset, &QPushButton::clicked, this,
-            [this] { m_settings->customStyles().cmdPreset_Click(); });
-    connect(cmdCStyle, &QPushButton::clicked, this,
-            [this] { m_settings->customStyles().showCustomStyles(); });
-    connect(cmdCtext, &QPushButton::clicked, this, [this] { m_settings->showCustomText(true); });
+        *this, *m_post, m_formattingPage->holders(),
+        [this] { return m_formattingPage->nothingChosen(); }, paths);
+    m_surfaceHandlers = new EditingSurfaceHandlers(
+        *m_post, m_menus->actions(), *m_menus->editMenu(),
+        [this] { return m_settings->fontChoice(); }, this);
+    m_documents = new DocumentCommands(*m_post, *this, this);
+    m_recovery = new DraftRecovery(*m_post, paths.recoveryFolder, this);
+    m_browsers = new PostEditorBrowsers(*this, m_post->surface(), m_menus->actions());
+    m_info = new PostEditorInfo(*this, m_menus->actions(), paths.settingsFile); // loads the tips
+    // The undo history watches the surface after the handlers above, so a key they act on
+    // (Enter in the word list) is in the text before the step it ends is recorded.
+    m_undoHistory = new UndoHistory(this);
+    m_undoHistory->setFontReset([this] { m_surfaceHandlers->resetFont(); });
+    const EditorActions& actions = m_menus->actions();
+    m_undoCommands = new UndoCommands(
+        *m_undoHistory,
+        {actions.undo, actions.redo, actions.undoAll, actions.redoAll, actions.resetUndo},
+        [this] { m_editor->setFocus(); }, this);
+    m_undoHistory->Create(this, &m_post->surface(), 250);
 }
 
 void PostEditor::connectMenus() {
-    connect(m_menus, &PostEditorMenus::fileItemChosen, this, &PostEditor::mnuFile_Click);
+    const EditorActions& actions = m_menus->actions();
     const struct {
-        const char* name;
+        QAction* item;
         void (DocumentCommands::*command)();
-    } editItems[] = {{"mnuCut", &DocumentCommands::Cut},
-                     {"mnuCopy", &DocumentCommands::Copy},
-                     {"mnuPaste", &DocumentCommands::Paste},
-                     {"mnuClearAll", &DocumentCommands::ClearAll}};
-    for (const auto& entry : editItems) {
+    } documentItems[] = {{actions.newPost, &DocumentCommands::newPost},
+                         {actions.open, &DocumentCommands::openWithPrompt},
+                         {actions.save, &DocumentCommands::save},
+                         {actions.copyAll, &DocumentCommands::copyAll},
+                         {actions.cut, &DocumentCommands::cut},
+                         {actions.copy, &DocumentCommands::copy},
+                         {actions.paste, &DocumentCommands::paste},
+                         {actions.clearAll, &DocumentCommands::clearAll}};
+    for (const auto& entry : documentItems) {
         auto command = entry.command;
-        connect(m_menus->item(entry.name), &QAction::triggered, this,
+        connect(entry.item, &QAction::triggered, this,
                 [this, command] { (m_documents->*command)(); });
     }
     const struct {
-        const char* name;
+        QAction* item;
         void (*open)(EditingSurface&, QWidget*);
-    } dialogItems[] = {{"mnuImage", &MarkupDialogs::openModal<ImageDialog>},
-                       {"mnuLink", &MarkupDialogs::openModal<LinkDialog>},
-                       {"mnuIrregualr", &MarkupDialogs::openModal<IrregularTagsDialog>}};
+    } dialogItems[] = {{actions.insertImage, &MarkupDialogs::openModal<ImageDialog>},
+                       {actions.insertLink, &MarkupDialogs::openModal<LinkDialog>},
+                       {actions.irregularTags, &MarkupDialogs::openModal<IrregularTagsDialog>}};
     for (const auto& entry : dialogItems) {
         auto open = entry.open;
-        connect(m_menus->item(entry.name), &QAction::triggered, this,
-                [this, open] { open(RichTextBox1->surface(), this); });
+        connect(entry.item, &QAction::triggered, this,
+                [this, open] { open(m_post->surface(), this); });
     }
-    connect(m_menus->item("mnuPreview"), &QAction::triggered, this,
-            [this] { PreviewWindow::showFor(RichTextBox1->surface(), this); });
-    connect(m_menus->item("mnuGrammar"), &QAction::triggered, this,
-            [this] { SpellCheck::mnuGrammar_Click(RichTextBox1->surface(), this); });
+    connect(actions.exit, &QAction::triggered, this, &PostEditor::requestExit);
+    connect(actions.preview, &QAction::triggered, this,
+            [this] { PreviewWindow::showFor(*m_post, this); });
+    connect(actions.spellCheck, &QAction::triggered, this,
+            [this] { SpellCheck::mnuGrammar_Click(m_post->surface(), this); });
+    m_settings->connectMenus(actions);
 }
 
-void PostEditor::mnuFile_Click(int index) {
-    switch (index) {
-    case 0:
-        m_info->showIntroduction();
-        break;
-    case 1:
-        m_documents->NewFunction();
-        break;
-    case 2:
-        m_documents->OpenWithPrompt();
-        break;
-    case 3:
-        m_documents->SaveFunction();
-        break;
-    case 5:
-        m_documents->CopyAllFunction();
-        break;
-    case 9:
-        ExitFlow();
-        break;
-    default:
-        break;
-    }
+void PostEditor::connectControls() {
+    connect(m_post, &Post::fileNameChanged, this,
+            [this](const QString& name) { setWindowTitle(DocumentCommands::captionFor(name)); });
+    connect(m_formattingPage, &FormattingPage::tagsChanged, this, &PostEditor::showComposedTags);
+    connect(m_smileyPage, &SmileyPage::moreSmileysRequested, this,
+            [this] { m_browsers->windows().moreSmileys(); });
+    connect(m_info, &PostEditorInfo::forumPageRequested, this,
+            [this](const QString& address, bool maximised) {
+                m_browsers->windows().openPage(QUrl(address), maximised);
+            });
+
+    connect(m_surfaceHandlers, &EditingSurfaceHandlers::pasteRequested, m_documents,
+            &DocumentCommands::paste);
+    connect(m_surfaceHandlers, &EditingSurfaceHandlers::wordListRequested, m_settings,
+            &PostEditorSettings::openWordList);
+    connect(m_surfaceHandlers, &EditingSurfaceHandlers::customStylesRequested, this,
+            [this] { m_settings->customStyles().showCustomStyles(); });
+
+    connect(m_addStyleButton, &QPushButton::clicked, this,
+            [this] { m_settings->customStyles().cmdPreset_Click(); });
+    connect(m_customStyleButton, &QPushButton::clicked, this,
+            [this] { m_settings->customStyles().showCustomStyles(); });
+    connect(m_customTextButton, &QPushButton::clicked, this,
+            [this] { m_settings->showCustomText(true); });
+    connect(m_copyAllButton, &QPushButton::clicked, m_documents, &DocumentCommands::copyAll);
+    connect(m_exitButton, &QPushButton::clicked, this, &PostEditor::requestExit);
 }
 
-void PostEditor::Form_Load() {
-    Undo = new UndoHistory(this);
-    Undo->setFontReset([this] { m_surfaceHandlers->fontReset(); });
-    m_undoCommands = new UndoCommands(
-        *Undo,
-        {m_menus->item("mnuUndo"), m_menus->item("mnuRedo"), m_menus->item("mnuUndoAll"),
-         m_menus->item("mnuRedoAll"), m_menus->item("mnuResetUndo")},
-        [this] { RichTextBox1->setFocus(); }, this);
-    FrameCustom->raise();
-    m_pageSwitcher->show(FrameCustom);
-    UpdateStartEnd();
-    // The two defaults are selected already, so their handlers are run by hand: the
-    // highlight None first (a full colour reset), Text Only after the undo engine starts.
-    FrameCustom->OptionHLNone_Click();
-    Undo->Create(this, &RichTextBox1->surface(), 250);
-    FrameCustom->OptionNone_Click();
+void PostEditor::showComposedTags() {
+    m_tagDisplay->setText(m_formattingPage->holders().display());
 }
 
-void PostEditor::UpdateStartEnd() {
-    holders.compose();
-    lblShow->setText(holders.display());
+void PostEditor::activate() {
+    m_editor->setFocus();
+    const EditorActions& actions = m_menus->actions();
+    actions.paste->setEnabled(!Clipboard::instance().noPlainText());
+    actions.clearAll->setEnabled(!m_post->isEmpty());
 }
 
-void PostEditor::ChangeToDull() {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused && isAncestorOf(focused))
-        SystemColours::paint(focused, SystemColours::grayText());
-}
-
-int PostEditor::GetCaretX() const {
-    return RichTextBox1->cursorRect().x() + RichTextBox1->viewport()->x();
-}
-
-int PostEditor::GetCaretY() const {
-    return RichTextBox1->cursorRect().y() + RichTextBox1->viewport()->y();
-}
-
-void PostEditor::Form_Activate() {
-    RichTextBox1->setFocus();
-    m_menus->item("mnuPaste")->setEnabled(!Clipboard::instance().noPlainText());
-    m_menus->item("mnuClearAll")->setEnabled(RichTextBox1->characterCount() != 0);
-}
-
-void PostEditor::Form_GotFocus() {
-    RichTextBox1->setFocus();
-    m_menus->item("mnuClearAll")->setEnabled(RichTextBox1->characterCount() != 0);
-    auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (subWindow && !subWindow->isMaximized() && !subWindow->isMinimized()) {
-        const QWidget* frame = window();
-        const int inset = Twips::toPixels(100);
-        subWindow->resize(frame->width() - inset, frame->height() - inset);
-    }
-    findChild<QPushButton*>("cmdInsert")->setEnabled(!FrameCustom->nothingChosen());
-}
-
-void PostEditor::ExitFlow() {
-    ProgramExit::ExitFlow(this, RichTextBox1->characterCount() == 0, TextSaved,
-                          [this] { m_documents->SaveFunction(); });
+void PostEditor::requestExit() {
+    ProgramExit::offerSaveAndExit(this, *m_post, [this] { m_documents->save(); });
 }
 
 void PostEditor::closeEvent(QCloseEvent* event) {
-    ExitFlow();
+    requestExit();
     event->ignore(); // the work area lives as long as the program
 }
 
 void PostEditor::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    Form_GotFocus();
+    m_editor->setFocus();
+    m_menus->actions().clearAll->setEnabled(!m_post->isEmpty());
+    DocumentWindows::fitToFrame(this);
+    m_formattingPage->refreshApplyButton();
 }
 
 void PostEditor::resizeEvent(QResizeEvent* event) {
@@ -316,15 +284,15 @@ void PostEditor::layOut() {
         return;
     PostEditorLayout layout;
     layout.workArea = this;
-    layout.surface = RichTextBox1;
-    layout.toolPanel = Picture1;
-    layout.buttonStrip = PicButtons;
-    layout.helpLine = Label6;
-    layout.pages[0] = FrameList;
-    layout.pages[1] = FrameSmiley;
-    layout.pages[2] = FrameCustom;
-    layout.tagDisplay = lblShow;
-    layout.presetButton = cmdPreset;
+    layout.surface = m_editor;
+    layout.toolPanel = m_toolPanel;
+    layout.buttonStrip = m_buttonStrip;
+    layout.helpLine = m_helpLine;
+    layout.pages[0] = m_listPage;
+    layout.pages[1] = m_smileyPage;
+    layout.pages[2] = m_formattingPage;
+    layout.tagDisplay = m_tagDisplay;
+    layout.presetButton = m_addStyleButton;
     layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
                  Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
 }

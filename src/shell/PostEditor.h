@@ -1,31 +1,31 @@
 #pragma once
 
-#include "markup/TagHolders.h"
 #include "settings/SettingsPaths.h"
-#include "shell/EditingSurfaceHandlers.h"
 
 #include <QWidget>
 
 class DocumentCommands;
 class DraftRecovery;
-class UndoCommands;
-class PostEditorBrowsers;
-class UndoHistory;
+class EditingSurfaceHandlers;
 class FormattingPage;
 class ListPage;
-class SmileyPage;
 class PageSwitcher;
+class Post;
+class PostEditorBrowsers;
+class PostEditorInfo;
+class PostEditorMenus;
+class PostEditorSettings;
 class QFrame;
 class QLabel;
 class QPushButton;
 class RichTextBox;
-class PostEditorMenus;
-class PostEditorSettings;
-class PostEditorInfo;
+class SmileyPage;
+class UndoCommands;
+class UndoHistory;
 
-// The one document window in which the post is written. It owns the editing surface,
-// the tag holders, the saved flag and the menus, and wires the tool pages, the button
-// strip and the commands to them.
+// The one document window in which the post is written: the editing control beside the
+// tool pages, the tag display and the button strip below, and the menus. It creates the
+// post and the commands that act on it and wires them to its controls.
 class PostEditor : public QWidget {
     Q_OBJECT
 public:
@@ -33,32 +33,20 @@ public:
     explicit PostEditor(QWidget* parent = nullptr, const SettingsPaths& paths = SettingsPaths());
     ~PostEditor() override;
 
-    RichTextBox* RichTextBox1 = nullptr;
-    bool TextSaved = false;
-    TagHolders holders;
-    UndoHistory* Undo = nullptr; // the undo history of RichTextBox1
-
+    Post& post() const { return *m_post; }
     PostEditorMenus& menus() const { return *m_menus; }
     DocumentCommands& documents() const { return *m_documents; }
     DraftRecovery& recovery() const { return *m_recovery; }
-    EditingSurfaceHandlers& surfaceHandlers() const { return *m_surfaceHandlers; }
     PostEditorSettings& settings() const { return *m_settings; }
-    // The forum and smiley browsers; More Smileys is browsers().windows().moreSmileys().
+    // The forum and smiley browsers.
     PostEditorBrowsers& browsers() const { return *m_browsers; }
     PostEditorInfo& info() const { return *m_info; }
-
-    // Recomputes the composed tags from the holders and shows them in the tag display.
-    void UpdateStartEnd();
-    // Greys the background of the control that has the focus (a used smiley button).
-    void ChangeToDull();
-    // The caret's position in pixels, in the surface's coordinates.
-    int GetCaretX() const;
-    int GetCaretY() const;
+    UndoHistory& undoHistory() const { return *m_undoHistory; }
 
     // The work area became the frame's active window.
-    void Form_Activate();
+    void activate();
     // The exit flow; every request to close the work area runs it.
-    void ExitFlow();
+    void requestExit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,36 +59,38 @@ private:
     void createControls();
     void createToolPanel();
     void createButtonStrip();
-    void connectSettings(const SettingsPaths& paths);
+    void createCommands(const SettingsPaths& paths);
     void connectMenus();
-    void Form_Load();
-    void Form_GotFocus();
-    void mnuFile_Click(int index);
+    void connectControls();
+    void showComposedTags();
     void layOut();
 
+    RichTextBox* m_editor = nullptr;
+    Post* m_post = nullptr;
     PostEditorMenus* m_menus = nullptr;
     EditingSurfaceHandlers* m_surfaceHandlers = nullptr;
     DocumentCommands* m_documents = nullptr;
     PostEditorSettings* m_settings = nullptr;
     PostEditorInfo* m_info = nullptr;
     PageSwitcher* m_pageSwitcher = nullptr;
+    UndoHistory* m_undoHistory = nullptr;
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
 
-    QFrame* Picture1 = nullptr;
-    QPushButton* cmdStyle = nullptr;
-    QPushButton* cmdSmiley = nullptr;
-    QPushButton* cmdList = nullptr;
-    FormattingPage* FrameCustom = nullptr;
-    SmileyPage* FrameSmiley = nullptr;
-    ListPage* FrameList = nullptr;
-    QWidget* PicButtons = nullptr;
-    QPushButton* cmdCStyle = nullptr;
-    QPushButton* cmdCtext = nullptr;
-    QPushButton* cmdCopyClipBoard = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QLabel* lblShow = nullptr;
-    QPushButton* cmdPreset = nullptr;
-    QLabel* Label6 = nullptr;
+    QFrame* m_toolPanel = nullptr;
+    QPushButton* m_styleButton = nullptr;
+    QPushButton* m_smileyButton = nullptr;
+    QPushButton* m_listButton = nullptr;
+    FormattingPage* m_formattingPage = nullptr;
+    SmileyPage* m_smileyPage = nullptr;
+    ListPage* m_listPage = nullptr;
+    QWidget* m_buttonStrip = nullptr;
+    QPushButton* m_customStyleButton = nullptr;
+    QPushButton* m_customTextButton = nullptr;
+    QPushButton* m_copyAllButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QLabel* m_tagDisplay = nullptr;
+    QPushButton* m_addStyleButton = nullptr;
+    QLabel* m_helpLine = nullptr;
 };

@@ -3,18 +3,19 @@
 #include "info/AboutBox.h"
 #include "info/IntroductionWindow.h"
 #include "info/TipsWindow.h"
+#include "platform/DocumentWindows.h"
 #include "platform/ModalDialogs.h"
 #include "shell/PostEditorMenus.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
-PostEditorInfo::PostEditorInfo(QWidget& workArea, PostEditorMenus& menus, QString settingsPath)
+PostEditorInfo::PostEditorInfo(QWidget& workArea, const EditorActions& actions,
+                               QString settingsPath)
     : QObject(&workArea), m_workArea(workArea), m_settingsPath(std::move(settingsPath)) {
     tips();
-    connect(menus.item("mnuTips"), &QAction::triggered, this, &PostEditorInfo::showTips);
-    connect(menus.item("mnuHelpAbout"), &QAction::triggered, this, &PostEditorInfo::showAbout);
+    connect(actions.introduction, &QAction::triggered, this, &PostEditorInfo::showIntroduction);
+    connect(actions.tips, &QAction::triggered, this, &PostEditorInfo::showTips);
+    connect(actions.about, &QAction::triggered, this, &PostEditorInfo::showAbout);
 }
 
 PostEditorInfo::~PostEditorInfo() {
@@ -67,17 +68,11 @@ void PostEditorInfo::showFrame() {
 }
 
 void PostEditorInfo::showWorkArea() {
-    showFrame();
-    auto* subWindow = qobject_cast<QMdiSubWindow*>(m_workArea.parentWidget());
-    if (subWindow && subWindow->mdiArea())
-        subWindow->mdiArea()->setActiveSubWindow(subWindow);
-    m_workArea.show();
+    DocumentWindows::bringToFront(&m_workArea);
 }
 
 OpenInForumBrowser PostEditorInfo::forumOpener() {
-    // Looked up at the click, so a forum browser wired in later is used.
     return [this](const QString& address, bool maximised) {
-        if (openInForumBrowser)
-            openInForumBrowser(address, maximised);
+        emit forumPageRequested(address, maximised);
     };
 }

@@ -6,9 +6,9 @@
 #include <QPointer>
 
 class IntroductionWindow;
-class PostEditorMenus;
 class TipsWindow;
 class QWidget;
+struct EditorActions;
 
 // The work area's informational windows: the introduction (File > Introduction), the tips
 // window (loaded hidden with the work area, shown by Help > Help && Tips) and the about box
@@ -16,11 +16,8 @@ class QWidget;
 class PostEditorInfo : public QObject {
     Q_OBJECT
 public:
-    PostEditorInfo(QWidget& workArea, PostEditorMenus& menus, QString settingsPath);
+    PostEditorInfo(QWidget& workArea, const EditorActions& actions, QString settingsPath);
     ~PostEditorInfo() override;
-
-    // Where the windows' forum links open; empty until the program has a forum browser.
-    OpenInForumBrowser openInForumBrowser;
 
     // The introduction window, loaded (its box read from the settings file) if it is not.
     IntroductionWindow& introduction();
@@ -28,6 +25,10 @@ public:
     void showAbout();        // modal
     TipsWindow& tips();      // loaded hidden if it is not
     void showTips();         // not modal
+
+signals:
+    // A forum link in one of the windows was clicked.
+    void forumPageRequested(const QString& address, bool maximised);
 
 private:
     void showFrame();

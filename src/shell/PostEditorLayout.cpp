@@ -6,16 +6,10 @@
 #include <QWidget>
 
 namespace {
-int px(int twips) {
-    return Twips::toPixels(twips);
-}
-int tw(int pixels) {
-    return Twips::fromPixels(pixels);
-}
-
 void place(QWidget* widget, int left, int top, int width, int height) {
     if (widget && width >= 0 && height >= 0)
-        widget->setGeometry(px(left), px(top), px(width), px(height));
+        widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+                            Twips::toPixels(height));
 }
 } // namespace
 
@@ -28,24 +22,25 @@ void PostEditorLayout::apply(bool maximized, int outerWidth, int outerHeight,
     const int surfaceHeight = outerHeight - 1900;
     const int surfaceWidth = innerWidth - 3900;
     place(surface, 100, 100, surfaceWidth, surfaceHeight);
-    const int surfaceW = tw(surface->width());
-    const int surfaceH = tw(surface->height());
+    const int surfaceW = Twips::fromPixels(surface->width());
+    const int surfaceH = Twips::fromPixels(surface->height());
 
-    place(toolPanel, surfaceW + 200, tw(toolPanel->y()), 3600, surfaceH);
-    const int panelLeft = tw(toolPanel->x());
-    const int panelTop = tw(toolPanel->y());
-    const int panelWidth = tw(toolPanel->width());
-    const int panelHeight = tw(toolPanel->height());
+    place(toolPanel, surfaceW + 200, Twips::fromPixels(toolPanel->y()), 3600, surfaceH);
+    const int panelLeft = Twips::fromPixels(toolPanel->x());
+    const int panelTop = Twips::fromPixels(toolPanel->y());
+    const int panelWidth = Twips::fromPixels(toolPanel->width());
+    const int panelHeight = Twips::fromPixels(toolPanel->height());
 
-    place(buttonStrip, outerWidth - 3800, panelHeight + 300, tw(buttonStrip->width()),
-          tw(buttonStrip->height()));
-    place(helpLine, tw(helpLine->x()), surfaceH + tw(tagDisplay->height()) + 350, surfaceW,
-          tw(helpLine->height()));
+    place(buttonStrip, outerWidth - 3800, panelHeight + 300,
+          Twips::fromPixels(buttonStrip->width()), Twips::fromPixels(buttonStrip->height()));
+    place(helpLine, Twips::fromPixels(helpLine->x()),
+          surfaceH + Twips::fromPixels(tagDisplay->height()) + 350, surfaceW,
+          Twips::fromPixels(helpLine->height()));
     for (QWidget* page : pages)
         place(page, panelLeft + 150, panelTop + 300, panelWidth - 300, panelHeight - 600);
-    place(tagDisplay, tw(tagDisplay->x()), surfaceH + 300, surfaceW - 2200,
-          tw(tagDisplay->height()));
+    place(tagDisplay, Twips::fromPixels(tagDisplay->x()), surfaceH + 300, surfaceW - 2200,
+          Twips::fromPixels(tagDisplay->height()));
     if (presetButton)
-        place(presetButton, tw(tagDisplay->width()) + 200, surfaceH + 300,
-              tw(presetButton->width()), tw(presetButton->height()));
+        place(presetButton, Twips::fromPixels(tagDisplay->width()) + 200, surfaceH + 300,
+              Twips::fromPixels(presetButton->width()), Twips::fromPixels(presetButton->height()));
 }

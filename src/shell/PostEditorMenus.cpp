@@ -4,6 +4,20 @@
 #include <QMenu>
 #include <QWidget>
 
+namespace {
+QAction* addItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = "") {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (*shortcut)
+        action->setShortcut(QKeySequence(shortcut));
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
+} // namespace
+
 PostEditorMenus::PostEditorMenus(QWidget* owner) : QObject(owner), m_owner(owner) {
     buildFileMenu();
     buildEditMenu();
@@ -20,119 +34,81 @@ QMenu* PostEditorMenus::addMenu(const char* name, const char* caption) {
     return menu;
 }
 
-QAction* PostEditorMenus::addItem(QMenu* menu, const char* name, const char* caption,
-                                  const char* shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (*shortcut)
-        action->setShortcut(QKeySequence(shortcut));
+// The File items share one name and tell themselves apart by an index, gaps included.
+QAction* PostEditorMenus::addFileItem(QMenu* menu, int index, const char* caption,
+                                      const char* shortcut) {
+    QAction* action = addItem(menu, "mnuFile", caption, shortcut);
+    action->setProperty("index", index);
     return action;
 }
 
-void PostEditorMenus::addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(name);
+void PostEditorMenus::addFileSeparator(QMenu* menu, int index) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName("mnuFile");
+    separator->setProperty("index", index);
 }
 
 void PostEditorMenus::buildFileMenu() {
     QMenu* file = addMenu("mnuFileTop", "&File");
-    struct FileItem {
-        int index;
-        const char* caption;
-        const char* shortcut;
-    };
-    const FileItem items[] = {{0, "Introduction", ""}, {1, "&New", "Ctrl+N"},
-                              {2, "&Open", "Ctrl+O"},  {3, "&Save", "Ctrl+S"},
-                              {4, nullptr, ""},        {5, "Copy All", ""},
-                              {8, nullptr, ""},        {9, "E&xit", ""}};
-    for (const FileItem& entry : items) {
-        QAction* action = entry.caption ? addItem(file, "mnuFile", entry.caption, entry.shortcut)
-                                        : file->addSeparator();
-        action->setObjectName("mnuFile");
-        action->setProperty("index", entry.index);
-        if (entry.caption) {
-            const int index = entry.index;
-            connect(action, &QAction::triggered, this,
-                    [this, index] { emit fileItemChosen(index); });
-        }
-    }
+    m_actions.introduction = addFileItem(file, 0, "Introduction");
+    m_actions.newPost = addFileItem(file, 1, "&New", "Ctrl+N");
+    m_actions.open = addFileItem(file, 2, "&Open", "Ctrl+O");
+    m_actions.save = addFileItem(file, 3, "&Save", "Ctrl+S");
+    addFileSeparator(file, 4);
+    m_actions.copyAll = addFileItem(file, 5, "Copy All");
+    addFileSeparator(file, 8);
+    m_actions.exit = addFileItem(file, 9, "E&xit");
 }
 
 void PostEditorMenus::buildEditMenu() {
-    QMenu* edit = addMenu("mnuEdit", "&Edit");
-    addItem(edit, "mnuUndo", "Undo", "Ctrl+Z");
-    addItem(edit, "mnuRedo", "Redo");
+    QMenu* edit = m_editMenu = addMenu("mnuEdit", "&Edit");
+    m_actions.undo = addItem(edit, "mnuUndo", "Undo", "Ctrl+Z");
+    m_actions.redo = addItem(edit, "mnuRedo", "Redo");
     addSeparator(edit, "mnuline");
-    addItem(edit, "mnuCut", "Cut", "Ctrl+X");
-    addItem(edit, "mnuCopy", "&Copy", "Ctrl+C");
-    addItem(edit, "mnuPaste", "&Paste", "Ctrl+V");
+    m_actions.cut = addItem(edit, "mnuCut", "Cut", "Ctrl+X");
+    m_actions.copy = addItem(edit, "mnuCopy", "&Copy", "Ctrl+C");
+    m_actions.paste = addItem(edit, "mnuPaste", "&Paste", "Ctrl+V");
     addSeparator(edit, "mnuLine7");
-    addItem(edit, "mnuUndoAll", "Undo All");
-    addItem(edit, "mnuRedoAll", "Redo All");
+    m_actions.undoAll = addItem(edit, "mnuUndoAll", "Undo All");
+    m_actions.redoAll = addItem(edit, "mnuRedoAll", "Redo All");
     addSeparator(edit, "mnuline8");
-    addItem(edit, "mnuResetUndo", "Reset All");
-    addItem(edit, "mnuClearAll", "Clear All");
-    for (const char* name : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuCut", "mnuCopy"})
-        item(name)->setEnabled(false);
+    m_actions.resetUndo = addItem(edit, "mnuResetUndo", "Reset All");
+    m_actions.clearAll = addItem(edit, "mnuClearAll", "Clear All");
+    for (QAction* item : {m_actions.undo, m_actions.redo, m_actions.undoAll, m_actions.redoAll,
+                          m_actions.cut, m_actions.copy})
+        item->setEnabled(false);
 }
 
 void PostEditorMenus::buildToolsMenu() {
     QMenu* tools = addMenu("mnuTools", "&Tools");
-    addItem(tools, "mnuGrammar", "Spell && Grammar Check");
+    m_actions.spellCheck = addItem(tools, "mnuGrammar", "Spell && Grammar Check");
     addSeparator(tools, "mnuline15");
-    addItem(tools, "mnuOptions", "Font Setting");
+    m_actions.fontSettings = addItem(tools, "mnuOptions", "Font Setting");
     addSeparator(tools, "mnuline10");
-    addItem(tools, "mnuImage", "Insert Image Link");
-    addItem(tools, "mnuLink", "Insert Web &Link");
+    m_actions.insertImage = addItem(tools, "mnuImage", "Insert Image Link");
+    m_actions.insertLink = addItem(tools, "mnuLink", "Insert Web &Link");
     addSeparator(tools, "mnuline11");
-    addItem(tools, "mnuIrregualr", "Irregular Tags");
-    addItem(tools, "mnuPreSet", "Custom Styles");
-    addItem(tools, "mnuPretype", "Custom Text");
-    addItem(tools, "mnuPreview", "Pre&view", "F5");
+    m_actions.irregularTags = addItem(tools, "mnuIrregualr", "Irregular Tags");
+    m_actions.customStyles = addItem(tools, "mnuPreSet", "Custom Styles");
+    m_actions.customText = addItem(tools, "mnuPretype", "Custom Text");
+    m_actions.preview = addItem(tools, "mnuPreview", "Pre&view", "F5");
 }
 
 void PostEditorMenus::buildBrowserMenu() {
     QMenu* browser = addMenu("mnBrowser", "&Browser");
-    addItem(browser, "mnuBrowser", "View Browser");
+    m_actions.viewBrowser = addItem(browser, "mnuBrowser", "View Browser");
     addSeparator(browser, "mnuline13");
-    addItem(browser, "mnuVornetHome", "Vornet Home");
-    addItem(browser, "mnuForums", "Forum List");
-    addItem(browser, "mnuAdvSearch", "Advanced Search");
+    m_actions.forumHome = addItem(browser, "mnuVornetHome", "Vornet Home");
+    m_actions.forumList = addItem(browser, "mnuForums", "Forum List");
+    m_actions.advancedSearch = addItem(browser, "mnuAdvSearch", "Advanced Search");
 }
 
 void PostEditorMenus::buildHelpMenu() {
     QMenu* help = addMenu("mnuHelp", "&Help");
-    addItem(help, "mnuTips", "Help && Tips");
+    m_actions.tips = addItem(help, "mnuTips", "Help && Tips");
     addSeparator(help, "mnuline14");
-    addItem(help, "mnuEmail", "E-Mail to Author");
-    addItem(help, "mnuHomePage", "Visit Home Page");
+    m_actions.mailAuthor = addItem(help, "mnuEmail", "E-Mail to Author");
+    m_actions.homePage = addItem(help, "mnuHomePage", "Visit Home Page");
     addSeparator(help, "mnuline3");
-    addItem(help, "mnuHelpAbout", "&About Quillet");
-}
-
-QAction* PostEditorMenus::fileItem(int index) const {
-    for (QAction* action : menu("mnuFileTop")->actions()) {
-        if (!action->isSeparator() && action->property("index").toInt() == index)
-            return action;
-    }
-    return nullptr;
-}
-
-QAction* PostEditorMenus::item(const QString& name) const {
-    for (QMenu* top : m_menus) {
-        if (top->objectName() == name)
-            return top->menuAction();
-        for (QAction* action : top->actions()) {
-            if (action->objectName() == name)
-                return action;
-        }
-    }
-    return nullptr;
-}
-
-QMenu* PostEditorMenus::menu(const QString& name) const {
-    for (QMenu* top : m_menus) {
-        if (top->objectName() == name)
-            return top;
-    }
-    return nullptr;
+    m_actions.about = addItem(help, "mnuHelpAbout", "&About Quillet");
 }

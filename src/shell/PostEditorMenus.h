@@ -7,6 +7,46 @@ class QAction;
 class QMenu;
 class QWidget;
 
+// Every item of the work area's menus, by what it does.
+struct EditorActions {
+    // File
+    QAction* introduction = nullptr;
+    QAction* newPost = nullptr;
+    QAction* open = nullptr;
+    QAction* save = nullptr;
+    QAction* copyAll = nullptr;
+    QAction* exit = nullptr;
+    // Edit
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* undoAll = nullptr;
+    QAction* redoAll = nullptr;
+    QAction* resetUndo = nullptr;
+    QAction* clearAll = nullptr;
+    // Tools
+    QAction* spellCheck = nullptr;
+    QAction* fontSettings = nullptr;
+    QAction* insertImage = nullptr;
+    QAction* insertLink = nullptr;
+    QAction* irregularTags = nullptr;
+    QAction* customStyles = nullptr;
+    QAction* customText = nullptr;
+    QAction* preview = nullptr;
+    // Browser
+    QAction* viewBrowser = nullptr;
+    QAction* forumHome = nullptr;
+    QAction* forumList = nullptr;
+    QAction* advancedSearch = nullptr;
+    // Help
+    QAction* tips = nullptr;
+    QAction* mailAuthor = nullptr;
+    QAction* homePage = nullptr;
+    QAction* about = nullptr;
+};
+
 // The work area's menu bar: every menu and item with its caption, shortcut and name.
 // The frame shows these menus while the work area is its active window.
 class PostEditorMenus : public QObject {
@@ -14,21 +54,15 @@ class PostEditorMenus : public QObject {
 public:
     explicit PostEditorMenus(QWidget* owner);
 
+    const EditorActions& actions() const { return m_actions; }
     QList<QMenu*> menus() const { return m_menus; }
-    // The item of the File menu with the given index (0 to 9; 6 and 7 do not exist).
-    QAction* fileItem(int index) const;
-    // Any item or menu by its name, e.g. "mnuPaste".
-    QAction* item(const QString& name) const;
-    QMenu* menu(const QString& name) const;
-
-signals:
-    // A File item was chosen; its index decides what runs.
-    void fileItemChosen(int index);
+    // The Edit menu, which a right click in the post opens too.
+    QMenu* editMenu() const { return m_editMenu; }
 
 private:
     QMenu* addMenu(const char* name, const char* caption);
-    QAction* addItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = "");
-    void addSeparator(QMenu* menu, const char* name);
+    QAction* addFileItem(QMenu* menu, int index, const char* caption, const char* shortcut = "");
+    void addFileSeparator(QMenu* menu, int index);
     void buildFileMenu();
     void buildEditMenu();
     void buildToolsMenu();
@@ -37,4 +71,6 @@ private:
 
     QWidget* m_owner;
     QList<QMenu*> m_menus;
+    QMenu* m_editMenu = nullptr;
+    EditorActions m_actions;
 };

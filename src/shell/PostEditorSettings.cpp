@@ -3,9 +3,9 @@
 #include "platform/ModalDialogs.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "post/Post.h"
 #include "settings/CustomTextDialog.h"
 #include "settings/FontSettingsDialog.h"
-#include "shell/PostEditor.h"
 #include "shell/PostEditorMenus.h"
 #include "shell/WordListPopup.h"
 
@@ -17,25 +17,29 @@ constexpr int kWordListRightOfCaret = 190;
 constexpr int kWordListBelowCaret = 800;
 } // namespace
 
-PostEditorSettings::PostEditorSettings(PostEditor& workArea, std::function<bool()> nothingChosen,
-                                       SettingsPaths paths)
-    : QObject(&workArea), m_workArea(workArea), m_paths(std::move(paths)),
-      m_customStyles({workArea.RichTextBox1->surface(), workArea.holders, std::move(nothingChosen),
-                      m_paths.settingsFile, &workArea}) {
-    m_wordList = new WordListPopup(workArea.RichTextBox1->surface(), &workArea);
-    m_wordList->fontChoice = [this] { return fontChoice(); };
+PostEditorSettings::PostEditorSettings(QWidget& workArea, Post& post, const TagHolders& holders,
+                                       std::function<bool()> nothingChosen, SettingsPaths paths)
+    : QObject(&workArea), m_workArea(workArea), m_post(post), m_paths(std::move(paths)),
+      m_customStyles(
+          {post.surface(), holders, std::move(nothingChosen), m_paths.settingsFile, &workArea}) {
+    m_wordList = new WordListPopup(post.surface(), &workArea);
     m_wordList->fill(m_paths.customTextFile);
-    connectMenus();
-    connectSurfaceKeys();
 }
 
 PostEditorSettings::~PostEditorSettings() {
     delete m_fontWindow;
 }
 
+void PostEditorSettings::connectMenus(const EditorActions& actions) {
+    connect(actions.fontSettings, &QAction::triggered, this, &PostEditorSettings::showFontSettings);
+    connect(actions.customStyles, &QAction::triggered, this,
+            [this] { m_customStyles.showCustomStyles(); });
+    connect(actions.customText, &QAction::triggered, this, [this] { showCustomText(false); });
+}
+
 FontSettingsDialog& PostEditorSettings::fontWindow() {
     if (!m_fontWindow) {
-        m_fontWindow = new FontSettingsDialog(*m_workArea.RichTextBox1, m_paths.settingsFile);
+        m_fontWindow = new FontSettingsDialog(m_post.editor(), m_paths.settingsFile);
         connect(m_fontWindow, &FontSettingsDialog::unloaded, this, [this] {
             m_fontWindow->deleteLater();
             m_fontWindow = nullptr;
@@ -72,36 +76,17 @@ void PostEditorSettings::customTextClosed() {
     if (m_customText)
         m_customText->deleteLater(); // closing unloads it
     m_wordList->fill(m_paths.customTextFile);
-    m_workArea.RichTextBox1->setFocus();
+    m_post.editor().setFocus();
 }
 
 void PostEditorSettings::openWordList() {
-    const QWidget* surface = m_workArea.RichTextBox1;
+    const QWidget& editor = m_post.editor();
+    const QPoint caret = m_post.caretPosition();
     const QWidget* outer = m_workArea.parentWidget(); // the frame's window around the work area
     const QPoint origin = outer ? outer->pos() : QPoint();
-    const int left = Twips::fromPixels(surface->x()) + Twips::fromPixels(m_workArea.GetCaretX()) +
+    const int left = Twips::fromPixels(editor.x()) + Twips::fromPixels(caret.x()) +
                      Twips::fromPixels(origin.x()) + kWordListRightOfCaret;
-    const int top = Twips::fromPixels(surface->y()) + Twips::fromPixels(m_workArea.GetCaretY()) +
+    const int top = Twips::fromPixels(editor.y()) + Twips::fromPixels(caret.y()) +
                     Twips::fromPixels(origin.y()) + kWordListBelowCaret;
-    m_wordList->openAt(left, top);
-}
-
-void PostEditorSettings::connectMenus() {
-    PostEditorMenus& menus = m_workArea.menus();
-    connect(menus.item("mnuOptions"), &QAction::triggered, this,
-            &PostEditorSettings::showFontSettings);
-    connect(menus.item("mnuPreSet"), &QAction::triggered, this,
-            [this] { m_customStyles.showCustomStyles(); });
-    connect(menus.item("mnuPretype"), &QAction::triggered, this, [this] { showCustomText(false); });
-}
-
-void PostEditorSettings::connectSurfaceKeys() {
-    EditingSurfaceHandlers& handlers = m_workArea.surfaceHandlers();
-    handlers.fontChoice = [this] { return fontChoice(); };
-    handlers.wordListVisible = [this] { return !m_wordList->isHidden(); };
-    handlers.hideWordList = [this] { m_wordList->hide(); };
-    handlers.insertWordListEntry = [this] { m_wordList->insertCurrentEntry(); };
-    handlers.openWordList = [this] { openWordList(); };
-    handlers.showCustomStyles = [this] { m_customStyles.showCustomStyles(); };
-    handlers.fontReset();
+    m_wordList->openAt(left, top, fontChoice());
 }

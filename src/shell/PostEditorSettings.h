@@ -8,21 +8,28 @@
 #include <QPointer>
 #include <functional>
 
-class FontSettingsDialog;
-class PostEditor;
-class WordListPopup;
 class CustomTextDialog;
+class FontSettingsDialog;
+class Post;
+class QWidget;
+class TagHolders;
+class WordListPopup;
+struct EditorActions;
 
 // The work area's settings windows and its word list pop-up: the font settings window
 // that holds the font choice, the custom styles, the custom text window, and the pop-up
-// that offers the custom text at the caret. It wires them to the work area's menus,
-// buttons and surface keys.
+// that offers the custom text at the caret.
 class PostEditorSettings : public QObject {
     Q_OBJECT
 public:
-    PostEditorSettings(PostEditor& workArea, std::function<bool()> nothingChosen,
-                       SettingsPaths paths);
+    // The windows belong to workArea; the custom styles store the tags composed in holders
+    // unless nothingChosen.
+    PostEditorSettings(QWidget& workArea, Post& post, const TagHolders& holders,
+                       std::function<bool()> nothingChosen, SettingsPaths paths);
     ~PostEditorSettings() override;
+
+    // Connects the Font Setting, Custom Styles and Custom Text items.
+    void connectMenus(const EditorActions& actions);
 
     // The font settings window, loaded hidden from the settings file when it is not loaded.
     FontSettingsDialog& fontWindow();
@@ -40,11 +47,10 @@ public:
     void openWordList();
 
 private:
-    void connectMenus();
-    void connectSurfaceKeys();
     void customTextClosed();
 
-    PostEditor& m_workArea;
+    QWidget& m_workArea;
+    Post& m_post;
     SettingsPaths m_paths;
     CustomStyleCommands m_customStyles;
     WordListPopup* m_wordList = nullptr;

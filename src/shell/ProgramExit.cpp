@@ -2,19 +2,19 @@
 
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
+#include "post/Post.h"
 
 namespace ProgramExit {
 
-void ConfirmExit(QWidget* parent) {
+void confirm(QWidget* parent) {
     if (Prompter::question(parent, "Quillet", "OK to Exit ?", Prompter::Buttons::YesNo) ==
         Prompter::Answer::Yes)
         ProgramEnd::end();
 }
 
-void ExitFlow(QWidget* parent, bool textEmpty, bool textSaved,
-              const std::function<void()>& saveFunction) {
-    if (textEmpty || textSaved) {
-        ConfirmExit(parent);
+void offerSaveAndExit(QWidget* parent, const Post& post, const std::function<void()>& save) {
+    if (post.isEmpty() || post.isSaved()) {
+        confirm(parent);
         return;
     }
     const Prompter::Answer answer = Prompter::question(
@@ -24,7 +24,7 @@ void ExitFlow(QWidget* parent, bool textEmpty, bool textSaved,
         Prompter::Buttons::YesNoCancel);
     switch (answer) {
     case Prompter::Answer::Yes:
-        saveFunction();
+        save();
         ProgramEnd::end();
         break;
     case Prompter::Answer::No:

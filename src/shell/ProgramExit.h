@@ -2,15 +2,15 @@
 
 #include <functional>
 
+class Post;
 class QWidget;
 
 // Leaving the program: the only way it ends.
 namespace ProgramExit {
 // Asks "OK to Exit ?" and ends the program on Yes.
-void ConfirmExit(QWidget* parent);
+void confirm(QWidget* parent);
 
-// The exit flow: an empty or saved text only needs the confirmation; changed text is
-// offered a save first, after which the program ends whatever the save dialog did.
-void ExitFlow(QWidget* parent, bool textEmpty, bool textSaved,
-              const std::function<void()>& saveFunction);
+// An empty or saved post only needs the confirmation; a changed one is offered a save
+// first, after which the program ends whatever the save dialog did.
+void offerSaveAndExit(QWidget* parent, const Post& post, const std::function<void()>& save);
 } // namespace ProgramExit

@@ -3,6 +3,7 @@
 #include "platform/EditingSurface.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
+#include "platform/VirtualKeys.h"
 #include "settings/CustomTextFile.h"
 
 #include <QKeyEvent>
@@ -28,19 +29,21 @@ WordListPopup::WordListPopup(EditingSurface& surface, QWidget* parent)
     setObjectName("PicList");
     setFrameShape(QFrame::NoFrame);
     resize(Twips::toPixels(3195), Twips::toPixels(2295));
-    ListShadow = makeList("ListShadow", this, 120);
-    ListShadow->setFocusPolicy(Qt::NoFocus);
-    ListShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ListWords = makeList("ListWords", this, 0);
-    ListWords->raise();
-    ListWords->installEventFilter(this);
-    connect(ListWords, &QListWidget::itemDoubleClicked, this, &WordListPopup::insertCurrentEntry);
+    m_shadow = makeList("ListShadow", this, 120);
+    m_shadow->setFocusPolicy(Qt::NoFocus);
+    m_shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_entries = makeList("ListWords", this, 0);
+    m_entries->raise();
+    m_entries->installEventFilter(this);
+    connect(m_entries, &QListWidget::itemDoubleClicked, this, &WordListPopup::insertCurrentEntry);
+    connect(&surface, &EditingSurface::keyDown, this, &WordListPopup::onSurfaceKey);
+    connect(&surface, &EditingSurface::clicked, this, &QWidget::hide);
     hide();
 }
 
 void WordListPopup::fill(const QString& customTextPath) {
-    ListWords->clear();
-    ListWords->addItems(CustomTextFile::read(customTextPath));
+    m_entries->clear();
+    m_entries->addItems(CustomTextFile::read(customTextPath));
 }
 
 void WordListPopup::applyFont(QListWidget* list, const FontChoice& choice) const {
@@ -51,22 +54,21 @@ void WordListPopup::applyFont(QListWidget* list, const FontChoice& choice) const
     list->setFont(font);
 }
 
-void WordListPopup::openAt(int leftTwips, int topTwips) {
+void WordListPopup::openAt(int leftTwips, int topTwips, const FontChoice& choice) {
     move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
     show();
     raise();
-    const FontChoice choice = fontChoice ? fontChoice() : FontSettingsStore::initialChoice();
-    applyFont(ListWords, choice);
-    SystemColours::paint(ListWords, kListBackground);
-    ListWords->setFocus();
-    applyFont(ListShadow, choice);
-    SystemColours::paint(ListShadow, SystemColours::appWorkspace());
-    if (ListWords->count() > 0)
-        ListWords->setCurrentRow(0);
+    applyFont(m_entries, choice);
+    SystemColours::paint(m_entries, kListBackground);
+    m_entries->setFocus();
+    applyFont(m_shadow, choice);
+    SystemColours::paint(m_shadow, SystemColours::appWorkspace());
+    if (m_entries->count() > 0)
+        m_entries->setCurrentRow(0);
 }
 
 void WordListPopup::insertCurrentEntry() {
-    const QListWidgetItem* current = ListWords->currentItem();
+    const QListWidgetItem* current = m_entries->currentItem();
     m_surface.setSelText(current ? current->text() : QString());
     dismiss();
 }
@@ -76,8 +78,17 @@ void WordListPopup::dismiss() {
     m_surface.setFocus();
 }
 
+void WordListPopup::onSurfaceKey(KeyDownArgs& args) {
+    if (isHidden())
+        return;
+    if (args.keyCode == VirtualKeys::Escape)
+        dismiss();
+    if (args.keyCode == VirtualKeys::Return)
+        insertCurrentEntry(); // the Enter itself still reaches the surface
+}
+
 bool WordListPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListWords && event->type() == QEvent::KeyPress) {
+    if (watched == m_entries && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Escape:
             dismiss();

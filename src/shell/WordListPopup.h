@@ -3,43 +3,43 @@
 #include "settings/FontSettingsStore.h"
 
 #include <QFrame>
-#include <functional>
 
 class EditingSurface;
+struct KeyDownArgs;
 class QListWidget;
 
 // The word list pop-up (PicList) that Ctrl+L opens at the caret: the custom text entries
 // in a pale yellow list (ListWords) with an empty list behind it (ListShadow) as its
-// shadow. Choosing an entry writes it into the editing surface.
+// shadow. Choosing an entry writes it into the editing surface. While it is open, Escape
+// and Enter typed in the surface close it and insert the current entry, and a click in
+// the surface closes it.
 class WordListPopup : public QFrame {
     Q_OBJECT
 public:
     WordListPopup(EditingSurface& surface, QWidget* parent);
 
-    // The font the lists take when opened: the font settings window's choice.
-    std::function<FontChoice()> fontChoice;
-
     // Refills the entries from the custom text file, in file order; none when it cannot
     // be read.
     void fill(const QString& customTextPath);
-    // Shows the pop-up at a point of its parent, given in twips, with the first entry
-    // selected and the focus in the list.
-    void openAt(int leftTwips, int topTwips);
+    // Shows the pop-up at a point of its parent, given in twips, in the given font, with
+    // the first entry selected and the focus in the list.
+    void openAt(int leftTwips, int topTwips, const FontChoice& font);
     // Writes the current entry (nothing for an empty list) over the surface's selection,
     // then closes.
     void insertCurrentEntry();
     // Hides the pop-up and gives the surface the focus.
     void dismiss();
 
-    QListWidget* entries() const { return ListWords; }
+    QListWidget* entries() const { return m_entries; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void onSurfaceKey(KeyDownArgs& args);
     void applyFont(QListWidget* list, const FontChoice& choice) const;
 
     EditingSurface& m_surface;
-    QListWidget* ListWords = nullptr;
-    QListWidget* ListShadow = nullptr;
+    QListWidget* m_entries = nullptr;
+    QListWidget* m_shadow = nullptr;
 };

@@ -47,7 +47,7 @@ QMdiSubWindow* BrowserFixture::workAreaWindow() const {
 }
 
 void BrowserFixture::choose(const char* workAreaItem) const {
-    workArea->menus().item(workAreaItem)->trigger();
+    workArea->findChild<QAction*>(workAreaItem)->trigger();
 }
 
 bool BrowserFixture::waitForPage(WebBrowser* browser, const QString& target, int timeoutMs) {

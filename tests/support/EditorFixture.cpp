@@ -2,6 +2,7 @@
 
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
+#include "post/Post.h"
 #include "settings/CustomTextFile.h"
 #include "settings/SettingsPaths.h"
 #include "shell/PostEditor.h"
@@ -35,7 +36,7 @@ SettingsPaths EditorFixture::paths() const {
 }
 
 RichTextBox* EditorFixture::box() const {
-    return workArea->RichTextBox1;
+    return &workArea->post().editor();
 }
 
 EditingSurface& EditorFixture::surface() const {

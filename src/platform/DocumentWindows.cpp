@@ -1,0 +1,46 @@
+#include "platform/DocumentWindows.h"
+
+#include "platform/Twips.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+QMdiSubWindow* subWindowOf(QWidget* window) {
+    return qobject_cast<QMdiSubWindow*>(window->parentWidget());
+}
+} // namespace
+
+namespace DocumentWindows {
+
+void bringToFront(QWidget* window) {
+    QMdiSubWindow* subWindow = subWindowOf(window);
+    if (!subWindow) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+    window->window()->show();
+    window->show();
+    subWindow->showMaximized();
+    subWindow->raise();
+    if (QMdiArea* area = subWindow->mdiArea())
+        area->setActiveSubWindow(subWindow);
+}
+
+void hide(QWidget* window) {
+    QMdiSubWindow* subWindow = subWindowOf(window);
+    (subWindow ? static_cast<QWidget*>(subWindow) : window)->hide();
+}
+
+void fitToFrame(QWidget* window) {
+    QMdiSubWindow* subWindow = subWindowOf(window);
+    if (!subWindow || subWindow->isMaximized() || subWindow->isMinimized())
+        return;
+    const QWidget* frame = window->window();
+    const int margin = Twips::toPixels(100);
+    subWindow->resize(frame->width() - margin, frame->height() - margin);
+}
+
+} // namespace DocumentWindows
