@@ -16,7 +16,7 @@ declare -A allowed=(
   [platform]="platform"
 )
 status=0
-while IFS= read -r file; do
+while IFS=: read -r file included; do
   folder=${file#"$source"/src/}
   folder=${folder%%/*}
   if [ -z "${allowed[$folder]+set}" ]; then
@@ -24,11 +24,10 @@ while IFS= read -r file; do
     status=1
     continue
   fi
-  while IFS= read -r included; do
-    case " ${allowed[$folder]} " in
-      *" $included "*) ;;
-      *) echo "$file: src/$folder/ may not include src/$included/"; status=1 ;;
-    esac
-  done < <(sed -nE 's@^\s*#\s*include\s*"([a-z]+)/.*@\1@p' "$file")
-done < <(find "$source/src" -name '*.cpp' -o -name '*.h')
+  case " ${allowed[$folder]} " in
+    *" $included "*) ;;
+    *) echo "$file: src/$folder/ may not include src/$included/"; status=1 ;;
+  esac
+done < <(grep -rHE '^\s*#\s*include\s*"[a-z]+/' --include='*.cpp' --include='*.h' "$source/src" |
+  sed -E 's@^([^:]+):\s*#\s*include\s*"([a-z]+)/.*@\1:\2@')
 exit $status

@@ -1,15 +1,19 @@
 // The editing surface: its text contract, the font it keeps, and how the work area
 // answers typing, selecting, clicking and keys in it.
 #include "EditorFixture.h"
+#include "ModalScript.h"
 #include "platform/RichTextBox.h"
-#include "platform/SystemColours.h"
+#include "post/Post.h"
+#include "settings/FontSettingsDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
 #include "shell/PostEditorMenus.h"
+#include "shell/PostEditorSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -60,17 +64,17 @@ private slots:
     void changesKeepClearAllAndTheSavedFlagHonest() {
         EditorFixture f;
         QAction* clearAll = f.action("mnuClearAll");
-        f.workArea->TextSaved = true;
+        f.workArea->post().setSaved(true);
         f.type("  ");
         QVERIFY(!clearAll->isEnabled()); // blanks only
-        QVERIFY(!f.workArea->TextSaved);
+        QVERIFY(!f.workArea->post().isSaved());
         f.type("x");
         QVERIFY(clearAll->isEnabled());
-        f.workArea->TextSaved = true;
+        f.workArea->post().setSaved(true);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(f.box(), Qt::Key_Backspace);
         QVERIFY(!clearAll->isEnabled());
-        QVERIFY(!f.workArea->TextSaved);
+        QVERIFY(!f.workArea->post().isSaved());
     }
 
     void fontResetFollowsTheChoiceAndDefaults() {
@@ -79,18 +83,25 @@ private slots:
         QCOMPARE(font.family(), "Verdana"); // the font window's first-run choice
         QCOMPARE(font.pointSizeF(), 10.0);
 
-        FontChoice choice; // lists left empty
-        f.workArea->surfaceHandlers().fontChoice = [&] { return choice; };
+        // The choice is what the font window's two lists hold.
+        FontSettingsDialog& window = f.workArea->settings().fontWindow();
+        auto* name = window.findChild<QComboBox*>("cboFontName");
+        auto* size = window.findChild<QComboBox*>("cboFontSize");
+        auto choose = [&](const QString& family, const QString& points) {
+            name->setEditText(family);
+            size->setEditText(points);
+        };
+        choose(QString(), QString()); // lists left empty
         f.type("a");
         QCOMPARE(f.box()->document()->defaultFont().pointSizeF(), 11.0);
 
-        choice = {"DejaVu Serif", "14"};
+        choose("DejaVu Serif", "14");
         f.type("a");
         font = f.box()->document()->defaultFont();
         QCOMPARE(font.family(), "DejaVu Serif");
         QCOMPARE(font.pointSizeF(), 14.0);
 
-        choice = {QString(), "not a number"};
+        choose(QString(), "not a number");
         f.type("b");
         font = f.box()->document()->defaultFont();
         QCOMPARE(font.family(), "Verdana");
@@ -139,10 +150,11 @@ private slots:
         frame.addWorkArea(workArea);
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QVERIFY(workArea->RichTextBox1->hasFocus());
-        QTest::keyClick(workArea->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(workArea->RichTextBox1->surface().text(), "once");
-        QVERIFY(workArea->menus().item("mnuPaste")->isEnabled()); // set on activation
+        RichTextBox* box = &workArea->post().editor();
+        QVERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->surface().text(), "once");
+        QVERIFY(workArea->menus().actions().paste->isEnabled()); // set on activation
     }
 
     void selectionEnablesCutAndCopy() {
@@ -168,19 +180,19 @@ private slots:
         f.clipboard.richText = true; // plain text with rich text beside it
         QTest::keyClick(f.box(), Qt::Key_Left);
         QVERIFY(!paste->isEnabled());
-        QMenu* edit = f.workArea->menus().menu("mnuEdit");
+        QMenu* edit = f.workArea->menus().editMenu();
         emit edit->aboutToShow(); // the Edit menu opened from the menu bar
         QVERIFY(paste->isEnabled());
 
         f.clipboard.clear();
-        f.workArea->Form_Activate();
+        f.workArea->activate();
         QVERIFY(!paste->isEnabled());
     }
 
     void rightClickPopsUpTheEditMenu() {
         EditorFixture f;
         f.clipboard.setText("x");
-        QMenu* edit = f.workArea->menus().menu("mnuEdit");
+        QMenu* edit = f.workArea->menus().editMenu();
         QTest::mousePress(f.box()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(20, 10));
         QVERIFY(edit->isVisible());
         edit->hide();
@@ -191,46 +203,32 @@ private slots:
     }
 
     void keysReachTheWordListAndCustomStyles() {
-        EditorFixture f;
-        EditingSurfaceHandlers& handlers = f.workArea->surfaceHandlers();
-        bool listOpen = false;
-        int stylesShown = 0, inserted = 0;
-        handlers.wordListVisible = [&] { return listOpen; };
-        handlers.openWordList = [&] { listOpen = true; };
-        handlers.hideWordList = [&] { listOpen = false; };
-        handlers.insertWordListEntry = [&] { ++inserted; };
-        handlers.showCustomStyles = [&] { ++stylesShown; };
-
+        EditorFixture f(EditorFixture::UseTestClipboard, {"entry"});
+        QWidget* list = f.workArea->findChild<QWidget*>("PicList");
         QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
-        QVERIFY(listOpen);
+        QVERIFY(list->isVisible());
+        f.box()->setFocus(); // Enter typed in the post while the list is open
         QTest::keyClick(f.box(), Qt::Key_Return);
-        QCOMPARE(inserted, 1);
-        QCOMPARE(f.surface().text(), "\r\n"); // the Enter still reaches the surface
+        QVERIFY(!list->isVisible());
+        QCOMPARE(f.surface().text(), "entry\r\n"); // the Enter still reaches the surface
+        QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
+        f.box()->setFocus();
         QTest::keyClick(f.box(), Qt::Key_Escape);
-        QVERIFY(!listOpen);
+        QVERIFY(!list->isVisible());
         QTest::keyClick(f.box(), Qt::Key_Return);
-        QCOMPARE(inserted, 1);
+        ModalScript modal;
         QTest::keyClick(f.box(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(stylesShown, 1);
-        QCOMPARE(f.surface().text(), "\r\n\r\n");
+        QCOMPARE(modal.opened, QStringList{"frmPreset"});
+        QCOMPARE(f.surface().text(), "entry\r\n\r\n");
     }
 
     void caretPositionFollowsTheText() {
         EditorFixture f;
-        const int x0 = f.workArea->GetCaretX();
-        const int y0 = f.workArea->GetCaretY();
+        const QPoint start = f.workArea->post().caretPosition();
         f.type("wide text");
-        QVERIFY(f.workArea->GetCaretX() > x0);
+        QVERIFY(f.workArea->post().caretPosition().x() > start.x());
         f.type("\n\n");
-        QVERIFY(f.workArea->GetCaretY() > y0);
-    }
-
-    void changeToDullGreysTheFocusedControl() {
-        EditorFixture f;
-        QAbstractButton* button = f.button("cmdCopyClipBoard");
-        button->setFocus();
-        f.workArea->ChangeToDull();
-        QCOMPARE(SystemColours::backgroundOf(button), SystemColours::grayText());
+        QVERIFY(f.workArea->post().caretPosition().y() > start.y());
     }
 };
 

@@ -59,6 +59,16 @@ struct ForumRequest {
     bool maximised;
 };
 
+// The work area's forum links are recorded instead of opening the forum browser.
+void recordForumRequests(EditorFixture& f, QList<ForumRequest>& requests) {
+    PostEditorInfo& info = f.workArea->info();
+    QObject::disconnect(&info, &PostEditorInfo::forumPageRequested, nullptr, nullptr);
+    QObject::connect(&info, &PostEditorInfo::forumPageRequested,
+                     [&requests](const QString& address, bool maximised) {
+                         requests.append({address, maximised});
+                     });
+}
+
 // Records every address handed to the system while it lives.
 struct ShellRecorder {
     ShellRecorder() {
@@ -239,9 +249,7 @@ private slots:
         EditorFixture f;
         ShellRecorder shell;
         QList<ForumRequest> requests;
-        f.workArea->info().openInForumBrowser = [&](const QString& address, bool maximised) {
-            requests.append({address, maximised});
-        };
+        recordForumRequests(f, requests);
         ModalScript modal;
         bool stillOpen = false;
         QString tip;
@@ -398,9 +406,7 @@ private slots:
         QFETCH(bool, maximised);
         EditorFixture f;
         QList<ForumRequest> requests;
-        f.workArea->info().openInForumBrowser = [&](const QString& address, bool max) {
-            requests.append({address, max});
-        };
+        recordForumRequests(f, requests);
         ModalScript modal;
         QString tip, caption;
         bool closed = false;

@@ -2,6 +2,7 @@
 #include "markup/SmileyTable.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "post/Post.h"
 #include "services/BrowserAddresses.h"
 #include "services/BrowserWindows.h"
 #include "services/WebBrowser.h"
@@ -95,8 +96,8 @@ void TestSmileyBrowser::moreSmileysOpensTheSmileyPage() {
 
 void TestSmileyBrowser::insertPutsTheSelectedCodeAtTheCaret() {
     BrowserFixture fixture;
-    fixture.workArea->RichTextBox1->surface().setText("Hello world");
-    fixture.workArea->RichTextBox1->surface().setSelStart(6);
+    fixture.workArea->post().surface().setText("Hello world");
+    fixture.workArea->post().surface().setSelStart(6);
     WebBrowserWindow* smileys = openSmileys(fixture);
     QVERIFY(smileys);
     selectOnPage(smileys->browser(), selectCode(10)); // [wink]
@@ -104,15 +105,15 @@ void TestSmileyBrowser::insertPutsTheSelectedCodeAtTheCaret() {
     fixture.clipboard.content = "left over";
 
     smileys->findChild<QAction*>("Insert")->trigger();
-    QCOMPARE(fixture.workArea->RichTextBox1->surface().text(), QString("Hello [wink]world"));
-    QCOMPARE(fixture.workArea->RichTextBox1->surface().selStart(), 12);
+    QCOMPARE(fixture.workArea->post().surface().text(), QString("Hello [wink]world"));
+    QCOMPARE(fixture.workArea->post().surface().selStart(), 12);
     QVERIFY(!fixture.clipboard.hasText());
     QVERIFY(!smileys->isVisible());
 }
 
 void TestSmileyBrowser::insertWithNothingSelectedRemovesTheSelection() {
     BrowserFixture fixture;
-    EditingSurface& surface = fixture.workArea->RichTextBox1->surface();
+    EditingSurface& surface = fixture.workArea->post().surface();
     surface.setText("keep this away");
     WebBrowserWindow* smileys = openSmileys(fixture);
     QVERIFY(smileys);

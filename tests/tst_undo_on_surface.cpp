@@ -1,6 +1,8 @@
 // The undo history on the real editing surface, driven through keys and the Edit menu.
 #include "EditorFixture.h"
+#include "ModalScript.h"
 #include "platform/RichTextBox.h"
+#include "post/Post.h"
 #include "shell/PostEditor.h"
 #include "undo/UndoHistory.h"
 
@@ -29,19 +31,18 @@ private slots:
         f.type(" world");
         waitForIdle();
         QVERIFY(f.action("mnuUndo")->isEnabled());
-        QCOMPARE(f.workArea->Undo->getUndoCount(), 2);
+        QCOMPARE(f.workArea->undoHistory().getUndoCount(), 2);
 
-        f.workArea->TextSaved = true;
+        f.workArea->post().setSaved(true);
         QTest::keyClick(f.box(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.surface().text(), "hello");
-        QVERIFY(!f.workArea->TextSaved);
+        QVERIFY(!f.workArea->post().isSaved());
         QVERIFY(f.action("mnuRedo")->isEnabled());
 
-        int stylesShown = 0;
-        f.workArea->surfaceHandlers().showCustomStyles = [&] { ++stylesShown; };
+        ModalScript modal;
         QTest::keyClick(f.box(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(f.surface().text(), "hello world");
-        QCOMPARE(stylesShown, 1); // one press does both
+        QCOMPARE(modal.opened, QStringList{"frmPreset"}); // one press does both
     }
 
     void undoTakesBackWhatWasJustTyped() {
