@@ -191,7 +191,7 @@ void PostEditor::connectMenus() {
     connect(m_menus->item("mnuPreview"), &QAction::triggered, this,
             [this] { PreviewWindow::showFor(RichTextBox1->surface(), this); });
     connect(m_menus->item("mnuGrammar"), &QAction::triggered, this,
-            [this] { SpellCheck::mnuGrammar_Click(RichTextBox1->surface(), this); });
+            [this] { SpellCheck::checkSpellingAndGrammar(RichTextBox1->surface(), this); });
 }
 
 void PostEditor::mnuFile_Click(int index) {
