@@ -13,14 +13,6 @@ BrowserWindows::BrowserWindows(const BrowserHost& host, EditingSurface& surface,
                                QWidget* smileyOwner, QObject* parent)
     : QObject(parent), m_host(host), m_surface(surface), m_smileyOwner(smileyOwner) {}
 
-ForumBrowserWindow* BrowserWindows::forumBrowser() const {
-    return m_forumBrowser;
-}
-
-WebBrowserWindow* BrowserWindows::smileyBrowser() const {
-    return m_smileyBrowser;
-}
-
 ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
     if (m_forumBrowser)
         return m_forumBrowser;
@@ -59,7 +51,7 @@ void BrowserWindows::showInstead(const QUrl& address) {
     ForumBrowserWindow* browser = loadForumBrowser();
     bringToFront(browser);
     if (!address.isEmpty())
-        browser->Navigate(address);
+        browser->navigate(address);
     if (m_host.hideWorkArea)
         m_host.hideWorkArea();
 }
@@ -83,7 +75,7 @@ void BrowserWindows::advancedSearch() {
 void BrowserWindows::visitHomePage() {
     ForumBrowserWindow* browser = loadForumBrowser();
     bringToFront(browser);
-    browser->Navigate(m_addresses.authorHomePage());
+    browser->navigate(m_addresses.authorHomePage());
 }
 
 void BrowserWindows::mailToAuthor() {
@@ -102,6 +94,6 @@ void BrowserWindows::moreSmileys() {
     m_smileyBrowser->show();
     m_smileyBrowser->raise();
     m_smileyBrowser->activateWindow();
-    m_smileyBrowser->Navigate(m_addresses.smileyPage());
+    m_smileyBrowser->navigate(m_addresses.smileyPage());
     m_smileyBrowser->resize(Twips::toPixels(10000), m_smileyBrowser->height());
 }

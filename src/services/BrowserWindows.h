@@ -20,7 +20,6 @@ public:
                    QObject* parent = nullptr);
 
     void setAddresses(const BrowserAddresses& addresses) { m_addresses = addresses; }
-    const BrowserAddresses& addresses() const { return m_addresses; }
 
     // The work area's Browser and Help menu items.
     void viewBrowser();
@@ -33,10 +32,6 @@ public:
     void openPage(const QUrl& address, bool maximised);
     // The smiley page's More Smileys button.
     void moreSmileys();
-
-    // The windows as they stand; nullptr when not loaded.
-    ForumBrowserWindow* forumBrowser() const;
-    WebBrowserWindow* smileyBrowser() const;
 
 private:
     ForumBrowserWindow* loadForumBrowser();
