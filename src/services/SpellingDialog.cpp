@@ -198,7 +198,8 @@ void SpellingDialog::showSearching() {
     m_sentenceView->clear();
     m_suggestionList->clear();
     m_changeToBox->clear();
-    for (QPushButton* button : {m_ignoreButton, m_ignoreAllButton, m_addButton, m_changeButton, m_changeAllButton})
+    for (QPushButton* button :
+         {m_ignoreButton, m_ignoreAllButton, m_addButton, m_changeButton, m_changeAllButton})
         button->setEnabled(false);
     const qsizetype size = qMax<qsizetype>(1, m_finder.text().size());
     m_statusLabel->setText(
@@ -215,7 +216,8 @@ void SpellingDialog::updateChangeButtons() {
 }
 
 void SpellingDialog::answer(Answer answer) {
-    const QPushButton* buttons[] = {m_ignoreButton, m_ignoreAllButton, m_changeButton, m_changeAllButton, m_addButton};
+    const QPushButton* buttons[] = {m_ignoreButton, m_ignoreAllButton, m_changeButton,
+                                    m_changeAllButton, m_addButton};
     if (m_finished || !buttons[int(answer)]->isEnabled())
         return;
     const bool repeated = m_finder.problem().kind == SpellingProblem::Kind::RepeatedWord;

@@ -35,10 +35,8 @@ void WebBrowserWindow::createControls() {
     createToolBar();
     m_browser = new WebBrowser(this);
     m_browser->move(toPixels(250), toPixels(1000));
-    connect(m_browser, &WebBrowser::loadFinished, this,
-            [this] { setWindowTitle(kIdleCaption); });
-    connect(m_browser, &WebBrowser::loadFinished, this,
-            &WebBrowserWindow::openLocalCopyIfFailed);
+    connect(m_browser, &WebBrowser::loadFinished, this, [this] { setWindowTitle(kIdleCaption); });
+    connect(m_browser, &WebBrowser::loadFinished, this, &WebBrowserWindow::openLocalCopyIfFailed);
 
     m_addressLabel = new QLabel("&Address:", this);
     m_addressLabel->setObjectName("lblAddress");
@@ -52,10 +50,11 @@ void WebBrowserWindow::createControls() {
 
     // Right-aligned on the toolbar's line, clear of its buttons.
     m_selectHint = new QLabel("Select name of smiley including square brackets ( [ ] ) and click "
-                        "insert button ",
-                        this);
+                              "insert button ",
+                              this);
     m_selectHint->setObjectName("Label2");
-    m_connectionHint = new QLabel("You must be connected to the Internet to use this feature.", this);
+    m_connectionHint =
+        new QLabel("You must be connected to the Internet to use this feature.", this);
     m_connectionHint->setObjectName("Label1");
     for (QLabel* label : {m_selectHint, m_connectionHint}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -175,5 +174,5 @@ void WebBrowserWindow::layOut() {
         m_addressBox->resize(innerWidth - toPixels(100), m_addressBox->height());
     if (innerWidth - toPixels(500) >= 0 && innerHeight - toPixels(1200) >= 0)
         m_browser->setGeometry(m_browser->x(), toPixels(1000), innerWidth - toPixels(500),
-                                   innerHeight - toPixels(1200));
+                               innerHeight - toPixels(1200));
 }
