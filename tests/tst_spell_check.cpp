@@ -190,14 +190,14 @@ class TestSpellCheck : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(QFile::exists("/usr/share/hunspell/en_US.dic"),
+        QVERIFY2(QFile::exists(QString(kSystem) + "/en_US.dic"),
                  "No en_US Hunspell dictionary in /usr/share/hunspell; scripts/install-deps "
                  "installs it (package hunspell-en-us)");
     }
     void init() {
         m_log.clear();
         SpellCheck::installWaitWindow([this](QWidget*) { m_log << "wait"; });
-        useHunspell("/usr/share/hunspell");
+        useHunspell(kSystem);
     }
     void cleanup() {
         SpellCheck::installWaitWindow({});
