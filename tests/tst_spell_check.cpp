@@ -1,197 +1,298 @@
-// The check command against a scripted word processor: the calls, their order and
-// values, the text that comes back, the messages and the failure path.
+// The spelling dialog on a word list made up here, then the whole check on Hunspell.
+#include "EditorFixture.h"
 #include "FakeSurface.h"
-#include "ScriptedPrompter.h"
-#include "ScriptedWordProcessor.h"
+#include "services/HunspellWordProcessor.h"
 #include "services/SpellCheck.h"
+#include "services/SpellingDialog.h"
 #include "services/WaitWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
-#include <QRegularExpression>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 
-using Icon = Prompter::Icon;
+using Mode = ProblemFinder::Mode;
 
 namespace {
-const QString kMissingWordProcessor =
-    "Please note you must have Microsoft Word installed to utilize the spell check feature.";
+
+// Plays the user at the spelling dialog: records each problem shown and answers with the
+// next step, a button's objectName, after "=" the text to type into "Change to" first
+// ("cmdChange=The"); with the script used up it clicks Ignore.
+struct DialogDriver {
+    QStringList script;
+    QStringList problems;  // "Repeated Word: is", or the word alone: "Teh"
+    QStringList sentences; // the sentence shown around each problem
+    QList<QStringList> suggestions;
+    QTimer poll;
+
+    explicit DialogDriver(QStringList steps = {}) : script(std::move(steps)) {
+        // A problem is on show while the dialog names its kind; the search clears it.
+        poll.callOnTimeout([this] {
+            auto* dialog = qobject_cast<SpellingDialog*>(QApplication::activeModalWidget());
+            if (dialog && !dialog->findChild<QLabel*>("lblProblem")->text().isEmpty())
+                answer(dialog);
+        });
+        poll.start(1);
+    }
+    void answer(SpellingDialog* dialog) {
+        auto* sentence = dialog->findChild<QTextBrowser*>("txtSentence");
+        QString marked; // the one stretch in a bold font
+        for (auto block = sentence->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().fontWeight() > QFont::Normal)
+                    marked += it.fragment().text();
+        const QString caption = dialog->findChild<QLabel*>("lblProblem")->text();
+        problems << (caption == "Not in Dictionary:" ? marked : caption + " " + marked);
+        sentences << sentence->toPlainText();
+        auto* list = dialog->findChild<QListWidget*>("lstSuggestions");
+        suggestions << QStringList();
+        for (int row = 0; list->isEnabled() && row < list->count(); ++row)
+            suggestions.last() << list->item(row)->text();
+        const QString step = script.isEmpty() ? "cmdIgnore" : script.takeFirst();
+        if (step.contains('='))
+            dialog->findChild<QLineEdit*>("txtChangeTo")->setText(step.section('=', 1));
+        dialog->findChild<QPushButton*>(step.section('=', 0, 0))->click();
+    }
+};
+
+// Knows the words it is given, in any case, or every word for "*"; suggests "the" and
+// "tea" for "teh".
+class WordListDictionary : public Dictionary {
+public:
+    explicit WordListDictionary(const QString& words) {
+        for (const QString& word : words.split(' '))
+            m_words.insert(word.toLower());
+    }
+    bool knows(const QString& word) const override {
+        return m_words.contains("*") || m_words.contains(word.toLower());
+    }
+    QStringList suggestions(const QString& word) const override {
+        return word == u"teh" ? QStringList{"the", "tea"} : QStringList{};
+    }
+    void add(const QString& word) override { m_words.insert(word.toLower()); }
+
+private:
+    QSet<QString> m_words;
+};
+
+const char* const kPets = "the cat and dog a sat on mat";
+
+// The text, the known words, grammar or not, the answers, the problems shown, the text
+// that comes out (empty: the text as it was) and, where it matters, the sentences shown.
+const struct {
+    const char* name;
+    const char* text;
+    const char* known;
+    bool grammar;
+    const char* steps;
+    const char* problems;
+    const char* result;
+    const char* sentences = "";
+} kRules[] = {
+    {"only words are looked up",
+     "[b]Helo[/b] see http://forum.example/t?id=3 and www.example.com, mail jo@example.com "
+     "[wink] :lol: e.g. U.S. 3.5 10:30 mp3 4th [quote Jo]Yes[/quote] [img "
+     "http://x.example/a.png][color red]don't[/color] well-known (https://a.example/x). "
+     "caf\u00e9 [url=http://b.example/]here[/url]",
+     "", false, "", "Helo|see|and|mail|Yes|don't|well-known|caf\u00e9|here", ""},
+    {"brackets that close no tag", "[b oops\r\n[one\r\ntwo] [three [four]", "", false, "",
+     "b|oops|one|two|three", ""},
+    {"grammar", "the the cat sat. then it ran! and? Ok It is is.\r\nthere went www.a.com. it is",
+     "*", true, "",
+     "Capitalization: the|Repeated Word: the|Capitalization: then|Capitalization: and|"
+     "Repeated Word: is|Capitalization: there|Capitalization: it",
+     ""},
+    {"grammar leaves alone",
+     "Go to example.com today. Take e.g. this one. Wait... then go. Say it\r\nIt was the "
+     "end. A [b]a[/b] b. Yes, yes, it is. www.example.com is up. [wink] Hello there. "
+     "Fine.\r\n\r\nFine",
+     "*", true, "", "", ""},
+    {"spelling alone has no grammar", "the the. and", "*", false, "", "", ""},
+    {"change to the suggestion, then to a typed word", "teh cat and teh dog", kPets, false,
+     "cmdChange|cmdChange=a", "teh|teh", "the cat and a dog"},
+    {"change all, another spelling asked again", "teh cat, teh dog. Teh", kPets, false,
+     "cmdChangeAll", "teh|Teh", "the cat, the dog. Teh"},
+    {"ignore all", "teh cat teh dog teh", kPets, false, "cmdIgnoreAll", "teh", ""},
+    {"add to dictionary", "Quillet and Quillet", kPets, false, "cmdAdd", "Quillet", ""},
+    {"close after a change keeps it", "Teh cat sat on teh mat", kPets, false,
+     "cmdChange=The|cmdCancel", "Teh|teh", "The cat sat on teh mat"},
+    {"delete repeats with the spaces before them", "It is is  is so", "*", true,
+     "cmdChange|cmdChange", "Repeated Word: is|Repeated Word: is", "It is so"},
+    {"ignore all turns a rule off", "It is is. So so", "*", true, "cmdIgnoreAll",
+     "Repeated Word: is", ""},
+    {"capital suggested", "so it goes", "*", true, "cmdChange", "Capitalization: so", "So it goes"},
+    {"the sentence around a problem",
+     "First one. The second has teh word! It costs 3.5 teh units.\r\nNext teh line",
+     "first one the second has word it costs units next line", false, "", "teh|teh|teh", "",
+     "The second has teh word!|It costs 3.5 teh units.|Next teh line"},
+};
+
+// The whole check: the menu command (grammar) or the spelling check alone, the
+// dictionary folder, the text, the answers, the text after it and the message shown.
+const char* const kSystem = "/usr/share/hunspell";
+const char* const kComplete = "Spelling Complete|The spelling /grammar check is complete.";
+const struct {
+    const char* name;
+    bool grammar;
+    const char* folder;
+    const char* text;
+    const char* steps;
+    const char* result;
+    const char* message; // title|text
+} kChecks[] = {
+    {"nothing to correct", true, kSystem, "All is well.", "", "All is well.", kComplete},
+    {"corrected, lines kept", true, kSystem, "Teh cat.\r\n\r\nIt will recieve it.",
+     "cmdChange=The|cmdChange", "The cat.\r\n\r\nIt will receive it.", ""},
+    {"cancelled", true, kSystem, "Teh cat.", "cmdCancel", "Teh cat.", kComplete},
+    {"empty", true, kSystem, "", "", "", "Quillet|No text to check spelling / grammar"},
+    {"spelling alone", false, kSystem, "the the cat", "", "the the cat",
+     "Spelling Complete|The spelling check is complete."},
+    {"no dictionary", true, "/nonexistent", "Teh cat", "", "Teh cat",
+     "Error #: 429|Cannot start the spelling checker: no Hunspell dictionary (xx_YY or en_US "
+     ".aff and .dic files) in /nonexistent.\r\rPlease note you must have Microsoft Word "
+     "installed to utilize the spell check feature."},
+};
+
+QStringList list(const char* items) {
+    return QString(items).split('|', Qt::SkipEmptyParts);
+}
+
+template <class Table> void addRows(const Table& table) {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(table)); ++row)
+        QTest::newRow(table[row].name) << row;
+}
+
 } // namespace
 
 class TestSpellCheck : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QStringList m_log; // "wait", then "create" for the word processor
 
-    int m_waits = 0;
-
-    QStringList callsFor(const QString& version) {
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        word.version = version;
-        FakeSurface surface;
-        surface.setText("Hello");
-        SpellCheck::CheckGrammar(surface, nullptr);
-        return word.calls;
+    // Hunspell in a language without a dictionary of its own, so English serves.
+    void useHunspell(const QString& folder) {
+        const HunspellSetup setup{{folder}, "xx_YY", m_dir.filePath("PersonalWords.txt")};
+        WordProcessor::installFactory([this, setup](QWidget* parent) {
+            m_log << "create";
+            return std::make_unique<HunspellApplication>(setup, parent);
+        });
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(QString(kSystem) + "/en_US.dic"),
+                 "No en_US Hunspell dictionary in /usr/share/hunspell; scripts/install-deps "
+                 "installs it (package hunspell-en-us)");
+    }
     void init() {
-        m_waits = 0;
-        SpellCheck::installWaitWindow([this](QWidget*) { ++m_waits; });
+        m_log.clear();
+        SpellCheck::installWaitWindow([this](QWidget*) { m_log << "wait"; });
+        useHunspell(kSystem);
     }
-    void cleanup() { SpellCheck::installWaitWindow({}); }
-
-    void callsArriveInOrderWithTheirValues() {
-        const QStringList common{"create", "Visible=false", "Version"};
-        const QStringList rest{"Content=Hello", "CheckGrammar",       "Visible=false",
-                               "Content",       "Close(false)",       "release document",
-                               "Quit(true)",    "release application"};
-        for (const char* version : {"9.0", "10.0", "11.0"})
-            QCOMPARE(callsFor(version),
-                     common + QStringList{"Documents.Add(omitted, omitted, short 1, bool true)"} +
-                         rest);
-        for (const char* version : {"12.0", "8.0", "9", "9.0 ", "16.0"})
-            QCOMPARE(callsFor(version), common + QStringList{"Documents.Add()"} + rest);
+    void cleanup() {
+        SpellCheck::installWaitWindow({});
+        WordProcessor::installFactory({});
     }
 
-    void spellingKindCallsCheckSpellingAndSaysSo() {
+    void rules_data() { addRows(kRules); }
+    void rules() {
+        QFETCH(int, row);
+        const auto& r = kRules[row];
+        WordListDictionary dictionary(r.known);
+        DialogDriver driver(list(r.steps));
+        SpellingDialog dialog(r.text, dictionary,
+                              r.grammar ? Mode::SpellingAndGrammar : Mode::Spelling);
+        dialog.run();
+        QCOMPARE(driver.problems, list(r.problems));
+        QCOMPARE(dialog.text(), QString(*r.result ? r.result : r.text));
+        if (*r.sentences)
+            QCOMPARE(driver.sentences, list(r.sentences));
+    }
+
+    // The search goes a slice at a time: a timer ticks while a long text is searched.
+    void longTextKeepsTheDialogAlive() {
+        WordListDictionary dictionary("every word here is fine");
+        int ticks = 0;
+        QTimer ticker;
+        ticker.callOnTimeout([&] { ++ticks; });
+        ticker.start(5);
+        DialogDriver driver({"cmdChange=Wrong"});
+        SpellingDialog dialog(QString("Every word here is fine. ").repeated(100000) + "Wrnog.",
+                              dictionary, Mode::SpellingAndGrammar);
+        dialog.run();
+        QCOMPARE(driver.problems, QStringList{"Wrnog"});
+        QVERIFY2(ticks > 3, qPrintable(QString::number(ticks)));
+        QVERIFY(dialog.text().endsWith("fine. Wrong."));
+    }
+
+    void checkOnHunspell_data() { addRows(kChecks); }
+    void checkOnHunspell() {
+        QFETCH(int, row);
+        const auto& r = kChecks[row];
+        const QString text = r.text, message = r.message;
+        useHunspell(r.folder);
         ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        word.editInDialog = [](const QString& content) { return content + "\r"; };
         FakeSurface surface;
-        surface.setText("Fine");
-        SpellCheck::CheckSpelling(surface, nullptr);
-        QVERIFY(word.calls.contains("CheckSpelling"));
-        QVERIFY(!word.calls.contains("CheckGrammar"));
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].text, "The spelling check is complete.");
-    }
-
-    void unchangedTextIsCompleteAndStillWrittenBack() {
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        word.editInDialog = [](const QString& content) { return content + "\r"; };
-        FakeSurface surface;
-        surface.setText("All fine here");
+        surface.setText(text);
         int changes = 0;
         connect(&surface, &EditingSurface::changed, [&] { ++changes; });
-        SpellCheck::mnuGrammar_Click(surface, nullptr);
-
-        QCOMPARE(m_waits, 1);
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].title, "Spelling Complete");
-        QCOMPARE(prompter.messages[0].text, "The spelling /grammar check is complete.");
-        QCOMPARE(prompter.messages[0].icon, Icon::Information);
-        QCOMPARE(surface.text(), "All fine here");
-        QCOMPARE(changes, 1); // rewritten with the same text
-    }
-
-    void changedTextReplacesTheSurfaceWithoutAMessage() {
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        word.editInDialog = [](const QString&) { return QString("The cat\r"); };
-        FakeSurface surface;
-        surface.setText("Teh cat");
-        SpellCheck::mnuGrammar_Click(surface, nullptr);
-        QVERIFY(prompter.messages.isEmpty());
-        QCOMPARE(surface.text(), "The cat");
-    }
-
-    // The document keeps paragraphs apart with CR; the check hands it CR LF and turns
-    // every CR it gets back into CR LF.
-    void linesComeBackWithCrLf() {
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        QString handedOver;
-        word.editInDialog = [&](const QString& content) {
-            handedOver = content;
-            return QString("First line\rSecond line\r\rFourth\r");
-        };
-        FakeSurface surface;
-        surface.setText("Frist line\r\nSecond line\r\n\r\nFourth");
-        SpellCheck::CheckGrammar(surface, nullptr);
-        QCOMPARE(handedOver, "Frist line\r\nSecond line\r\n\r\nFourth");
-        QCOMPARE(surface.text(), "First line\r\nSecond line\r\n\r\nFourth");
-        QVERIFY(prompter.messages.isEmpty());
-    }
-
-    void emptyTextIsNotChecked() {
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        FakeSurface surface;
-        SpellCheck::mnuGrammar_Click(surface, nullptr);
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].text, "No text to check spelling / grammar");
-        QCOMPARE(prompter.messages[0].title, "Quillet");
-        QCOMPARE(prompter.messages[0].icon, Icon::Information);
-        QCOMPARE(m_waits, 0);
-        QVERIFY(word.calls.isEmpty());
-
-        SpellCheck::CheckGrammar(surface, nullptr); // the routine alone says nothing
-        QCOMPARE(prompter.messages.size(), 1);
-        QVERIFY(word.calls.isEmpty());
-    }
-
-    // Whichever call fails, the message comes once, what exists is released, nothing
-    // after the failure is called and the surface keeps its text.
-    void failureShowsOneMessageAndLeavesTheText() {
-        const struct {
-            const char* failingCall;
-            QStringList callsAfterFailure;
-        } cases[] = {
-            {"create", {}},
-            {"Version", {"release application"}},
-            {"CheckGrammar", {"release document", "release application"}},
-            {"Close", {"release document", "release application"}},
-        };
-        for (const auto& c : cases) {
-            ScriptedPrompter prompter;
-            ScriptedWordProcessor word;
-            word.failingCall = c.failingCall;
-            word.failure = {429, "ActiveX component can't create object"};
-            word.editInDialog = [](const QString&) { return QString("Changed\r"); };
-            FakeSurface surface;
-            surface.setText("Kept as it is");
-            SpellCheck::mnuGrammar_Click(surface, nullptr);
-
-            QCOMPARE(prompter.messages.size(), 1);
-            const Prompter::Message& message = prompter.messages[0];
-            QCOMPARE(message.title, "Error #: 429");
-            QCOMPARE(message.text,
-                     "ActiveX component can't create object\r\r" + kMissingWordProcessor);
-            QCOMPARE(message.icon, Icon::Critical);
-            QCOMPARE(surface.text(), "Kept as it is");
-            const int failedAt = word.calls.indexOf(
-                QRegularExpression(QRegularExpression::escape(c.failingCall) + ".*"));
-            QCOMPARE(word.calls.mid(failedAt + 1), c.callsAfterFailure);
+        DialogDriver driver(list(r.steps));
+        if (r.grammar)
+            SpellCheck::checkSpellingAndGrammar(surface, nullptr);
+        else
+            SpellCheck::check(SpellCheck::Kind::Spelling, surface, nullptr);
+        QCOMPARE(m_log,
+                 QStringList({"wait", "create"}).mid(r.grammar ? 0 : 1, text.isEmpty() ? 0 : 2));
+        QCOMPARE(surface.text(), QString(r.result));
+        QCOMPARE(changes, message.startsWith("Error") || text.isEmpty() ? 0 : 1); // even unchanged
+        QStringList shown;
+        for (const Prompter::Message& m : prompter.messages) {
+            shown << m.title + "|" + m.text;
+            QCOMPARE(m.icon, message.startsWith("Error") ? Prompter::Icon::Critical
+                                                         : Prompter::Icon::Information);
         }
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList(message));
     }
 
     void waitWindowClosesItselfAfterTwoSeconds() {
-        SpellCheck::installWaitWindow({});
-        ScriptedPrompter prompter;
-        ScriptedWordProcessor word;
-        FakeSurface surface;
-        surface.setText("x");
-        QString caption, label;
-        bool modal = false;
-        QTimer::singleShot(100, [&] {
-            if (auto* wait = qobject_cast<WaitWindow*>(QApplication::activeModalWidget())) {
-                caption = wait->windowTitle();
-                label = wait->findChild<QLabel*>("Label1")->text();
-                modal = wait->isModal();
-                QCOMPARE(word.calls.size(), 0); // the word processor waits for it
-            }
-        });
+        WaitWindow wait;
         QElapsedTimer clock;
         clock.start();
-        SpellCheck::mnuGrammar_Click(surface, nullptr);
+        wait.exec();
         // A coarse timer, as Qt makes by default, may fire up to 5% early.
         QVERIFY(clock.elapsed() >= WaitWindow::kInterval * 95 / 100);
-        QCOMPARE(caption, "Wait");
-        QCOMPARE(label, "Please wait !! Searching for components");
-        QVERIFY(modal);
-        QCOMPARE(word.calls.first(), "create");
+        QCOMPARE(wait.windowTitle() + ": " + wait.findChild<QLabel*>("Label1")->text(),
+                 "Wait: Please wait !! Searching for components");
+    }
+
+    void menuCheckIsOneUndoStepAndLearnsWords() {
+        EditorFixture f;
+        f.surface().setText("Teh cat likes zorgles.");
+        QTest::qWait(350);
+        DialogDriver driver({"cmdChange=The", "cmdAdd"});
+        f.action("mnuGrammar")->trigger();
+        QCOMPARE(driver.problems, (QStringList{"Teh", "zorgles"}));
+        QVERIFY(driver.suggestions.value(0).contains("The"));
+        QCOMPARE(f.surface().text(), "The cat likes zorgles.");
+        QTest::qWait(350);
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "Teh cat likes zorgles.");
+        f.action("mnuRedo")->trigger();
+        QCOMPARE(f.surface().text(), "The cat likes zorgles.");
+
+        DialogDriver nextCheck;
+        f.action("mnuGrammar")->trigger();
+        QVERIFY(nextCheck.problems.isEmpty());
     }
 };
 

@@ -21,8 +21,6 @@ void bringToFront(QWidget* window) {
         window->activateWindow();
         return;
     }
-    window->window()->show();
-    window->show();
     subWindow->showMaximized();
     subWindow->raise();
     if (QMdiArea* area = subWindow->mdiArea())

@@ -1,25 +1,17 @@
 #include "services/BrowserWindows.h"
 
 #include "platform/DesktopLinks.h"
+#include "platform/DocumentWindows.h"
 #include "platform/Twips.h"
 #include "services/ForumBrowserMenus.h"
 #include "services/ForumBrowserWindow.h"
 #include "services/WebBrowserWindow.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 BrowserWindows::BrowserWindows(const BrowserHost& host, EditingSurface& surface,
                                QWidget* smileyOwner, QObject* parent)
     : QObject(parent), m_host(host), m_surface(surface), m_smileyOwner(smileyOwner) {}
-
-ForumBrowserWindow* BrowserWindows::forumBrowser() const {
-    return m_forumBrowser;
-}
-
-WebBrowserWindow* BrowserWindows::smileyBrowser() const {
-    return m_smileyBrowser;
-}
 
 ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
     if (m_forumBrowser)
@@ -41,25 +33,11 @@ ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
     return m_forumBrowser;
 }
 
-void BrowserWindows::bringToFront(ForumBrowserWindow* browser) {
-    auto* subWindow = qobject_cast<QMdiSubWindow*>(browser->parentWidget());
-    if (!subWindow) {
-        browser->show();
-        browser->raise();
-        browser->activateWindow();
-        return;
-    }
-    subWindow->showMaximized();
-    subWindow->raise();
-    if (QMdiArea* area = subWindow->mdiArea())
-        area->setActiveSubWindow(subWindow);
-}
-
 void BrowserWindows::showInstead(const QUrl& address) {
     ForumBrowserWindow* browser = loadForumBrowser();
-    bringToFront(browser);
+    DocumentWindows::bringToFront(browser);
     if (!address.isEmpty())
-        browser->Navigate(address);
+        browser->navigate(address);
     if (m_host.hideWorkArea)
         m_host.hideWorkArea();
 }
@@ -82,8 +60,8 @@ void BrowserWindows::advancedSearch() {
 
 void BrowserWindows::visitHomePage() {
     ForumBrowserWindow* browser = loadForumBrowser();
-    bringToFront(browser);
-    browser->Navigate(m_addresses.authorHomePage());
+    DocumentWindows::bringToFront(browser);
+    browser->navigate(m_addresses.authorHomePage());
 }
 
 void BrowserWindows::mailToAuthor() {
@@ -102,6 +80,6 @@ void BrowserWindows::moreSmileys() {
     m_smileyBrowser->show();
     m_smileyBrowser->raise();
     m_smileyBrowser->activateWindow();
-    m_smileyBrowser->Navigate(m_addresses.smileyPage());
+    m_smileyBrowser->navigate(m_addresses.smileyPage());
     m_smileyBrowser->resize(Twips::toPixels(10000), m_smileyBrowser->height());
 }

@@ -20,7 +20,6 @@ public:
                    QObject* parent = nullptr);
 
     void setAddresses(const BrowserAddresses& addresses) { m_addresses = addresses; }
-    const BrowserAddresses& addresses() const { return m_addresses; }
 
     // The work area's Browser and Help menu items.
     void viewBrowser();
@@ -34,13 +33,8 @@ public:
     // The smiley page's More Smileys button.
     void moreSmileys();
 
-    // The windows as they stand; nullptr when not loaded.
-    ForumBrowserWindow* forumBrowser() const;
-    WebBrowserWindow* smileyBrowser() const;
-
 private:
     ForumBrowserWindow* loadForumBrowser();
-    void bringToFront(ForumBrowserWindow* browser);
     // Shows the forum browser in place of the work area, optionally on another page.
     void showInstead(const QUrl& address = QUrl());
 

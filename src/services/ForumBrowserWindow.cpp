@@ -2,6 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/DesktopLinks.h"
+#include "platform/DocumentWindows.h"
 #include "platform/HandCursor.h"
 #include "platform/Prompter.h"
 #include "platform/Twips.h"
@@ -9,22 +10,16 @@
 #include "services/WebBrowser.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
+#include <QWebEnginePage>
 
-namespace {
-int px(int twips) {
-    return Twips::toPixels(twips);
-}
-} // namespace
+using Twips::toPixels;
 
 ForumBrowserWindow::ForumBrowserWindow(const BrowserAddresses& addresses, const BrowserHost& host,
                                        QWidget* parent)
@@ -32,188 +27,178 @@ ForumBrowserWindow::ForumBrowserWindow(const BrowserAddresses& addresses, const 
     setObjectName("frmVNBrowser");
     setWindowTitle("Browser");
     setFocusPolicy(Qt::ClickFocus);
-    resize(px(12000), px(9000));
+    resize(toPixels(12000), toPixels(9000));
     m_menus = new ForumBrowserMenus(this);
     createControls();
     connectCommands();
     connectBrowserEvents();
-    Navigate(m_addresses.forumHome());
+    navigate(m_addresses.forumHome());
 }
 
 void ForumBrowserWindow::createControls() {
-    brwWebBrowser = new WebBrowser(this);
+    m_browser = new WebBrowser(this);
 
+    // Each button does what its menu item does.
+    const ForumBrowserActions& actions = m_menus->actions();
     const struct {
-        QPushButton** button;
         const char* name;
         const char* caption;
         const char* toolTip;
-    } buttons[] = {{&cmdBack, "cmdBack", "<", "<< Back"},
-                   {&cmdForward, "cmdForward", ">", "Forward >>"},
-                   {&cmdRefresh, "cmdRefresh", "=", "<< Refresh >>"},
-                   {&cmdHoem, "cmdHoem", "VN", "Vornet Home"},
-                   {&cmdStop, "cmdStop", "!", "!! STOP !!"},
-                   {&cmdCopyURL, "cmdCopyURL", "Copy URL", ""}};
-    const int buttonWidth = px(500), buttonHeight = px(330);
-    int left = px(50);
+        QAction* item;
+        QPushButton** member;
+    } buttons[] = {{"cmdBack", "<", "<< Back", actions.back, nullptr},
+                   {"cmdForward", ">", "Forward >>", actions.forward, nullptr},
+                   {"cmdRefresh", "=", "<< Refresh >>", actions.refresh, nullptr},
+                   {"cmdHoem", "VN", "Vornet Home", actions.forumHome, nullptr},
+                   {"cmdStop", "!", "!! STOP !!", actions.stop, nullptr},
+                   {"cmdCopyURL", "Copy URL", "", actions.copyAddress, &m_copyAddressButton}};
+    const int buttonWidth = toPixels(500), buttonHeight = toPixels(330);
+    int left = toPixels(50);
     for (const auto& entry : buttons) {
-        *entry.button = new QPushButton(entry.caption, this);
-        (*entry.button)->setObjectName(entry.name);
-        (*entry.button)->setToolTip(entry.toolTip);
-        (*entry.button)->setGeometry(left, px(35), buttonWidth, buttonHeight);
-        HandCursor::showOver(*entry.button);
-        left += buttonWidth + px(20);
+        auto* button = new QPushButton(entry.caption, this);
+        button->setObjectName(entry.name);
+        button->setToolTip(entry.toolTip);
+        button->setGeometry(left, toPixels(35), buttonWidth, buttonHeight);
+        HandCursor::showOver(button);
+        connect(button, &QPushButton::clicked, entry.item, &QAction::trigger);
+        left += buttonWidth + toPixels(20);
+        if (entry.member)
+            *entry.member = button;
     }
-    cmdCopyURL->resize(px(1200), buttonHeight);
+    m_copyAddressButton->resize(toPixels(1200), buttonHeight);
 
-    txtURL = new QLineEdit(this);
-    txtURL->setObjectName("txtURL");
-    txtURL->setGeometry(px(2700), px(35), px(4000), buttonHeight);
+    m_addressBox = new QLineEdit(this);
+    m_addressBox->setObjectName("txtURL");
+    m_addressBox->setGeometry(toPixels(2700), toPixels(35), toPixels(4000), buttonHeight);
     // A right click offers the one-item pop-up menu instead of the box's own.
-    txtURL->setContextMenuPolicy(Qt::PreventContextMenu);
-    txtURL->installEventFilter(this);
+    m_addressBox->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_addressBox->installEventFilter(this);
 
     createStatusBar();
-
-    timTimer = new QTimer(this);
-    timTimer->setObjectName("timTimer");
-    timTimer->setInterval(5);
-    connect(timTimer, &QTimer::timeout, this, &ForumBrowserWindow::timTimer_Timer);
 }
 
 void ForumBrowserWindow::createStatusBar() {
     // Two sunken panels along the bottom: the status text, and room for the progress bar.
-    StatusBar1 = new QWidget(this);
-    StatusBar1->setObjectName("StatusBar1");
-    auto* panels = new QHBoxLayout(StatusBar1);
-    panels->setContentsMargins(px(30), px(15), px(30), px(15));
-    panels->setSpacing(px(30));
-    statusPanel1 = new QLabel(StatusBar1);
-    statusPanel1->setObjectName("StatusBar1Panel1");
-    statusPanel2 = new QLabel(StatusBar1);
-    statusPanel2->setObjectName("StatusBar1Panel2");
-    statusPanel2->setFixedWidth(px(2600));
-    for (QLabel* panel : {statusPanel1, statusPanel2}) {
+    m_statusBar = new QWidget(this);
+    m_statusBar->setObjectName("StatusBar1");
+    auto* panels = new QHBoxLayout(m_statusBar);
+    panels->setContentsMargins(toPixels(30), toPixels(15), toPixels(30), toPixels(15));
+    panels->setSpacing(toPixels(30));
+    m_statusText = new QLabel(m_statusBar);
+    m_statusText->setObjectName("StatusBar1Panel1");
+    m_progressPanel = new QLabel(m_statusBar);
+    m_progressPanel->setObjectName("StatusBar1Panel2");
+    m_progressPanel->setFixedWidth(toPixels(2600));
+    for (QLabel* panel : {m_statusText, m_progressPanel}) {
         panel->setTextFormat(Qt::PlainText);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
     }
     // Long addresses must not widen the window.
-    statusPanel1->setMinimumWidth(1);
-    statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    panels->addWidget(statusPanel1, 1);
-    panels->addWidget(statusPanel2);
-    statusPanel2->installEventFilter(this); // the progress bar follows panel 2
+    m_statusText->setMinimumWidth(1);
+    m_statusText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    panels->addWidget(m_statusText, 1);
+    panels->addWidget(m_progressPanel);
+    m_progressPanel->installEventFilter(this); // the progress bar follows panel 2
 
-    // Drawn in front of panel 2, flat and without a border.
-    ProgressBar1 = new QProgressBar(StatusBar1);
-    ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setStyleSheet("QProgressBar { border: none; background: transparent; }"
-                                "QProgressBar::chunk { background: palette(highlight); }");
-    ProgressBar1->setValue(0);
+    // Drawn in front of panel 2, flat and without a border; it counts the percent loaded.
+    m_progressBar = new QProgressBar(m_statusBar);
+    m_progressBar->setObjectName("ProgressBar1");
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setStyleSheet("QProgressBar { border: none; background: transparent; }"
+                                 "QProgressBar::chunk { background: palette(highlight); }");
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
 }
 
 void ForumBrowserWindow::connectCommands() {
-    const auto on = [this](const char* name, auto command) {
-        connect(m_menus->item(name), &QAction::triggered, this, command);
+    const ForumBrowserActions& actions = m_menus->actions();
+    const auto on = [this](QAction* item, auto command) {
+        connect(item, &QAction::triggered, this, command);
     };
     const auto navigateTo = [this](QUrl (BrowserAddresses::*address)() const) {
-        return [this, address] { Navigate((m_addresses.*address)()); };
+        return [this, address] { navigate((m_addresses.*address)()); };
     };
-    on("mnuBack", [this] { brwWebBrowser->GoBack(); });
-    on("mnuForward", [this] { brwWebBrowser->GoForward(); });
-    on("mnuRefresh", [this] { brwWebBrowser->Refresh(); });
-    on("mnuStop", [this] { mnuStop_Click(); });
-    on("mnuVornetHome", navigateTo(&BrowserAddresses::forumHome));
-    on("mnuForums", navigateTo(&BrowserAddresses::forumList));
-    on("mnuAdvSearch", navigateTo(&BrowserAddresses::advancedSearch));
-    on("mnuHomePage", navigateTo(&BrowserAddresses::authorHomePage));
-    on("mnuEmail", [this] { mnuEmail_Click(); });
-    on("mnuCopyURL", [this] { CopyURL(); });
-    on("mnuCopyURL1", [this] { CopyURL(); });
-    on("mnuEditor", [this] { mnuEditor_Click(); });
-    on("mnuExit", [this] {
+    on(actions.back, [this] { m_browser->back(); });
+    on(actions.forward, [this] { m_browser->forward(); });
+    on(actions.refresh, [this] { m_browser->reload(); });
+    on(actions.stop, [this] { stopLoading(); });
+    on(actions.forumHome, navigateTo(&BrowserAddresses::forumHome));
+    on(actions.forumList, navigateTo(&BrowserAddresses::forumList));
+    on(actions.advancedSearch, navigateTo(&BrowserAddresses::advancedSearch));
+    on(actions.homePage, navigateTo(&BrowserAddresses::authorHomePage));
+    on(actions.mailAuthor, [this] { DesktopLinks::open(m_addresses.mailToAuthor()); });
+    on(actions.copyAddress, [this] { copyAddress(); });
+    on(actions.popUpCopyAddress, [this] { copyAddress(); });
+    on(actions.textEditor, [this] { returnToWorkArea(); });
+    on(actions.exit, [this] {
         if (m_host.confirmExit)
             m_host.confirmExit();
     });
-    on("mnuIntroduction", [this] {
+    on(actions.introduction, [this] {
         if (m_host.showIntroduction)
             m_host.showIntroduction();
     });
-    on("mnuHelpAbout", [this] {
+    on(actions.about, [this] {
         if (m_host.showAbout)
             m_host.showAbout();
     });
-
-    // Each button does what its menu item does.
-    const struct {
-        QPushButton* button;
-        const char* item;
-    } buttons[] = {{cmdBack, "mnuBack"},       {cmdForward, "mnuForward"},
-                   {cmdRefresh, "mnuRefresh"}, {cmdHoem, "mnuVornetHome"},
-                   {cmdStop, "mnuStop"},       {cmdCopyURL, "mnuCopyURL"}};
-    for (const auto& entry : buttons)
-        connect(entry.button, &QPushButton::clicked, m_menus->item(entry.item), &QAction::trigger);
 }
 
+// The status panel says a page is on its way, then names it; the progress bar counts
+// the load and is empty again when the load has finished or failed.
 void ForumBrowserWindow::connectBrowserEvents() {
-    connect(brwWebBrowser, &WebBrowser::StatusTextChange, statusPanel1, &QLabel::setText);
-    connect(brwWebBrowser, &WebBrowser::ProgressChange, this, &ForumBrowserWindow::showProgress);
-    connect(brwWebBrowser, &WebBrowser::DownloadComplete, this, [this] {
-        setWindowTitle(brwWebBrowser->LocationName());
-        txtURL->setText(brwWebBrowser->LocationURL());
+    connect(m_browser->page(), &QWebEnginePage::linkHovered, m_statusText, &QLabel::setText);
+    connect(m_browser, &WebBrowser::urlChanged, this,
+            [this](const QUrl& address) { m_statusText->setText(address.toString()); });
+    connect(m_browser, &WebBrowser::loadStarted, this, [this] {
+        m_statusText->setText("Status: Processing ...");
+        m_progressBar->setValue(0);
     });
-    connect(brwWebBrowser, &WebBrowser::NavigateComplete2, statusPanel1, &QLabel::setText);
+    connect(m_browser, &WebBrowser::loadProgress, m_progressBar, &QProgressBar::setValue);
+    connect(m_browser, &WebBrowser::loadFinished, this, [this] {
+        m_progressBar->setValue(0);
+        const QString address = m_browser->url().toString();
+        m_statusText->setText(address);
+        m_addressBox->setText(address);
+        setWindowTitle(m_browser->title());
+    });
 }
 
-void ForumBrowserWindow::Navigate(const QUrl& address) {
-    brwWebBrowser->Navigate(address);
+void ForumBrowserWindow::navigate(const QUrl& address) {
+    m_browser->load(address);
 }
 
-void ForumBrowserWindow::showProgress(int progress, int progressMax) {
-    // Values the bar cannot show (a negative progress at the end of a download, a zero
-    // maximum) leave it as it was.
-    if (progressMax > 0)
-        ProgressBar1->setMaximum(progressMax);
-    if (progress >= 0 && progress <= ProgressBar1->maximum())
-        ProgressBar1->setValue(progress);
-}
-
-void ForumBrowserWindow::CopyURL() {
+void ForumBrowserWindow::copyAddress() {
     Clipboard::instance().clear();
-    txtURL->selectAll();
-    const QString address = txtURL->selectedText();
+    m_addressBox->selectAll();
+    const QString address = m_addressBox->selectedText();
     if (address.isEmpty()) {
         Prompter::inform(this, "No URL to copy");
         return;
     }
     Clipboard::instance().setText(address);
-    txtURL->setCursorPosition(0);
+    m_addressBox->setCursorPosition(0);
     Prompter::inform(this, "Copied URL to Clipboard");
 }
 
-void ForumBrowserWindow::mnuStop_Click() {
-    brwWebBrowser->Stop();
-    setWindowTitle(brwWebBrowser->LocationName());
+void ForumBrowserWindow::stopLoading() {
+    m_browser->stop();
+    setWindowTitle(m_browser->title());
 }
 
-void ForumBrowserWindow::mnuEditor_Click() {
+void ForumBrowserWindow::returnToWorkArea() {
     if (m_host.showWorkArea)
         m_host.showWorkArea();
     QWidget* frameWindow = parentWidget() ? parentWidget() : this;
     frameWindow->hide();
 }
 
-void ForumBrowserWindow::mnuEmail_Click() {
-    DesktopLinks::open(m_addresses.mailToAuthor());
-}
-
 bool ForumBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == statusPanel2 &&
+    if (watched == m_progressPanel &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize) && !isMinimized())
         placeProgressBar();
-    if (watched == txtURL && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_addressBox && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             m_menus->popUp()->popup(mouse->globalPosition().toPoint());
@@ -225,12 +210,7 @@ bool ForumBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void ForumBrowserWindow::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    // The window takes the frame's size, less a margin.
-    auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (subWindow && !subWindow->isMaximized() && !subWindow->isMinimized()) {
-        const QWidget* frame = window();
-        subWindow->resize(frame->width() - px(100), frame->height() - px(100));
-    }
+    DocumentWindows::fitToFrame(this);
 }
 
 void ForumBrowserWindow::resizeEvent(QResizeEvent* event) {
@@ -241,44 +221,25 @@ void ForumBrowserWindow::resizeEvent(QResizeEvent* event) {
 void ForumBrowserWindow::layOut() {
     const int innerWidth = width(), innerHeight = height();
     // A control that would get a negative size keeps the one it has.
-    if (innerWidth - px(200) >= 0 && innerHeight - px(700) >= 0)
-        brwWebBrowser->setGeometry(px(100), px(400), innerWidth - px(200), innerHeight - px(700));
-    const int addressWidth = innerWidth - px(4150);
+    if (innerWidth - toPixels(200) >= 0 && innerHeight - toPixels(700) >= 0)
+        m_browser->setGeometry(toPixels(100), toPixels(400), innerWidth - toPixels(200),
+                               innerHeight - toPixels(700));
+    const int addressWidth = innerWidth - toPixels(4150);
     if (addressWidth >= 0) {
-        txtURL->setGeometry(px(2700), txtURL->y(), addressWidth, txtURL->height());
-        cmdCopyURL->move(addressWidth + px(2800), cmdCopyURL->y());
+        m_addressBox->setGeometry(toPixels(2700), m_addressBox->y(), addressWidth,
+                                  m_addressBox->height());
+        m_copyAddressButton->move(addressWidth + toPixels(2800), m_copyAddressButton->y());
     }
-    const int statusHeight = px(330);
-    StatusBar1->setGeometry(0, innerHeight - statusHeight, innerWidth, statusHeight);
+    const int statusHeight = toPixels(330);
+    m_statusBar->setGeometry(0, innerHeight - statusHeight, innerWidth, statusHeight);
     if (!isMinimized())
         placeProgressBar();
 }
 
 void ForumBrowserWindow::placeProgressBar() {
-    StatusBar1->layout()->activate(); // panel 2 in its place first
-    const QRect panel2 = statusPanel2->geometry();
-    ProgressBar1->setGeometry(panel2.left() + px(25), px(45), panel2.width() - px(45),
-                              StatusBar1->height() - px(75));
-    ProgressBar1->raise();
-}
-
-// The busy timer: nothing starts it, but while it runs it walks the progress bar through
-// one long step for a page that is still loading.
-void ForumBrowserWindow::timTimer_Timer() {
-    if (!brwWebBrowser->Busy()) {
-        timTimer->stop();
-        setWindowTitle(brwWebBrowser->LocationName());
-        return;
-    }
-    setWindowTitle("Loading the page you requested");
-    ProgressBar1->show();
-    statusPanel1->setText("Status: Processing ...");
-    ProgressBar1->setMaximum(10000);
-    for (int step = 1; step <= ProgressBar1->maximum(); ++step) {
-        ProgressBar1->setValue(step);
-        QApplication::processEvents();
-    }
-    statusPanel1->setText("Status: Idle");
-    ProgressBar1->setValue(0);
-    ProgressBar1->hide();
+    m_statusBar->layout()->activate(); // panel 2 in its place first
+    const QRect panel = m_progressPanel->geometry();
+    m_progressBar->setGeometry(panel.left() + toPixels(25), toPixels(45),
+                               panel.width() - toPixels(45), m_statusBar->height() - toPixels(75));
+    m_progressBar->raise();
 }

@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 class ForumBrowserMenus;
 class WebBrowser;
 
@@ -22,14 +21,7 @@ public:
                        QWidget* parent = nullptr);
 
     ForumBrowserMenus& menus() const { return *m_menus; }
-    WebBrowser* browser() const { return brwWebBrowser; }
-    void Navigate(const QUrl& address);
-
-    // The commands of the menus and buttons.
-    void CopyURL();
-    void mnuStop_Click();
-    void mnuEditor_Click();
-    void mnuEmail_Click();
+    void navigate(const QUrl& address);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,24 +35,21 @@ private:
     void connectBrowserEvents();
     void layOut();
     void placeProgressBar();
-    void showProgress(int progress, int progressMax);
-    void timTimer_Timer();
+
+    // The commands of the menus and buttons.
+    void copyAddress();
+    void stopLoading();
+    void returnToWorkArea();
 
     BrowserAddresses m_addresses;
     BrowserHost m_host;
     ForumBrowserMenus* m_menus = nullptr;
 
-    WebBrowser* brwWebBrowser = nullptr;
-    QLineEdit* txtURL = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdForward = nullptr;
-    QPushButton* cmdRefresh = nullptr;
-    QPushButton* cmdHoem = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdCopyURL = nullptr;
-    QWidget* StatusBar1 = nullptr;
-    QLabel* statusPanel1 = nullptr;
-    QLabel* statusPanel2 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QTimer* timTimer = nullptr;
+    WebBrowser* m_browser = nullptr;
+    QLineEdit* m_addressBox = nullptr;
+    QPushButton* m_copyAddressButton = nullptr;
+    QWidget* m_statusBar = nullptr;
+    QLabel* m_statusText = nullptr;    // panel 1
+    QLabel* m_progressPanel = nullptr; // panel 2, under the progress bar
+    QProgressBar* m_progressBar = nullptr;
 };

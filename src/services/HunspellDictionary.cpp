@@ -18,7 +18,6 @@ constexpr int kCannotCreateComponent = 429;
 constexpr const char* kFallbackLanguage = "en_US";
 
 struct DictionaryFiles {
-    QString name;
     QString affix;
     QString words;
 };
@@ -28,7 +27,7 @@ std::optional<DictionaryFiles> filesIn(const QString& folder, const QString& nam
     const QString affix = dir.filePath(name + ".aff");
     const QString words = dir.filePath(name + ".dic");
     if (QFileInfo(affix).isReadable() && QFileInfo(words).isReadable())
-        return DictionaryFiles{name, affix, words};
+        return DictionaryFiles{affix, words};
     return std::nullopt;
 }
 
@@ -94,7 +93,6 @@ HunspellDictionary::HunspellDictionary(const HunspellSetup& setup)
     const auto files = findDictionary(setup);
     if (!files)
         throw missingDictionary(setup);
-    m_language = files->name;
     m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(files->affix).constData(),
                                             QFile::encodeName(files->words).constData());
     const auto encoding = encodingOf(m_hunspell->get_dict_encoding());

@@ -30,15 +30,11 @@ public:
     // Also appends the word to the personal word list.
     void add(const QString& word) override;
 
-    // The dictionary's name, such as "en_US".
-    QString language() const { return m_language; }
-
 private:
     std::string encode(const QString& word) const;
     void loadPersonalWords();
 
     std::unique_ptr<Hunspell> m_hunspell;
-    QString m_language;
     QString m_personalWordList;
     mutable QStringEncoder m_encoder;
     mutable QStringDecoder m_decoder;

@@ -10,15 +10,15 @@ void HunspellDocument::setContent(const QString& content) {
     m_paragraphs.replace(QLatin1String("\r\n"), QLatin1String("\r")).replace(u'\n', u'\r');
 }
 
-QString HunspellDocument::Content() const {
+QString HunspellDocument::content() const {
     return m_paragraphs + u'\r';
 }
 
-void HunspellDocument::CheckSpelling() {
+void HunspellDocument::checkSpelling() {
     check(ProblemFinder::Mode::Spelling);
 }
 
-void HunspellDocument::CheckGrammar() {
+void HunspellDocument::checkGrammar() {
     check(ProblemFinder::Mode::SpellingAndGrammar);
 }
 
@@ -28,23 +28,9 @@ void HunspellDocument::check(ProblemFinder::Mode mode) {
     m_paragraphs = dialog.text();
 }
 
-void HunspellDocument::Close(bool) {
-    // Nothing is ever saved: the document lives only in memory.
-}
-
 HunspellApplication::HunspellApplication(const HunspellSetup& setup, QWidget* parent)
     : m_dictionary(std::make_shared<HunspellDictionary>(setup)), m_parent(parent) {}
 
-void HunspellApplication::setVisible(bool) {
-    // There is no window of its own to show: the spelling dialog appears when needed.
-}
-
-QString HunspellApplication::Version() const {
-    return QStringLiteral("1.0"); // this spelling layer's own version
-}
-
-std::unique_ptr<WordDocument> HunspellApplication::DocumentsAdd(const QVariantList&) {
+std::unique_ptr<WordDocument> HunspellApplication::addDocument() {
     return std::make_unique<HunspellDocument>(m_dictionary, m_parent);
 }
-
-void HunspellApplication::Quit(bool) {}

@@ -14,10 +14,11 @@ public:
     HunspellDocument(std::shared_ptr<HunspellDictionary> dictionary, QWidget* parent);
 
     void setContent(const QString& content) override;
-    QString Content() const override;
-    void CheckSpelling() override;
-    void CheckGrammar() override;
-    void Close(bool saveChanges) override;
+    QString content() const override;
+    void checkSpelling() override;
+    void checkGrammar() override;
+    // Nothing to do: the document lives only in memory.
+    void close() override {}
 
 private:
     void check(ProblemFinder::Mode mode);
@@ -32,11 +33,9 @@ public:
     // Throws AutomationError when no dictionary can be found.
     HunspellApplication(const HunspellSetup& setup, QWidget* parent);
 
-    void setVisible(bool visible) override;
-    QString Version() const override;
-    // Takes every form of the call; the arguments make no difference here.
-    std::unique_ptr<WordDocument> DocumentsAdd(const QVariantList& arguments) override;
-    void Quit(bool saveChanges) override;
+    std::unique_ptr<WordDocument> addDocument() override;
+    // Nothing to do: there is no process of its own to end.
+    void quit() override {}
 
 private:
     std::shared_ptr<HunspellDictionary> m_dictionary;

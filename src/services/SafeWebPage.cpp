@@ -22,6 +22,10 @@ void SafeWebPage::denyPermission(const QUrl& origin, Feature feature) {
 }
 
 bool SafeWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    // A data: address carries its page in itself, from no site at all, which makes it a
+    // favourite disguise; whether typed or a link's target, it is not opened.
+    if (isMainFrame && url.scheme() == QLatin1String("data"))
+        return false;
     if (url.scheme() != QLatin1String("mailto"))
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     // The engine asks again for an outside scheme only after a user's gesture; a

@@ -5,11 +5,9 @@
 #include "services/WaitWindow.h"
 #include "services/WordProcessor.h"
 
-#include <QVariant>
-
 namespace {
 
-SpellCheck::WaitWindow installedWaitWindow;
+SpellCheck::ShowWaitWindow installedWaitWindow;
 
 void showWaitWindow(QWidget* parent) {
     if (installedWaitWindow) {
@@ -26,18 +24,6 @@ QString completionMessage(SpellCheck::Kind kind) {
                : QStringLiteral("The spelling /grammar check is complete.");
 }
 
-// The releases that ask for the document template, the new-template flag, the
-// document type and visibility when a document is added.
-bool takesAddArguments(const QString& version) {
-    return version == u"9.0" || version == u"10.0" || version == u"11.0";
-}
-
-QVariantList addArguments(const QString& version) {
-    if (!takesAddArguments(version))
-        return {};
-    return {QVariant(), QVariant(), QVariant::fromValue<qint16>(1), QVariant(true)};
-}
-
 void showError(QWidget* parent, const AutomationError& error) {
     Prompter::instance().ask(
         parent, {"Error #: " + QString::number(error.number),
@@ -49,26 +35,18 @@ void showError(QWidget* parent, const AutomationError& error) {
 
 } // namespace
 
-void SpellCheck::mnuGrammar_Click(EditingSurface& surface, QWidget* parent) {
+void SpellCheck::checkSpellingAndGrammar(EditingSurface& surface, QWidget* parent) {
     if (surface.text().isEmpty()) {
         Prompter::inform(parent, "No text to check spelling / grammar");
         return;
     }
     showWaitWindow(parent);
-    CheckGrammar(surface, parent);
-}
-
-void SpellCheck::CheckSpelling(EditingSurface& surface, QWidget* parent) {
-    Check(Kind::Spelling, surface, parent);
-}
-
-void SpellCheck::CheckGrammar(EditingSurface& surface, QWidget* parent) {
-    Check(Kind::SpellingAndGrammar, surface, parent);
+    check(Kind::SpellingAndGrammar, surface, parent);
 }
 
 // On any error the message is shown once and the check ends; whatever objects exist are
 // released and the surface keeps its text.
-void SpellCheck::Check(Kind kind, EditingSurface& surface, QWidget* parent) {
+void SpellCheck::check(Kind kind, EditingSurface& surface, QWidget* parent) {
     const QString original = surface.text();
     if (original.isEmpty())
         return;
@@ -76,25 +54,22 @@ void SpellCheck::Check(Kind kind, EditingSurface& surface, QWidget* parent) {
     // there is no request timeout to set before creating it.
     try {
         std::unique_ptr<WordApplication> application = WordProcessor::create(parent);
-        application->setVisible(false);
-        const QString version = application->Version();
-        std::unique_ptr<WordDocument> document = application->DocumentsAdd(addArguments(version));
+        std::unique_ptr<WordDocument> document = application->addDocument();
         document->setContent(original);
         if (kind == Kind::Spelling)
-            document->CheckSpelling();
+            document->checkSpelling();
         else
-            document->CheckGrammar();
-        application->setVisible(false);
+            document->checkGrammar();
 
-        QString result = document->Content();
+        QString result = document->content();
         result.chop(1); // the final paragraph mark
         result.replace(QLatin1String("\r"), QLatin1String("\r\n"));
         if (result == surface.text())
             Prompter::inform(parent, completionMessage(kind), "Spelling Complete");
 
-        document->Close(false);
+        document->close();
         document.reset();
-        application->Quit(true);
+        application->quit();
         application.reset();
         surface.setText(result);
     } catch (const AutomationError& error) {
@@ -102,6 +77,6 @@ void SpellCheck::Check(Kind kind, EditingSurface& surface, QWidget* parent) {
     }
 }
 
-void SpellCheck::installWaitWindow(WaitWindow waitWindow) {
-    installedWaitWindow = std::move(waitWindow);
+void SpellCheck::installWaitWindow(ShowWaitWindow showWaitWindow) {
+    installedWaitWindow = std::move(showWaitWindow);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 
 class EditingSurface;
@@ -15,16 +14,14 @@ enum class Kind { Spelling, SpellingAndGrammar };
 
 // The Tools menu command: a message when there is nothing to check, otherwise the wait
 // window, then the spelling-and-grammar check.
-void mnuGrammar_Click(EditingSurface& surface, QWidget* parent);
+void checkSpellingAndGrammar(EditingSurface& surface, QWidget* parent);
 
-// The check routine; parent owns its messages and dialogs.
-void CheckSpelling(EditingSurface& surface, QWidget* parent);
-void CheckGrammar(EditingSurface& surface, QWidget* parent);
-void Check(Kind kind, EditingSurface& surface, QWidget* parent);
+// The check itself; parent owns its messages and dialogs.
+void check(Kind kind, EditingSurface& surface, QWidget* parent);
 
 // Shows the wait window modally until it has closed itself.
-using WaitWindow = std::function<void(QWidget* parent)>;
-// Installs another wait window; an empty one restores WaitWindow.
-void installWaitWindow(WaitWindow waitWindow);
+using ShowWaitWindow = std::function<void(QWidget* parent)>;
+// Installs another wait window; an empty one restores the standard one.
+void installWaitWindow(ShowWaitWindow showWaitWindow);
 
 } // namespace SpellCheck

@@ -71,66 +71,66 @@ SpellingDialog::SpellingDialog(const QString& text, Dictionary& dictionary,
 }
 
 void SpellingDialog::createControls() {
-    lblProblem = new QLabel(this);
-    lblProblem->setObjectName("lblProblem");
-    txtSentence = new QTextBrowser(this);
-    txtSentence->setObjectName("txtSentence");
-    txtSentence->setFocusPolicy(Qt::NoFocus);
+    m_problemLabel = new QLabel(this);
+    m_problemLabel->setObjectName("lblProblem");
+    m_sentenceView = new QTextBrowser(this);
+    m_sentenceView->setObjectName("txtSentence");
+    m_sentenceView->setFocusPolicy(Qt::NoFocus);
     const int line = fontMetrics().lineSpacing();
-    txtSentence->setMinimumWidth(380);
-    txtSentence->setFixedHeight(5 * line + 12);
-    lblChangeTo = new QLabel("Change &to:", this);
-    txtChangeTo = new QLineEdit(this);
-    txtChangeTo->setObjectName("txtChangeTo");
-    lblChangeTo->setBuddy(txtChangeTo);
-    lblSuggestions = new QLabel("Suggestio&ns:", this);
-    lstSuggestions = new QListWidget(this);
-    lstSuggestions->setObjectName("lstSuggestions");
-    lstSuggestions->setFixedHeight(6 * line + 8);
-    lblSuggestions->setBuddy(lstSuggestions);
-    lblStatus = new QLabel(this);
-    lblStatus->setObjectName("lblStatus");
+    m_sentenceView->setMinimumWidth(380);
+    m_sentenceView->setFixedHeight(5 * line + 12);
+    auto* changeToLabel = new QLabel("Change &to:", this);
+    m_changeToBox = new QLineEdit(this);
+    m_changeToBox->setObjectName("txtChangeTo");
+    changeToLabel->setBuddy(m_changeToBox);
+    auto* suggestionsLabel = new QLabel("Suggestio&ns:", this);
+    m_suggestionList = new QListWidget(this);
+    m_suggestionList->setObjectName("lstSuggestions");
+    m_suggestionList->setFixedHeight(6 * line + 8);
+    suggestionsLabel->setBuddy(m_suggestionList);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName("lblStatus");
 
-    cmdIgnore = makeButton("cmdIgnore", "&Ignore", this);
-    cmdIgnoreAll = makeButton("cmdIgnoreAll", "I&gnore All", this);
-    cmdAdd = makeButton("cmdAdd", "&Add to Dictionary", this);
-    cmdChange = makeButton("cmdChange", "&Change", this);
-    cmdChangeAll = makeButton("cmdChangeAll", "Change A&ll", this);
-    cmdCancel = makeButton("cmdCancel", "Cancel", this);
+    m_ignoreButton = makeButton("cmdIgnore", "&Ignore", this);
+    m_ignoreAllButton = makeButton("cmdIgnoreAll", "I&gnore All", this);
+    m_addButton = makeButton("cmdAdd", "&Add to Dictionary", this);
+    m_changeButton = makeButton("cmdChange", "&Change", this);
+    m_changeAllButton = makeButton("cmdChangeAll", "Change A&ll", this);
+    m_cancelButton = makeButton("cmdCancel", "Cancel", this);
 
     auto* changeTo = new QHBoxLayout;
-    changeTo->addWidget(lblChangeTo);
-    changeTo->addWidget(txtChangeTo, 1);
+    changeTo->addWidget(changeToLabel);
+    changeTo->addWidget(m_changeToBox, 1);
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
-    grid->addWidget(lblProblem, 0, 0);
-    grid->addWidget(txtSentence, 1, 0, 4, 1);
-    grid->addWidget(cmdIgnore, 1, 1);
-    grid->addWidget(cmdIgnoreAll, 2, 1);
-    grid->addWidget(cmdAdd, 3, 1);
+    grid->addWidget(m_problemLabel, 0, 0);
+    grid->addWidget(m_sentenceView, 1, 0, 4, 1);
+    grid->addWidget(m_ignoreButton, 1, 1);
+    grid->addWidget(m_ignoreAllButton, 2, 1);
+    grid->addWidget(m_addButton, 3, 1);
     grid->addLayout(changeTo, 5, 0);
-    grid->addWidget(lblSuggestions, 6, 0);
-    grid->addWidget(lstSuggestions, 7, 0, 3, 1);
-    grid->addWidget(cmdChange, 7, 1);
-    grid->addWidget(cmdChangeAll, 8, 1);
+    grid->addWidget(suggestionsLabel, 6, 0);
+    grid->addWidget(m_suggestionList, 7, 0, 3, 1);
+    grid->addWidget(m_changeButton, 7, 1);
+    grid->addWidget(m_changeAllButton, 8, 1);
     grid->setRowStretch(9, 1);
     grid->setRowMinimumHeight(10, line);
-    grid->addWidget(lblStatus, 10, 0);
-    grid->addWidget(cmdCancel, 10, 1);
+    grid->addWidget(m_statusLabel, 10, 0);
+    grid->addWidget(m_cancelButton, 10, 1);
 }
 
 void SpellingDialog::connectControls() {
-    connect(cmdIgnore, &QPushButton::clicked, this, [this] { answer(Answer::Ignore); });
-    connect(cmdIgnoreAll, &QPushButton::clicked, this, [this] { answer(Answer::IgnoreAll); });
-    connect(cmdAdd, &QPushButton::clicked, this, [this] { answer(Answer::Add); });
-    connect(cmdChange, &QPushButton::clicked, this, [this] { answer(Answer::Change); });
-    connect(cmdChangeAll, &QPushButton::clicked, this, [this] { answer(Answer::ChangeAll); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstSuggestions, &QListWidget::currentTextChanged, txtChangeTo, &QLineEdit::setText);
-    connect(lstSuggestions, &QListWidget::itemDoubleClicked, this,
+    connect(m_ignoreButton, &QPushButton::clicked, this, [this] { answer(Answer::Ignore); });
+    connect(m_ignoreAllButton, &QPushButton::clicked, this, [this] { answer(Answer::IgnoreAll); });
+    connect(m_addButton, &QPushButton::clicked, this, [this] { answer(Answer::Add); });
+    connect(m_changeButton, &QPushButton::clicked, this, [this] { answer(Answer::Change); });
+    connect(m_changeAllButton, &QPushButton::clicked, this, [this] { answer(Answer::ChangeAll); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_suggestionList, &QListWidget::currentTextChanged, m_changeToBox, &QLineEdit::setText);
+    connect(m_suggestionList, &QListWidget::itemDoubleClicked, this,
             [this] { answer(Answer::Change); });
-    connect(txtChangeTo, &QLineEdit::textChanged, this, &SpellingDialog::updateChangeButtons);
+    connect(m_changeToBox, &QLineEdit::textChanged, this, &SpellingDialog::updateChangeButtons);
     connect(this, &QDialog::finished, this, [this] { m_finished = true; });
 }
 
@@ -170,57 +170,58 @@ void SpellingDialog::searchOn() {
 }
 
 void SpellingDialog::showProblem(const SpellingProblem& problem) {
-    lblProblem->setText(caption(problem.kind));
-    lblStatus->clear();
-    txtSentence->setHtml(markedSentence(m_finder.text(), problem));
-    lstSuggestions->clear();
-    lstSuggestions->addItems(problem.suggestions);
-    lstSuggestions->setEnabled(!problem.suggestions.isEmpty());
+    m_problemLabel->setText(caption(problem.kind));
+    m_statusLabel->clear();
+    m_sentenceView->setHtml(markedSentence(m_finder.text(), problem));
+    m_suggestionList->clear();
+    m_suggestionList->addItems(problem.suggestions);
+    m_suggestionList->setEnabled(!problem.suggestions.isEmpty());
     if (problem.suggestions.isEmpty())
-        lstSuggestions->addItem("(no suggestions)");
+        m_suggestionList->addItem("(no suggestions)");
     else
-        lstSuggestions->setCurrentRow(0);
-    txtChangeTo->setText(problem.suggestions.value(0));
+        m_suggestionList->setCurrentRow(0);
+    m_changeToBox->setText(problem.suggestions.value(0));
 
     const bool spelling = problem.kind == SpellingProblem::Kind::NotInDictionary;
     const bool repeated = problem.kind == SpellingProblem::Kind::RepeatedWord;
-    cmdChange->setText(repeated ? "&Delete" : "&Change");
-    txtChangeTo->setEnabled(!repeated);
-    for (QPushButton* button : {cmdIgnore, cmdIgnoreAll})
+    m_changeButton->setText(repeated ? "&Delete" : "&Change");
+    m_changeToBox->setEnabled(!repeated);
+    for (QPushButton* button : {m_ignoreButton, m_ignoreAllButton})
         button->setEnabled(true);
-    cmdAdd->setEnabled(spelling);
+    m_addButton->setEnabled(spelling);
     updateChangeButtons();
-    (problem.suggestions.isEmpty() && !repeated ? cmdIgnore : cmdChange)->setFocus();
-    emit problemShown(problem);
+    (problem.suggestions.isEmpty() && !repeated ? m_ignoreButton : m_changeButton)->setFocus();
 }
 
 void SpellingDialog::showSearching() {
-    lblProblem->clear();
-    txtSentence->clear();
-    lstSuggestions->clear();
-    txtChangeTo->clear();
-    for (QPushButton* button : {cmdIgnore, cmdIgnoreAll, cmdAdd, cmdChange, cmdChangeAll})
+    m_problemLabel->clear();
+    m_sentenceView->clear();
+    m_suggestionList->clear();
+    m_changeToBox->clear();
+    for (QPushButton* button :
+         {m_ignoreButton, m_ignoreAllButton, m_addButton, m_changeButton, m_changeAllButton})
         button->setEnabled(false);
     const qsizetype size = qMax<qsizetype>(1, m_finder.text().size());
-    lblStatus->setText(
+    m_statusLabel->setText(
         QStringLiteral("Checking... %1%").arg(int(100 * qint64(m_finder.position()) / size)));
 }
 
 void SpellingDialog::updateChangeButtons() {
-    if (!cmdIgnore->isEnabled())
+    if (!m_ignoreButton->isEnabled())
         return; // searching
     const SpellingProblem::Kind kind = m_finder.problem().kind;
-    const bool hasReplacement = !txtChangeTo->text().isEmpty();
-    cmdChange->setEnabled(hasReplacement || kind == SpellingProblem::Kind::RepeatedWord);
-    cmdChangeAll->setEnabled(hasReplacement && kind == SpellingProblem::Kind::NotInDictionary);
+    const bool hasReplacement = !m_changeToBox->text().isEmpty();
+    m_changeButton->setEnabled(hasReplacement || kind == SpellingProblem::Kind::RepeatedWord);
+    m_changeAllButton->setEnabled(hasReplacement && kind == SpellingProblem::Kind::NotInDictionary);
 }
 
 void SpellingDialog::answer(Answer answer) {
-    const QPushButton* buttons[] = {cmdIgnore, cmdIgnoreAll, cmdChange, cmdChangeAll, cmdAdd};
+    const QPushButton* buttons[] = {m_ignoreButton, m_ignoreAllButton, m_changeButton,
+                                    m_changeAllButton, m_addButton};
     if (m_finished || !buttons[int(answer)]->isEnabled())
         return;
     const bool repeated = m_finder.problem().kind == SpellingProblem::Kind::RepeatedWord;
-    const QString replacement = repeated ? QString() : txtChangeTo->text();
+    const QString replacement = repeated ? QString() : m_changeToBox->text();
     switch (answer) {
     case Answer::Ignore:
         m_finder.ignore();
@@ -239,6 +240,6 @@ void SpellingDialog::answer(Answer answer) {
         break;
     }
     if (m_finder.changed())
-        cmdCancel->setText("Close"); // what was changed stays changed
+        m_cancelButton->setText("Close"); // what was changed stays changed
     searchOn();
 }

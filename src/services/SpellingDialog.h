@@ -25,9 +25,6 @@ public:
     // The text with every change made so far.
     const QString& text() const { return m_finder.text(); }
 
-signals:
-    void problemShown(const SpellingProblem& problem);
-
 private:
     enum class Answer { Ignore, IgnoreAll, Change, ChangeAll, Add };
 
@@ -43,17 +40,15 @@ private:
     ProblemFinder m_finder;
     bool m_finished = false;
 
-    QLabel* lblProblem = nullptr;
-    QTextBrowser* txtSentence = nullptr;
-    QLabel* lblChangeTo = nullptr;
-    QLineEdit* txtChangeTo = nullptr;
-    QLabel* lblSuggestions = nullptr;
-    QListWidget* lstSuggestions = nullptr;
-    QLabel* lblStatus = nullptr;
-    QPushButton* cmdIgnore = nullptr;
-    QPushButton* cmdIgnoreAll = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdChange = nullptr;
-    QPushButton* cmdChangeAll = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QLabel* m_problemLabel = nullptr;
+    QTextBrowser* m_sentenceView = nullptr;
+    QLineEdit* m_changeToBox = nullptr;
+    QListWidget* m_suggestionList = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QPushButton* m_ignoreButton = nullptr;
+    QPushButton* m_ignoreAllButton = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_changeButton = nullptr;
+    QPushButton* m_changeAllButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

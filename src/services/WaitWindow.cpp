@@ -9,18 +9,18 @@ WaitWindow::WaitWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Wait");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Label1 = new QLabel("Please wait !! Searching for components", this);
-    Label1->setObjectName("Label1");
-    Label1->setAlignment(Qt::AlignCenter);
+    auto* label = new QLabel("Please wait !! Searching for components", this);
+    label->setObjectName("Label1");
+    label->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
-    layout->addWidget(Label1);
+    layout->addWidget(label);
     setFixedSize(sizeHint());
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(kInterval);
-    connect(Timer1, &QTimer::timeout, this, &QDialog::accept);
-    Timer1->start();
+    auto* timer = new QTimer(this);
+    timer->setObjectName("Timer1");
+    timer->setSingleShot(true);
+    timer->setInterval(kInterval);
+    connect(timer, &QTimer::timeout, this, &QDialog::accept);
+    timer->start();
 }

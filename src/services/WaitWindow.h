@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
-class QTimer;
-
 // The short wait shown before the word processor starts; it closes itself when its
 // timer fires.
 class WaitWindow : public QDialog {
@@ -13,8 +10,4 @@ public:
     static constexpr int kInterval = 2000; // milliseconds
 
     explicit WaitWindow(QWidget* parent = nullptr);
-
-private:
-    QLabel* Label1 = nullptr;
-    QTimer* Timer1 = nullptr;
 };

@@ -15,10 +15,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+using Twips::toPixels;
+
 namespace {
-int px(int twips) {
-    return Twips::toPixels(twips);
-}
 const char* const kIdleCaption = "Insert Smileys";
 } // namespace
 
@@ -27,120 +26,119 @@ WebBrowserWindow::WebBrowserWindow(EditingSurface& surface, QWidget* parent)
     setObjectName("frmBrowser");
     setWindowTitle("Vornet Forum Smiley");
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(px(10000), px(7500));
+    resize(toPixels(10000), toPixels(7500));
     createControls();
     layOut();
 }
 
 void WebBrowserWindow::createControls() {
     createToolBar();
-    brwWebBrowser = new WebBrowser(this);
-    brwWebBrowser->move(px(250), px(1000));
-    connect(brwWebBrowser, &WebBrowser::DownloadComplete, this,
-            [this] { setWindowTitle(kIdleCaption); });
-    connect(brwWebBrowser, &WebBrowser::loadFinished, this,
-            &WebBrowserWindow::openLocalCopyIfFailed);
+    m_browser = new WebBrowser(this);
+    m_browser->move(toPixels(250), toPixels(1000));
+    connect(m_browser, &WebBrowser::loadFinished, this, [this] { setWindowTitle(kIdleCaption); });
+    connect(m_browser, &WebBrowser::loadFinished, this, &WebBrowserWindow::openLocalCopyIfFailed);
 
-    lblAddress = new QLabel("&Address:", this);
-    lblAddress->setObjectName("lblAddress");
-    lblAddress->move(px(50), tbToolBar->height());
-    lblAddress->adjustSize();
-    txtAddress = new QLineEdit(BrowserAddresses::localSmileyPage(), this);
-    txtAddress->setObjectName("txtAddress");
-    txtAddress->move(px(50), lblAddress->y() + lblAddress->height() + px(15));
-    txtAddress->installEventFilter(this);
-    lblAddress->setBuddy(txtAddress);
+    m_addressLabel = new QLabel("&Address:", this);
+    m_addressLabel->setObjectName("lblAddress");
+    m_addressLabel->move(toPixels(50), m_toolBar->height());
+    m_addressLabel->adjustSize();
+    m_addressBox = new QLineEdit(BrowserAddresses::localSmileyPage(), this);
+    m_addressBox->setObjectName("txtAddress");
+    m_addressBox->move(toPixels(50), m_addressLabel->y() + m_addressLabel->height() + toPixels(15));
+    m_addressBox->installEventFilter(this);
+    m_addressLabel->setBuddy(m_addressBox);
 
     // Right-aligned on the toolbar's line, clear of its buttons.
-    Label2 = new QLabel("Select name of smiley including square brackets ( [ ] ) and click "
-                        "insert button ",
-                        this);
-    Label2->setObjectName("Label2");
-    Label1 = new QLabel("You must be connected to the Internet to use this feature.", this);
-    Label1->setObjectName("Label1");
-    for (QLabel* label : {Label2, Label1}) {
+    m_selectHint = new QLabel("Select name of smiley including square brackets ( [ ] ) and click "
+                              "insert button ",
+                              this);
+    m_selectHint->setObjectName("Label2");
+    m_connectionHint =
+        new QLabel("You must be connected to the Internet to use this feature.", this);
+    m_connectionHint->setObjectName("Label1");
+    for (QLabel* label : {m_selectHint, m_connectionHint}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         QFont small = label->font();
         small.setPointSizeF(small.pointSizeF() - 1);
         label->setFont(small);
     }
-    Label2->move(0, 0);
-    Label1->move(0, tbToolBar->height() / 2);
+    m_selectHint->move(0, 0);
+    m_connectionHint->move(0, m_toolBar->height() / 2);
 
-    Command1 = new QPushButton(this);
-    Command1->setObjectName("Command1");
-    Command1->hide();
-    connect(Command1, &QPushButton::clicked, this, &WebBrowserWindow::Insert);
+    m_insertButton = new QPushButton(this);
+    m_insertButton->setObjectName("Command1");
+    m_insertButton->hide();
+    connect(m_insertButton, &QPushButton::clicked, this, &WebBrowserWindow::insertSelection);
 
-    timTimer = new QTimer(this);
-    timTimer->setObjectName("timTimer");
-    timTimer->setInterval(5);
-    connect(timTimer, &QTimer::timeout, this, &WebBrowserWindow::timTimer_Timer);
+    m_busyTimer = new QTimer(this);
+    m_busyTimer->setObjectName("timTimer");
+    m_busyTimer->setInterval(5);
+    connect(m_busyTimer, &QTimer::timeout, this, &WebBrowserWindow::updateCaption);
 }
 
 void WebBrowserWindow::createToolBar() {
-    tbToolBar = new QToolBar(this);
-    tbToolBar->setObjectName("tbToolBar");
-    tbToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName("tbToolBar");
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (const char* key : {"Back", "Forward", "Refresh", "Insert"}) {
-        QAction* button = tbToolBar->addAction(key);
+        QAction* button = m_toolBar->addAction(key);
         button->setObjectName(key);
-        connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        connect(button, &QAction::triggered, this, [this, key] { runToolButton(key); });
     }
-    tbToolBar->adjustSize();
+    m_toolBar->adjustSize();
 }
 
-void WebBrowserWindow::tbToolBar_ButtonClick(const QString& key) {
-    timTimer->start();
+void WebBrowserWindow::runToolButton(const QString& key) {
+    m_busyTimer->start();
     if (key == "Back")
-        brwWebBrowser->GoBack();
+        m_browser->back();
     else if (key == "Forward")
-        brwWebBrowser->GoForward();
+        m_browser->forward();
     else if (key == "Refresh")
-        brwWebBrowser->Refresh();
+        m_browser->reload();
     else if (key == "Insert")
-        Command1->click();
+        m_insertButton->click();
 }
 
-void WebBrowserWindow::Navigate(const QUrl& address) {
-    timTimer->start();
-    brwWebBrowser->Navigate(address);
+void WebBrowserWindow::navigate(const QUrl& address) {
+    m_busyTimer->start();
+    m_browser->load(address);
 }
 
 void WebBrowserWindow::openLocalCopyIfFailed(bool loaded) {
-    const QUrl localCopy(txtAddress->text());
-    if (!loaded && brwWebBrowser->url() != localCopy && localCopy.isValid())
-        brwWebBrowser->Navigate(localCopy);
+    const QUrl localCopy(m_addressBox->text());
+    if (!loaded && m_browser->url() != localCopy && localCopy.isValid())
+        m_browser->load(localCopy);
 }
 
-void WebBrowserWindow::Insert() {
+void WebBrowserWindow::insertSelection() {
     Clipboard::instance().clear();
-    brwWebBrowser->setFocus();
+    m_browser->setFocus();
     // The page hands its selection over directly, rather than through the clipboard.
-    const QString selected = brwWebBrowser->selectedText();
+    const QString selected = m_browser->selectedText();
     m_surface.setSelText(selected);
     Clipboard::instance().clear();
     hide();
 }
 
-void WebBrowserWindow::timTimer_Timer() {
-    if (brwWebBrowser->Busy()) {
+void WebBrowserWindow::updateCaption() {
+    if (m_browser->isBusy()) {
         setWindowTitle("Working...");
         return;
     }
-    timTimer->stop();
+    m_busyTimer->stop();
     setWindowTitle(kIdleCaption);
 }
 
 bool WebBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtAddress) {
+    if (watched == m_addressBox) {
         const bool clicked = event->type() == QEvent::MouseButtonPress;
         const bool enter = event->type() == QEvent::KeyPress &&
                            (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
         if (clicked || enter)
-            timTimer->start(); // the address box does not navigate
+            m_busyTimer->start(); // the address box does not navigate
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -170,11 +168,11 @@ void WebBrowserWindow::resizeEvent(QResizeEvent* event) {
 
 void WebBrowserWindow::layOut() {
     const int innerWidth = width(), innerHeight = height();
-    for (QLabel* label : {Label2, Label1})
-        label->resize(innerWidth, tbToolBar->height() / 2);
-    if (innerWidth - px(100) >= 0)
-        txtAddress->resize(innerWidth - px(100), txtAddress->height());
-    if (innerWidth - px(500) >= 0 && innerHeight - px(1200) >= 0)
-        brwWebBrowser->setGeometry(brwWebBrowser->x(), px(1000), innerWidth - px(500),
-                                   innerHeight - px(1200));
+    for (QLabel* label : {m_selectHint, m_connectionHint})
+        label->resize(innerWidth, m_toolBar->height() / 2);
+    if (innerWidth - toPixels(100) >= 0)
+        m_addressBox->resize(innerWidth - toPixels(100), m_addressBox->height());
+    if (innerWidth - toPixels(500) >= 0 && innerHeight - toPixels(1200) >= 0)
+        m_browser->setGeometry(m_browser->x(), toPixels(1000), innerWidth - toPixels(500),
+                               innerHeight - toPixels(1200));
 }

@@ -18,11 +18,8 @@ class WebBrowserWindow : public QWidget {
 public:
     WebBrowserWindow(EditingSurface& surface, QWidget* parent = nullptr);
 
-    WebBrowser* browser() const { return brwWebBrowser; }
     // Opens the page; should it not load, the copy that ships with the program opens.
-    void Navigate(const QUrl& address);
-    // Puts the page's selected text in place of the surface's selection.
-    void Insert();
+    void navigate(const QUrl& address);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -34,18 +31,21 @@ protected:
 private:
     void createControls();
     void createToolBar();
-    void tbToolBar_ButtonClick(const QString& key);
-    void timTimer_Timer();
+    void runToolButton(const QString& key);
+    // Puts the page's selected text in place of the surface's selection.
+    void insertSelection();
+    // While the busy timer runs, the caption says whether the page is still loading.
+    void updateCaption();
     void openLocalCopyIfFailed(bool loaded);
     void layOut();
 
     EditingSurface& m_surface;
-    QToolBar* tbToolBar = nullptr;
-    WebBrowser* brwWebBrowser = nullptr;
-    QLabel* lblAddress = nullptr;
-    QLineEdit* txtAddress = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QTimer* timTimer = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    WebBrowser* m_browser = nullptr;
+    QLabel* m_addressLabel = nullptr;
+    QLineEdit* m_addressBox = nullptr;
+    QLabel* m_selectHint = nullptr;
+    QLabel* m_connectionHint = nullptr;
+    QPushButton* m_insertButton = nullptr;
+    QTimer* m_busyTimer = nullptr;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariantList>
 #include <functional>
 #include <memory>
 
@@ -21,24 +20,22 @@ public:
     virtual ~WordDocument() = default;
 
     virtual void setContent(const QString& content) = 0;
-    virtual QString Content() const = 0;
+    virtual QString content() const = 0;
     // Both show the word processor's own dialog and return when the user is done with it.
-    virtual void CheckSpelling() = 0;
-    virtual void CheckGrammar() = 0;
-    virtual void Close(bool saveChanges) = 0;
+    virtual void checkSpelling() = 0;
+    virtual void checkGrammar() = 0;
+    // Closes the document without saving it.
+    virtual void close() = 0;
 };
 
-// The word processor's application object: the operations the check uses, under the
-// names the check knows them by. Every one of them may throw AutomationError.
+// The word processor's application object: the operations the check uses. Every one of
+// them may throw AutomationError.
 class WordApplication {
 public:
     virtual ~WordApplication() = default;
 
-    virtual void setVisible(bool visible) = 0;
-    virtual QString Version() const = 0;
-    // Documents.Add: an omitted argument is an invalid QVariant.
-    virtual std::unique_ptr<WordDocument> DocumentsAdd(const QVariantList& arguments) = 0;
-    virtual void Quit(bool saveChanges) = 0;
+    virtual std::unique_ptr<WordDocument> addDocument() = 0;
+    virtual void quit() = 0;
 };
 
 namespace WordProcessor {

@@ -197,7 +197,7 @@ void PostEditor::connectMenus() {
     connect(actions.preview, &QAction::triggered, this,
             [this] { PreviewWindow::showFor(*m_post, this); });
     connect(actions.spellCheck, &QAction::triggered, this,
-            [this] { SpellCheck::mnuGrammar_Click(m_post->surface(), this); });
+            [this] { SpellCheck::checkSpellingAndGrammar(m_post->surface(), this); });
     m_settings->connectMenus(actions);
 }
 

@@ -68,6 +68,7 @@ void PostEditorInfo::showFrame() {
 }
 
 void PostEditorInfo::showWorkArea() {
+    showFrame();
     DocumentWindows::bringToFront(&m_workArea);
 }
 

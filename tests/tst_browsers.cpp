@@ -1,0 +1,367 @@
+// The browsers against a local web server, in few long scenarios: the engine is slow.
+#include "ScriptedPrompter.h"
+#include "TestClipboard.h"
+#include "markup/SmileyTable.h"
+#include "platform/DesktopLinks.h"
+#include "platform/ProgramEnd.h"
+#include "platform/RichTextBox.h"
+#include "platform/WebEngine.h"
+#include "post/Post.h"
+#include "services/BrowserWindows.h"
+#include "services/ForumBrowserMenus.h"
+#include "services/ForumBrowserWindow.h"
+#include "services/WebBrowser.h"
+#include "services/WebBrowserWindow.h"
+#include "settings/SettingsPaths.h"
+#include "shell/MainFrame.h"
+#include "shell/PostEditor.h"
+#include "shell/PostEditorBrowsers.h"
+#include "shell/PostEditorMenus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Serves the page given for a path, else one titled "Page " + the request target.
+struct LocalWebServer : QTcpServer {
+    QHash<QString, QByteArray> pages;
+    QStringList requests;
+
+    LocalWebServer() {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        });
+    }
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+    void answer(QTcpSocket* socket) {
+        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+        socket->setProperty("request", request);
+        if (!request.contains("\r\n\r\n"))
+            return; // the headers are not all in yet
+        const QString target = QString::fromLatin1(request.split(' ').value(1));
+        const QString path = target.section('?', 0, 0);
+        if (path != "/favicon.ico") { // no icon: the connection closes unanswered
+            requests << target;
+            const QByteArray body =
+                pages.value(path, "<title>Page " + target.toHtmlEscaped().toUtf8() + "</title>");
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+                          "Connection: close\r\nContent-Length: " +
+                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        }
+        socket->disconnectFromHost();
+    }
+};
+
+// The frame and work area as the program starts them, every site on the local server.
+struct BrowserFixture {
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    TestClipboard clipboard;
+    LocalWebServer server;
+    BrowserAddresses addresses{server.address(), server.address(), "author@127.0.0.1",
+                               server.address() + "/author/"};
+    QList<QUrl> desktopLinks;
+    bool ended = false;
+    MainFrame frame;
+    PostEditor* workArea = new PostEditor(
+        nullptr, {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")});
+
+    BrowserFixture() {
+        ProgramEnd::setHandler([this] { ended = true; });
+        DesktopLinks::setHandler([this](const QUrl& url) { desktopLinks << url; });
+        frame.addWorkArea(workArea);
+        frame.show();
+        (void)QTest::qWaitForWindowExposed(&frame);
+        browsers().setAddresses(addresses);
+    }
+    ~BrowserFixture() {
+        DesktopLinks::setHandler({});
+        ProgramEnd::setHandler({});
+    }
+    BrowserWindows& browsers() const { return workArea->browsers().windows(); }
+    QWidget* workAreaWindow() const { return workArea->parentWidget(); }
+    void choose(const char* item) const { workArea->findChild<QAction*>(item)->trigger(); }
+};
+
+WebBrowser* webView(const QWidget* window) {
+    return window->findChild<WebBrowser*>();
+}
+
+bool waitForTitle(WebBrowser* web, const QString& title) {
+    return QTest::qWaitFor([&] { return !web->isBusy() && web->title() == title; }, 15000);
+}
+
+QVariant runScript(WebBrowser* web, const QString& script) {
+    std::optional<QVariant> result;
+    web->page()->runJavaScript(script, [&](const QVariant& value) { result = value; });
+    (void)QTest::qWaitFor([&] { return result.has_value(); }, 10000);
+    return result.value_or(QVariant());
+}
+
+// The forum browser, driven through its own menus and buttons.
+struct Forum {
+    const BrowserFixture& f;
+    ForumBrowserWindow* window() const { return f.frame.findChild<ForumBrowserWindow*>(); }
+    template <class Control> Control* find(const char* name) const {
+        return window()->findChild<Control*>(name);
+    }
+    // Waits for the server's page for a request target such as "/search.cfm".
+    bool shows(const QString& target) const {
+        return waitForTitle(webView(window()), "Page " + target);
+    }
+    // Clicks a button ("cmdBack") or a menu item ("mnuForums"), then waits for the page.
+    bool go(const char* command, const QString& target = {}) const {
+        if (auto* button = find<QPushButton>(command))
+            button->click();
+        else
+            window()->findChild<QAction*>(command)->trigger();
+        return target.isNull() || shows(target);
+    }
+    QString title() const { return window()->windowTitle(); }
+    QString address() const { return find<QLineEdit>("txtURL")->text(); }
+    QString status() const { return find<QLabel>("StatusBar1Panel1")->text(); }
+    bool shown() const { return window()->parentWidget()->isVisible(); }
+    QString menu(int index) const { return f.frame.menuBar()->actions().value(index)->text(); }
+};
+
+} // namespace
+
+class TestBrowsers : public QObject {
+    Q_OBJECT
+private slots:
+    // First: it starts the web engine.
+    void forumCommandsLeadThroughTheForum() {
+        BrowserFixture f;
+        const Forum forum{f};
+        const QString site = f.server.address();
+        QVERIFY(!WebEngine::started());
+        f.choose("mnuBrowser"); // the first time: the forum's home page
+        QVERIFY(forum.window() && WebEngine::started() && !f.workAreaWindow()->isVisible());
+        auto* progress = forum.find<QProgressBar>("ProgressBar1");
+        int mostProgress = 0;
+        QString statusAtStart;
+        connect(progress, &QProgressBar::valueChanged,
+                [&](int v) { mostProgress = qMax(mostProgress, v); });
+        connect(webView(forum.window()), &WebBrowser::loadStarted,
+                [&] { statusAtStart = forum.status(); });
+        QVERIFY(forum.shows("/"));
+        QCOMPARE(forum.title(), "Page /");
+        QCOMPARE(statusAtStart, "Status: Processing ...");
+        QCOMPARE(mostProgress, 100);
+        QTRY_COMPARE(progress->value(), 0); // empty again once loaded
+
+        QVERIFY(forum.go("mnuAdvSearch", "/search.cfm"));
+        QVERIFY(forum.go("cmdBack", "/"));
+        QCOMPARE(forum.title() + " " + forum.address() + " " + forum.status(),
+                 "Page / " + site + "/ " + site + "/");
+        QVERIFY(forum.go("cmdForward", "/search.cfm"));
+        QCOMPARE(forum.address(), site + "/search.cfm");
+        const int requests = f.server.requests.size();
+        QVERIFY(forum.go("cmdRefresh"));
+        QTRY_VERIFY(f.server.requests.size() > requests && forum.shows("/search.cfm"));
+        QVERIFY(forum.go("cmdStop"));
+        QCOMPARE(forum.title(), "Page /search.cfm");
+
+        // Two forum lists: the browser's own, and the work area's with a bare "?".
+        QVERIFY(forum.go("mnuForums", "/forumlist.cfm")); // the title names the exact request
+        QVERIFY(forum.go("mnuEditor") && f.workAreaWindow()->isVisible() && !forum.shown());
+        const int before = f.server.requests.size();
+        f.choose("mnuBrowser"); // again: the page last open, not loaded again
+        QVERIFY(forum.shown() && !f.workAreaWindow()->isVisible());
+        QTest::qWait(200);
+        QCOMPARE(f.server.requests.size(), before);
+        QCOMPARE(forum.title(), "Page /forumlist.cfm");
+        f.choose("mnuForums");
+        QVERIFY(forum.shows("/forumlist.cfm?"));
+        QCOMPARE(forum.address(), site + "/forumlist.cfm?");
+        f.choose("mnuAdvSearch");
+        QVERIFY(forum.shows("/search.cfm"));
+        QVERIFY(forum.go("cmdHoem", "/"));
+
+        QVERIFY(forum.go("mnuAdvSearch", "/search.cfm")); // closed, it opens on the home page again
+        forum.window()->parentWidget()->close();
+        QTRY_VERIFY(!forum.window() && f.workAreaWindow()->isVisible());
+        f.choose("mnuBrowser");
+        QVERIFY(forum.shows("/"));
+    }
+
+    void forumAddressBoxAndPagesKeepToTheWindow() {
+        BrowserFixture f;
+        const Forum forum{f};
+        f.choose("mnuHomePage"); // the author's page, beside the work area
+        QVERIFY(forum.shows("/author/") && f.workAreaWindow()->isVisible());
+        f.choose("mnuEmail");
+        QVERIFY(forum.go("mnuEmail"));
+        QCOMPARE(f.desktopLinks, QList<QUrl>(2, QUrl("mailto:author@127.0.0.1")));
+        QCOMPARE(forum.menu(2), "Text &Editor"); // the browser's menus while it is active
+        f.prompter.answers = {Prompter::Answer::No};
+        QVERIFY(forum.go("mnuExit") && !f.ended);
+        QCOMPARE(forum.find<QPushButton>("cmdHoem")->toolTip(), "Vornet Home");
+        for (QPushButton* button : forum.window()->findChildren<QPushButton*>())
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+
+        // Copy URL: nothing to copy, an address, a clipboard held elsewhere, the pop-up menu.
+        const QString url = "http://example.test/a b?x=1";
+        auto* box = forum.find<QLineEdit>("txtURL");
+        box->clear();
+        f.clipboard.content = "earlier text";
+        QVERIFY(forum.go("cmdCopyURL") && !f.clipboard.hasText());
+        box->setText(url);
+        QVERIFY(forum.go("mnuCopyURL") && box->cursorPosition() == 0 && !box->hasSelectedText());
+        QCOMPARE(f.clipboard.content, std::optional<QString>(url));
+        f.clipboard.available = false;
+        QVERIFY(forum.go("mnuCopyURL"));
+        f.clipboard.available = true;
+        f.clipboard.content.reset();
+        QTest::mouseClick(box, Qt::RightButton, {}, QPoint(10, 5));
+        QContextMenuEvent contextMenu(QContextMenuEvent::Mouse, {10, 5},
+                                      box->mapToGlobal(QPoint(10, 5)));
+        QApplication::sendEvent(box, &contextMenu);
+        auto* popUp = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popUp && popUp->objectName() == "mnuPopUp" && popUp->actions().size() == 1);
+        popUp->actions()[0]->trigger();
+        popUp->close();
+        QVERIFY(!QApplication::activePopupWidget()); // the box's own menu never opened
+        QCOMPARE(f.clipboard.content, std::optional<QString>(url));
+        QStringList said;
+        for (const Prompter::Message& message : f.prompter.messages)
+            said << message.title + ": " + message.text;
+        QCOMPARE(said, QStringList({"Quillet: OK to Exit ?", "Quillet: No URL to copy"}) +
+                           QStringList(3, "Quillet: Copied URL to Clipboard"));
+
+        // The progress bar lies over panel 2; a window too small leaves the sizes alone.
+        forum.window()->parentWidget()->showNormal();
+        forum.window()->parentWidget()->resize(900, 600);
+        const QRect panel2 = forum.find<QLabel>("StatusBar1Panel2")->geometry();
+        QVERIFY(panel2.contains(forum.find<QProgressBar>("ProgressBar1")->geometry()));
+        const QSize boxSize = box->size();
+        forum.window()->parentWidget()->resize(60, 60);
+        QCOMPARE(box->size(), boxSize);
+        forum.window()->parentWidget()->showMaximized();
+
+        // Links and scripts keep to the window: no new windows, data: pages or permissions.
+        f.server.pages["/links.html"] =
+            "<html><head><title>Links</title></head><body style='margin:0'>"
+            "<a href='data:text/html,<title>Data</title>' style='display:block;height:100px'>d</a>"
+            "<a href='mailto:someone@127.0.0.1' style='display:block;height:100px'>m</a>"
+            "<a href='/other.html' target='_blank' style='display:block;height:100px'>o</a>"
+            "<script>navigator.geolocation.getCurrentPosition(function() {}, "
+            "function() { document.body.id = 'denied'; });</script></body></html>";
+        forum.window()->navigate(QUrl(f.server.address() + "/links.html"));
+        WebBrowser* web = webView(forum.window());
+        QVERIFY(waitForTitle(web, "Links"));
+        QTRY_COMPARE(runScript(web, "document.body.id").toString(), "denied");
+
+        f.desktopLinks.clear();
+        runScript(web, "location.href = 'mailto:script@127.0.0.1'; 1");
+        box->setText("data:text/html,<title>Typed</title>");
+        QTest::keyClick(box, Qt::Key_Return);
+        forum.window()->navigate(QUrl("data:text/html,<title>Opened</title>"));
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 50));
+        QTest::qWait(1000);
+        QVERIFY(web->title() == "Links" && f.desktopLinks.isEmpty());
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 150));
+        QTRY_COMPARE(f.desktopLinks, QList<QUrl>({QUrl("mailto:someone@127.0.0.1")}));
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 250));
+        QVERIFY(forum.shows("/other.html"));
+        QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 2); // the work area and this one
+
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        const QUrl unreachable(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
+        closed.close();
+        forum.window()->navigate(unreachable);
+        QTRY_COMPARE_WITH_TIMEOUT(forum.address(), unreachable.toString(), 15000);
+        QVERIFY(!runScript(web, "document.body.innerText").toString().isEmpty()); // the error page
+        QCOMPARE(forum.find<QProgressBar>("ProgressBar1")->value(), 0);
+        QVERIFY(forum.go("mnuEditor"));
+        QCOMPARE(forum.menu(1), "&Edit");
+    }
+
+    void smileyBrowserInsertsTheClickedCode() {
+        BrowserFixture f;
+        EditingSurface& surface = f.workArea->post().surface();
+        surface.setText("Hello world");
+        surface.setSelStart(6);
+        QFile page(":/smileypage/smileys.html");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        f.server.pages[kMoreSmileysPath] = page.readAll();
+        f.browsers().moreSmileys();
+        QPointer<WebBrowserWindow> window = f.frame.findChild<WebBrowserWindow*>();
+        WebBrowser* web = webView(window);
+        QVERIFY(waitForTitle(web, "Vornet Forum Smileys"));
+        QVERIFY(f.server.requests.contains(kMoreSmileysPath) && f.workAreaWindow()->isVisible());
+        QTRY_COMPARE(window->windowTitle(), "Insert Smileys");
+        auto* box = window->findChild<QLineEdit*>("txtAddress");
+        QCOMPARE(box->text(), BrowserAddresses::localSmileyPage());
+        box->setText("data:text/html,<title>Typed</title>"); // the box does not navigate
+        QTest::keyClick(box, Qt::Key_Return);
+
+        const QVariantList wink = runScript(web, R"(
+        var wink = document.querySelectorAll('.code')[10].getBoundingClientRect();
+        [wink.left + 3, wink.top + wink.height / 2])")
+                                      .toList();
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {},
+                          QPoint(wink.value(0).toInt(), wink.value(1).toInt()));
+        QTRY_COMPARE(web->selectedText(), "[wink]"); // a click selects the whole code
+        f.clipboard.content = "left over";
+        QAction* insert = window->findChild<QAction*>("Insert");
+        insert->trigger();
+        QCOMPARE(surface.text(), "Hello [wink]world");
+        QCOMPARE(surface.selStart(), 12);
+        QVERIFY(!f.clipboard.hasText() && !window->isVisible());
+        QCOMPARE(web->title(), "Vornet Forum Smileys");
+
+        runScript(web, "getSelection().removeAllRanges(); 1");
+        QTRY_VERIFY(!web->hasSelection());
+        surface.setSelStart(0);
+        surface.setSelLength(6);
+        insert->trigger(); // nothing selected on the page: the selection goes
+        QCOMPARE(surface.text(), "[wink]world");
+
+        // Escape closes it; the next opens anew, on the shipped copy when the site is away.
+        window->show();
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window);
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        f.addresses.smileys = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        f.browsers().setAddresses(f.addresses);
+        f.browsers().moreSmileys();
+        web = webView(f.frame.findChild<WebBrowserWindow*>());
+        QTRY_COMPARE_WITH_TIMEOUT(web->url(), QUrl(BrowserAddresses::localSmileyPage()), 15000);
+        QVERIFY(waitForTitle(web, "Vornet Forum Smileys"));
+        QStringList codes; // in the table's order, each beside its own picture
+        for (const Smiley& smiley : smileys())
+            codes << smiley.code() + " " + smiley.code().mid(1).chopped(1) + ".svg";
+        QCOMPARE(runScript(web, R"(Array.from(document.querySelectorAll('.code'), code =>
+                 code.textContent + ' ' + code.previousElementSibling.src.split('/').pop())
+                 .join('|'))")
+                     .toString(),
+                 codes.join('|'));
+        QTRY_VERIFY(
+            runScript(web, "Array.from(document.images).every(image => image.naturalWidth > 0)")
+                .toBool());
+    }
+};
+
+QTEST_MAIN(TestBrowsers)
+#include "tst_browsers.moc"
