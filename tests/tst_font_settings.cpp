@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 
@@ -23,22 +22,24 @@ QComboBox* list(QWidget* window, const char* name) {
     return window->findChild<QComboBox*>(name);
 }
 
-void click(QWidget* window, const char* name) {
-    window->findChild<QPushButton*>(name)->click();
+// Picks an entry as a click on it would.
+void choose(QWidget* window, const char* name, const QString& text) {
+    QComboBox* combo = list(window, name);
+    combo->setCurrentIndex(combo->findText(text));
+    emit combo->activated(combo->currentIndex());
 }
 
-// Chooses an entry of a list as a click on it would.
-void choose(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+QString shown(const FontSettingsDialog& window) {
+    return window.choice().name + ' ' + window.choice().size;
 }
 
-QTextCharFormat formatAt(RichTextBox& box, int position) {
+QString fontOf(RichTextBox& box, int position = -1) {
+    if (position < 0)
+        return box.document()->defaultFont().family() + ' ' +
+               QString::number(box.document()->defaultFont().pointSizeF());
     QTextCursor cursor(box.document());
     cursor.setPosition(position + 1);
-    return cursor.charFormat();
+    return QString::number(cursor.charFormat().fontPointSize()); // 0: the document's own
 }
 
 } // namespace
@@ -46,87 +47,55 @@ QTextCharFormat formatAt(RichTextBox& box, int position) {
 class TestFontSettings : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+    QString settings() const { return m_folder.filePath("Settings.ini"); }
+
 private slots:
-    void firstRunShowsVerdanaTenAndApplyCreatesTheSection() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        RichTextBox box;
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"Verdana", "10"}));
-
-        QComboBox* sizes = list(&window, "cboFontSize");
-        QStringList offered;
-        for (int i = 0; i < sizes->count(); ++i)
-            offered << sizes->itemText(i);
-        QCOMPARE(offered, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16"}));
-        QComboBox* names = list(&window, "cboFontName");
-        QVERIFY(names->count() > 0);
-        for (int i = 1; i < names->count(); ++i)
-            QVERIFY(QString::compare(names->itemText(i - 1), names->itemText(i),
-                                     Qt::CaseInsensitive) <= 0);
-
-        // Apply with an empty editing area still applies the font.
-        window.show();
-        click(&window, "cmdApply");
-        QVERIFY(window.isHidden());
-        QCOMPARE(IniFile::readValue("Font Settings", "FontName", settings), "Verdana");
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "10");
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), 10.0);
-    }
-
-    void settingsWithoutFontSectionGiveVerdanaTwelve() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        writeFile(settings, "[Startup Settings]\r\nstartup=1\r\n");
-        RichTextBox box;
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"Verdana", "12"}));
-
-        writeFile(settings, "[font settings]\r\nfontname=DejaVu Serif\r\nFONTSIZE=14\r\n");
-        window.cmdRefresh();
-        QCOMPARE(window.choice(), FontChoice({"DejaVu Serif", "14"}));
-    }
-
-    void applyPutsTheWholeTextInTheChoiceAndLeavesTheCaretAtTheStart() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
+    void applyPutsTheWholeTextInTheChoiceAndStoresIt() {
         RichTextBox box;
         box.surface().setText("  some text  ");
         box.surface().setSelStart(5);
-        FontSettingsDialog window(box, settings);
-        list(&window, "cboFontName")->setEditText("DejaVu Serif");
-        list(&window, "cboFontSize")->setEditText("large"); // not a number: size unchanged
-        const double before = box.document()->defaultFont().pointSizeF();
-        click(&window, "cmdApply");
-        QCOMPARE(box.document()->defaultFont().family(), "DejaVu Serif");
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), before);
-        QCOMPARE(box.surface().selStart(), 0);
-        QCOMPARE(box.surface().selLength(), 0);
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "large");
+        FontSettingsDialog window(box, settings());
+        QCOMPARE(shown(window), "Verdana 10"); // no settings file yet
+        QComboBox* names = list(&window, "cboFontName");
+        for (int i = 1; i < names->count(); ++i)
+            QVERIFY(names->itemText(i - 1).compare(names->itemText(i), Qt::CaseInsensitive) <= 0);
+        QComboBox* sizes = list(&window, "cboFontSize");
+        QCOMPARE(sizes->itemText(0) + '-' + sizes->itemText(sizes->count() - 1), "8-16");
+        names->setEditText("DejaVu Serif");
+        sizes->setEditText("large"); // not a number: the size stays
+        const QString size = QString::number(box.document()->defaultFont().pointSizeF());
+        window.show();
+        window.findChild<QPushButton*>("cmdApply")->click();
+        QVERIFY(window.isHidden());
+        QCOMPARE(fontOf(box), "DejaVu Serif " + size);
+        QCOMPARE(box.surface().selStart() + box.surface().selLength(), 0);
+        QCOMPARE(IniFile::readValue("Font Settings", "FontName", settings()), "DejaVu Serif");
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "large");
+
+        RichTextBox empty; // nothing to select, nowhere to store: applied all the same
+        FontSettingsDialog unstorable(empty, m_folder.filePath("missing/Settings.ini"));
+        list(&unstorable, "cboFontSize")->setEditText("15");
+        unstorable.findChild<QPushButton*>("cmdApply")->click();
+        QCOMPARE(fontOf(empty), "Verdana 15");
     }
 
     void previewTouchesOnlyTheSelectionAndCancelWritesNothing() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        writeFile(settings, "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
-        const QByteArray stored = fileBytes(settings);
+        writeFile(settings(), "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
         RichTextBox box;
         box.surface().setText("abcdef");
         box.surface().setSelStart(2);
         box.surface().setSelLength(2);
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"DejaVu Sans", "14"}));
-
+        FontSettingsDialog window(box, settings());
+        QCOMPARE(shown(window), "DejaVu Sans 14");
         QSignalSpy changes(&box.surface(), &EditingSurface::changed);
-        choose(list(&window, "cboFontSize"), "16");
-        QCOMPARE(formatAt(box, 2).fontPointSize(), 16.0);
-        QVERIFY(!formatAt(box, 0).hasProperty(QTextFormat::FontPointSize));
+        choose(&window, "cboFontSize", "16");
+        QCOMPARE(fontOf(box, 2) + ' ' + fontOf(box, 0), "16 0");
         QCOMPARE(changes.count(), 0); // a preview is not a change of the text
-
         QSignalSpy unloaded(&window, &FontSettingsDialog::unloaded);
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(fileBytes(settings), stored);
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "14");
     }
 
     void workAreaKeepsTheChoiceAndReloadsItAfterCancel() {
@@ -135,42 +104,26 @@ private slots:
         modal.steps << [](QDialog& window) {
             list(&window, "cboFontName")->setEditText("DejaVu Serif");
             list(&window, "cboFontSize")->setEditText("13");
-            click(&window, "cmdApply");
+            window.findChild<QPushButton*>("cmdApply")->click();
+        } << [](QDialog& window) {
+            choose(&window, "cboFontSize", "16");
+            window.findChild<QPushButton*>("CmdCancel")->click();
         };
         f.action("mnuOptions")->trigger();
         QCOMPARE(modal.opened, QStringList({"FrmOptions"}));
         f.type("x");
-        QFont font = f.box()->document()->defaultFont();
-        QCOMPARE(font.family(), "DejaVu Serif");
-        QCOMPARE(font.pointSizeF(), 13.0);
-
+        QCOMPARE(fontOf(*f.box()), "DejaVu Serif 13");
         // A preview followed by Cancel lasts until the next change, which takes the
         // stored choice again from a freshly loaded window.
         f.surface().setSelStart(0);
         f.surface().setSelLength(1);
-        modal.steps << [](QDialog& window) {
-            choose(list(&window, "cboFontSize"), "16");
-            list(&window, "cboFontSize")->setEditText("16");
-            click(&window, "CmdCancel");
-        };
         f.action("mnuOptions")->trigger();
-        QCOMPARE(formatAt(*f.box(), 0).fontPointSize(), 16.0);
+        QCOMPARE(fontOf(*f.box(), 0), "16");
         f.surface().setSelStart(1);
         f.type("y");
-        QVERIFY(!formatAt(*f.box(), 0).hasProperty(QTextFormat::FontPointSize));
-        QCOMPARE(f.workArea->settings().fontChoice(), FontChoice({"DejaVu Serif", "13"}));
-        QCOMPARE(f.box()->document()->defaultFont().pointSizeF(), 13.0);
-    }
-
-    void unwritableSettingsLoseOnlyTheSetting() {
-        RichTextBox box;
-        const QString settings = "/nonexistent-folder/Settings.ini";
-        FontSettingsDialog window(box, settings);
-        list(&window, "cboFontSize")->setEditText("15");
-        click(&window, "cmdApply");
-        QVERIFY(window.isHidden());
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), 15.0);
-        QVERIFY(!QFile::exists(settings));
+        QCOMPARE(fontOf(*f.box(), 0), "0");
+        QCOMPARE(shown(f.workArea->settings().fontWindow()), "DejaVu Serif 13");
+        QCOMPARE(fontOf(*f.box()), "DejaVu Serif 13");
     }
 };
 

@@ -157,7 +157,7 @@ void PostEditor::connectSettings(const SettingsPaths& paths) {
     m_settings = new PostEditorSettings(
         *this, [this] { return FrameCustom->nothingChosen(); }, paths);
     connect(cmdPreset, &QPushButton::clicked, this,
-            [this] { m_settings->customStyles().cmdPreset_Click(); });
+            [this] { m_settings->customStyles().addPresentStyle(); });
     connect(cmdCStyle, &QPushButton::clicked, this,
             [this] { m_settings->customStyles().showCustomStyles(); });
     connect(cmdCtext, &QPushButton::clicked, this, [this] { m_settings->showCustomText(true); });
