@@ -1,5 +1,4 @@
-// The custom styles: storing the present style under a name, the window of ten slots, its
-// Apply, Delete and Close, and the settings keys it writes.
+// The custom styles: storing the present style, and the window that applies and deletes.
 #include "EditorFixture.h"
 #include "ModalScript.h"
 #include "platform/RichTextBox.h"
@@ -22,9 +21,10 @@ QPushButton* button(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(name);
 }
 
-// What the user sees: the first slot's name, the shown tags, whether Apply and Delete work.
+// What the user sees: the first two names, the shown tags, whether Apply and Delete work.
 QString state(QWidget* window) {
-    return window->findChild<QLineEdit*>("TxtPre1")->text() + '|' +
+    return window->findChild<QLineEdit*>("TxtPre1")->text() + ',' +
+           window->findChild<QLineEdit*>("TxtPre2")->text() + '|' +
            window->findChild<QLabel*>("Label1")->text() + '|' +
            (button(window, "cmdApply")->isEnabled() ? "on" : "off") +
            (button(window, "cmdDel")->isEnabled() ? "on" : "off");
@@ -84,57 +84,48 @@ private slots:
                                         " Delete any of the preset and try again"}));
     }
 
-    void applyWrapsTheSelectionThroughTheClipboardAndStaysOpen() {
+    void applyAndDeleteWorkOnTheChosenSlot() {
         EditorFixture f;
         store(f, {{"BOLD", "[b]", "[/b]"}, {"ITALIC", "[i]", "[/i]"}});
         f.surface().setText("hello world");
         f.surface().setSelStart(6);
         f.surface().setSelLength(5);
         f.clipboard.content = "held before";
+        using Answer = Prompter::Answer; // the first answers the message
+        f.prompter.answers = {Answer::Ok, Answer::Yes, Answer::No, Answer::Yes, Answer::Yes};
         ModalScript modal;
-        QStringList texts;
+        QStringList seen;
         modal.steps << [&](QDialog& window) {
             button(&window, "cmdApply")->click(); // no slot chosen
+            button(&window, "cmdDel")->click();   // Yes, but no slot chosen
+            seen << state(&window);
             QTest::mouseClick(window.findChild<QLineEdit*>("TxtPre1"), Qt::LeftButton);
             button(&window, "cmdApply")->click();
-            texts << f.surface().text();
+            seen << f.surface().text() << state(&window);
             window.findChild<QRadioButton*>("Option2")->click();
             window.show(); // Enter goes to the default button only when it is shown
             QTest::keyClick(&window, Qt::Key_Return);
-            texts << f.surface().text() << (window.isVisible() ? "open" : "closed");
-            button(&window, "cmdClose")->click();
-        };
-        f.action("mnuPreSet")->trigger();
-        QCOMPARE(modal.opened, QStringList({"frmPreset"}));
-        QCOMPARE(f.prompter.messages.size(), 1);
-        QCOMPARE(f.prompter.messages[0].text, "Please Select a style to apply");
-        // The second apply has nothing selected: the tags go in at the caret.
-        QCOMPARE(texts, QStringList({"hello [b]world[/b]", "hello [b]world[/b][i][/i]", "open"}));
-        QVERIFY(!f.clipboard.content.has_value());
-    }
-
-    void deleteAsksAndOnlyEmptiesTheChosenSlot() {
-        EditorFixture f;
-        store(f, {{"BOLD", "[b]", "[/b]"}});
-        f.prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::No, Prompter::Answer::Yes};
-        ModalScript modal;
-        QStringList states;
-        modal.steps << [&](QDialog& window) {
-            button(&window, "cmdDel")->click(); // Yes, but no slot chosen
-            states << state(&window);
-            window.findChild<QRadioButton*>("Option1")->click();
+            seen << f.surface().text() << (window.isVisible() ? "open" : "closed");
             button(&window, "cmdDel")->click(); // No
-            states << state(&window);
+            seen << state(&window);
             button(&window, "cmdDel")->click(); // Yes
-            states << state(&window);
+            window.findChild<QRadioButton*>("Option1")->click();
+            button(&window, "cmdDel")->click(); // Yes
+            seen << state(&window);
             button(&window, "cmdClose")->click();
-        } << [&](QDialog& window) { states << state(&window); };
-        QTest::keyClick(f.box(), Qt::Key_Y, Qt::ControlModifier);
+        } << [&](QDialog& window) { seen << state(&window); };
+        f.action("mnuPreSet")->trigger();
         f.click("cmdCStyle");
         QCOMPARE(modal.opened, QStringList({"frmPreset", "frmPreset"}));
-        QCOMPARE(f.prompter.messages[0].text, "Are you sure to delete?");
-        QCOMPARE(f.prompter.messages[0].buttons, Prompter::Buttons::YesNo);
-        QCOMPARE(states, QStringList({"BOLD||onon", "BOLD|[b] [/b]|onon", "||offoff", "||offoff"}));
+        QCOMPARE(seen,
+                 QStringList({"BOLD,ITALIC||onon", "hello [b]world[/b]",
+                              "BOLD,ITALIC|[b] [/b]|onon", "hello [b]world[/b][i][/i]", "open",
+                              "BOLD,ITALIC|[i] [/i]|onon", ",||offoff", ",||offoff"}));
+        QVERIFY(!f.clipboard.content.has_value());
+        QCOMPARE(f.prompter.messages[0].text, "Please Select a style to apply");
+        QCOMPARE(f.prompter.messages[1].text, "Are you sure to delete?");
+        QCOMPARE(f.prompter.messages[1].buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(f.prompter.messages.size(), 5);
     }
 };
 

@@ -1,5 +1,4 @@
-// The font settings window: what it shows on load, the preview on the selection, Apply
-// and Cancel, and how the work area keeps the editing surface in its choice.
+// The font settings window and how the work area keeps the editing surface in its choice.
 #include "EditorFixture.h"
 #include "ModalScript.h"
 #include "TestFiles.h"
@@ -7,7 +6,6 @@
 #include "settings/FontSettingsDialog.h"
 #include "settings/IniFile.h"
 #include "shell/PostEditor.h"
-#include "shell/PostEditorSettings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,17 +27,16 @@ void choose(QWidget* window, const char* name, const QString& text) {
     emit combo->activated(combo->currentIndex());
 }
 
-QString shown(const FontSettingsDialog& window) {
-    return window.choice().name + ' ' + window.choice().size;
+QString documentFont(RichTextBox& box) {
+    const QFont font = box.document()->defaultFont();
+    return font.family() + ' ' + QString::number(font.pointSizeF());
 }
 
-QString fontOf(RichTextBox& box, int position = -1) {
-    if (position < 0)
-        return box.document()->defaultFont().family() + ' ' +
-               QString::number(box.document()->defaultFont().pointSizeF());
+// The size set on one character; 0 when it has the document's.
+double sizeAt(RichTextBox& box, int position) {
     QTextCursor cursor(box.document());
     cursor.setPosition(position + 1);
-    return QString::number(cursor.charFormat().fontPointSize()); // 0: the document's own
+    return cursor.charFormat().fontPointSize();
 }
 
 } // namespace
@@ -51,51 +48,43 @@ class TestFontSettings : public QObject {
     QString settings() const { return m_folder.filePath("Settings.ini"); }
 
 private slots:
-    void applyPutsTheWholeTextInTheChoiceAndStoresIt() {
-        RichTextBox box;
-        box.surface().setText("  some text  ");
-        box.surface().setSelStart(5);
-        FontSettingsDialog window(box, settings());
-        QCOMPARE(shown(window), "Verdana 10"); // no settings file yet
-        QComboBox* names = list(&window, "cboFontName");
-        for (int i = 1; i < names->count(); ++i)
-            QVERIFY(names->itemText(i - 1).compare(names->itemText(i), Qt::CaseInsensitive) <= 0);
-        QComboBox* sizes = list(&window, "cboFontSize");
-        QCOMPARE(sizes->itemText(0) + '-' + sizes->itemText(sizes->count() - 1), "8-16");
-        names->setEditText("DejaVu Serif");
-        sizes->setEditText("large"); // not a number: the size stays
-        const QString size = QString::number(box.document()->defaultFont().pointSizeF());
-        window.show();
-        window.findChild<QPushButton*>("cmdApply")->click();
-        QVERIFY(window.isHidden());
-        QCOMPARE(fontOf(box), "DejaVu Serif " + size);
-        QCOMPARE(box.surface().selStart() + box.surface().selLength(), 0);
-        QCOMPARE(IniFile::readValue("Font Settings", "FontName", settings()), "DejaVu Serif");
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "large");
-
-        RichTextBox empty; // nothing to select, nowhere to store: applied all the same
-        FontSettingsDialog unstorable(empty, m_folder.filePath("missing/Settings.ini"));
-        list(&unstorable, "cboFontSize")->setEditText("15");
-        unstorable.findChild<QPushButton*>("cmdApply")->click();
-        QCOMPARE(fontOf(empty), "Verdana 15");
-    }
-
-    void previewTouchesOnlyTheSelectionAndCancelWritesNothing() {
+    void previewCancelAndApply() {
         writeFile(settings(), "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
         RichTextBox box;
-        box.surface().setText("abcdef");
+        box.surface().setText("  some text  ");
         box.surface().setSelStart(2);
         box.surface().setSelLength(2);
         FontSettingsDialog window(box, settings());
-        QCOMPARE(shown(window), "DejaVu Sans 14");
+        QCOMPARE(window.choice().name + window.choice().size, "DejaVu Sans14");
         QSignalSpy changes(&box.surface(), &EditingSurface::changed);
         choose(&window, "cboFontSize", "16");
-        QCOMPARE(fontOf(box, 2) + ' ' + fontOf(box, 0), "16 0");
+        QCOMPARE(sizeAt(box, 2), 16.0);
+        QCOMPARE(sizeAt(box, 0), 0.0);
         QCOMPARE(changes.count(), 0); // a preview is not a change of the text
         QSignalSpy unloaded(&window, &FontSettingsDialog::unloaded);
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "14");
+
+        FontSettingsDialog next(box, settings());
+        QComboBox* sizes = list(&next, "cboFontSize");
+        QCOMPARE(sizes->currentText(), "14"); // Cancel stored nothing
+        QCOMPARE(sizes->itemText(0) + '-' + sizes->itemText(sizes->count() - 1), "8-16");
+        list(&next, "cboFontName")->setEditText("DejaVu Serif");
+        sizes->setEditText("large"); // not a number: the size stays
+        const QString size = QString::number(box.document()->defaultFont().pointSizeF());
+        next.show();
+        next.findChild<QPushButton*>("cmdApply")->click();
+        QVERIFY(next.isHidden());
+        QCOMPARE(documentFont(box), "DejaVu Serif " + size);
+        QCOMPARE(box.surface().selStart() + box.surface().selLength(), 0);
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "large");
+
+        RichTextBox empty; // nothing to select, no settings file: applied all the same
+        FontSettingsDialog unstorable(empty, m_folder.filePath("missing/Settings.ini"));
+        QCOMPARE(unstorable.choice().name + unstorable.choice().size, "Verdana10");
+        list(&unstorable, "cboFontSize")->setEditText("15");
+        unstorable.findChild<QPushButton*>("cmdApply")->click();
+        QCOMPARE(documentFont(empty), "Verdana 15");
     }
 
     void workAreaKeepsTheChoiceAndReloadsItAfterCancel() {
@@ -112,18 +101,17 @@ private slots:
         f.action("mnuOptions")->trigger();
         QCOMPARE(modal.opened, QStringList({"FrmOptions"}));
         f.type("x");
-        QCOMPARE(fontOf(*f.box()), "DejaVu Serif 13");
+        QCOMPARE(documentFont(*f.box()), "DejaVu Serif 13");
         // A preview followed by Cancel lasts until the next change, which takes the
         // stored choice again from a freshly loaded window.
         f.surface().setSelStart(0);
         f.surface().setSelLength(1);
         f.action("mnuOptions")->trigger();
-        QCOMPARE(fontOf(*f.box(), 0), "16");
+        QCOMPARE(sizeAt(*f.box(), 0), 16.0);
         f.surface().setSelStart(1);
         f.type("y");
-        QCOMPARE(fontOf(*f.box(), 0), "0");
-        QCOMPARE(shown(f.workArea->settings().fontWindow()), "DejaVu Serif 13");
-        QCOMPARE(fontOf(*f.box()), "DejaVu Serif 13");
+        QCOMPARE(sizeAt(*f.box(), 0), 0.0);
+        QCOMPARE(documentFont(*f.box()), "DejaVu Serif 13");
     }
 };
 

@@ -1,5 +1,4 @@
-// The informational windows: tips, about box, splash and introduction, opened from the
-// work area's menus, with their links, hover colours and the introduction's box.
+// The tips, about, splash and introduction windows: their topics, links and the box.
 #include "EditorFixture.h"
 #include "ModalScript.h"
 #include "info/IntroductionWindow.h"
@@ -43,12 +42,11 @@ QString colourAfterMove(QWidget* window, const char* over, const char* link) {
 
 // Records the addresses handed to the system and to the forum browser while it lives.
 struct LinkRecorder {
-    explicit LinkRecorder(EditorFixture* f = nullptr) {
+    explicit LinkRecorder(EditorFixture& f) {
         DesktopLinks::setHandler([this](const QUrl& address) { system << address.toString(); });
-        if (f)
-            f->workArea->info().openInForumBrowser = [this](const QString& address, bool max) {
-                forum << address + (max ? " maximised" : "");
-            };
+        f.workArea->info().openInForumBrowser = [this](const QString& address, bool maximised) {
+            forum << address + (maximised ? " maximised" : "");
+        };
     }
     ~LinkRecorder() { DesktopLinks::setHandler({}); }
     QStringList system;
@@ -84,9 +82,9 @@ private slots:
         QCOMPARE(tips->findChild<QListWidget*>("TipsList")->currentRow(), 0);
     }
 
-    void aboutBoxLinksHoverColoursAndClosing() {
+    void aboutAndSplashLinksAndHoverColours() {
         EditorFixture f;
-        LinkRecorder links(&f);
+        LinkRecorder links(f);
         ModalScript modal;
         QStringList seen;
         modal.steps << [&](QDialog& about) {
@@ -113,58 +111,50 @@ private slots:
         QCOMPARE(links.forum,
                  QStringList({QString(Sites::Forum) + "/userinfo.cfm?member=" + Sites::AuthorHandle,
                               QString(Sites::HomePage) + "/"}));
-        QCOMPARE(links.system, QStringList({QString("mailto:") + Sites::AuthorMail}));
-    }
 
-    void splashLinksAndItsOwnTime() {
-        LinkRecorder links;
         SplashWindow splash(60000);
         splash.show();
         click(&splash, "lblEmail");
         click(&splash, "lblWeb");
-        QCOMPARE(links.system,
-                 QStringList({QString("mailto:") + Sites::AuthorMail, Sites::HomePage}));
+        const QString mail = QString("mailto:") + Sites::AuthorMail;
+        QCOMPARE(links.system, QStringList({mail, mail, Sites::HomePage}));
         splash.close(); // neither closing nor Escape ends it before its time
         QTest::keyClick(&splash, Qt::Key_Escape);
         QVERIFY(splash.isVisible());
     }
 
-    void introductionForumLinksStoreTheBoxAndClose() {
+    void introductionLinksAndTheBox() {
         EditorFixture f;
-        LinkRecorder links(&f);
-        ModalScript modal;
-        int closed = 0;
-        for (const char* link : {"lblFAQ1", "lblFAQ2", "lblFAQ3", "lblAdvSearch", "lblForum"}) {
-            modal.steps << [&, link](QDialog& introduction) {
-                introduction.show();
-                click(&introduction, link);
-                closed += introduction.isHidden();
-            };
-            f.action("mnuFile")->trigger(); // File > Introduction, the menu's first item
-        }
-        QCOMPARE(modal.opened, QStringList(5, "FrmStartup"));
-        QCOMPARE(closed, 5);
-        QCOMPARE(IniFile::readValue("Startup Settings", "startup", f.paths().settingsFile), "0");
-        const QString site = Sites::Forum;
-        QCOMPARE(
-            links.forum,
-            QStringList({site + "/viewthread.cfm?qid=473997 maximised",
-                         site + "/faqs.cfm?pid=219&fid=2884", site + "/faqs.cfm?pid=222&fid=2244",
-                         site + "/search.cfm maximised", site + "/forumlist.cfm?"}));
-    }
-
-    void introductionAboutLinkKeepsItOpenAndOkStoresTheBox() {
-        EditorFixture f;
+        LinkRecorder links(f);
         const QString settings = f.paths().settingsFile;
         IntroductionWindow& introduction = f.workArea->info().introduction();
         QCOMPARE(labelText(&introduction, "lblRow9"), "Describe your problem breifly.");
         ModalScript modal;
         introduction.show();
         click(&introduction, "lblAbout"); // the about box opens over it, which stays
-        QCOMPARE(modal.opened, QStringList({"frmAbout"}));
         QVERIFY(introduction.isVisible());
         QVERIFY(!QFile::exists(settings));
-        QVERIFY(!introduction.startUpBoxTicked());
+
+        int closed = 0;
+        for (const char* link : {"lblFAQ1", "lblFAQ2", "lblFAQ3", "lblAdvSearch", "lblForum"}) {
+            modal.steps << [&, link](QDialog& window) {
+                window.show();
+                click(&window, link);
+                closed += window.isHidden();
+            };
+            f.action("mnuFile")->trigger(); // File > Introduction, the menu's first item
+        }
+        QCOMPARE(modal.opened, QStringList({"frmAbout"}) + QStringList(5, "FrmStartup"));
+        QCOMPARE(closed, 5); // each link stores the box and closes
+        QCOMPARE(IniFile::readValue("Startup Settings", "startup", settings), "0");
+        const QString site = Sites::Forum;
+        QCOMPARE(
+            links.forum,
+            QStringList({site + "/viewthread.cfm?qid=473997 maximised",
+                         site + "/faqs.cfm?pid=219&fid=2884", site + "/faqs.cfm?pid=222&fid=2244",
+                         site + "/search.cfm maximised", site + "/forumlist.cfm?"}));
+
+        introduction.show();
         introduction.findChild<QCheckBox*>("chkStartUp")->setChecked(true);
         introduction.findChild<QPushButton*>("Command1")->click();
         QVERIFY(introduction.isHidden());

@@ -39,7 +39,6 @@ private slots:
         QCOMPARE(fileBytes(iniPath()),
                  QByteArray("[Font Settings]\r\nFontName=Courier New\r\nFontSize=14\r\n"));
         QCOMPARE(loaded(), "Courier New 14");
-        QVERIFY(!FontSettingsStore(m_dir.filePath("missing/Settings.ini")).save({"Arial", "9"}));
     }
 
     void startupBoxStoredAsOneOrZero() {
