@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -53,7 +52,6 @@ private slots:
 
         window.show(); // Enter reaches the default button only when it is shown
         auto* typed = window.findChild<QLineEdit*>("TxtCustom");
-        QVERIFY(typed->text().isEmpty());
         QTest::keyClicks(typed, "   ");
         QVERIFY(!window.findChild<QPushButton*>("cmdAdd")->isEnabled()); // only spaces
         QTest::keyClick(typed, Qt::Key_Return);
@@ -62,11 +60,6 @@ private slots:
         QCOMPARE(fileBytes(path()), QByteArray("zulu\r\nAlpha\r\n"));
         QTest::keyClick(&window, Qt::Key_Escape); // closes, and only closing writes
         QCOMPARE(fileBytes(path()), QByteArray("   word \r\nAlpha\r\nalpha\r\nzulu\r\n"));
-
-        CustomTextDialog unwritable(m_folder.filePath("missing/CustomList.ini"));
-        QSignalSpy closed(&unwritable, &CustomTextDialog::closedAndWritten);
-        click(&unwritable, "cmdClose"); // the list is lost without a word
-        QCOMPARE(closed.count(), 1);
     }
 
     void theWorkAreaWordListFollowsTheFile() {

@@ -61,13 +61,11 @@ class TestInfoWindows : public QObject {
 private slots:
     void tipsShowTheChosenTopicAndStartAfreshAfterClosing() {
         EditorFixture f;
-        ModalScript modal;
         QPointer<QDialog> tips = &f.workArea->info().tips();
         QVERIFY(tips->isHidden()); // loaded with the work area
         f.action("mnuTips")->trigger();
-        QVERIFY(tips->isVisible() && !tips->isModal() && modal.opened.isEmpty());
+        QVERIFY(tips->isVisible() && !tips->isModal());
         auto* list = tips->findChild<QListWidget*>("TipsList");
-        QCOMPARE(list->item(11)->text(), "Web Page Link"); // sorted by topic
         QCOMPARE(list->currentItem()->text() + '|' + labelText(tips, "Label2"),
                  "Bookmarking|Right Click on Web page");
         list->setCurrentItem(list->findItems("Custom Style", Qt::MatchExactly).value(0));
@@ -89,18 +87,16 @@ private slots:
         QStringList seen;
         modal.steps << [&](QDialog& about) {
             about.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&about));
             seen << labelText(&about, "lblVersion")
                  << colourAfterMove(&about, "lblEmail", "lblEmail")
                  << colourAfterMove(&about, "Label2", "lblEmail") // a label is no background
                  << colourAfterMove(&about, nullptr, "lblEmail");
-            QCOMPARE(about.findChild<QLabel*>("lblWeb")->cursor().shape(), Qt::PointingHandCursor);
+            click(&about, "lblEmail");
+            seen << (about.isVisible() ? "open" : "closed");
             click(&about, "lblHandle");
         } << [&](QDialog& about) { click(&about, "lblWeb"); };
         modal.steps << [&](QDialog& about) {
             about.show();
-            click(&about, "lblEmail");
-            seen << (about.isVisible() ? "open" : "closed");
             about.findChild<QPushButton*>("cmdOK")->click();
             seen << (about.isVisible() ? "open" : "closed");
         };
