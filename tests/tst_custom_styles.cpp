@@ -61,7 +61,7 @@ private slots:
         const auto close = [](QDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); };
         modal.steps << name << close;
         f.click("cmdPreset");
-        CustomStyle added = CustomStyleStore(f.paths().settingsFile).load().at(1);
+        const CustomStyle added = CustomStyleStore(f.paths().settingsFile).load().at(1);
         QCOMPARE(added.name + added.startTag + added.endTag, "THREE[b][/b]"); // closing stored it
         store(f, QList<CustomStyle>(10, {"USED", "[u]", "[/u]"}));
         modal.steps << name << close;

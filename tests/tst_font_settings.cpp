@@ -48,7 +48,7 @@ class TestFontSettings : public QObject {
     QString settings() const { return m_folder.filePath("Settings.ini"); }
 
 private slots:
-    void previewCancelAndApply() {
+    void previewAndCancelStoreNothingApplyStoresTheChoice() {
         writeFile(settings(), "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
         RichTextBox box;
         box.surface().setText("  some text  ");

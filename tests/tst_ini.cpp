@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(read("A", "a2"), u"4"_s);
     }
 
-    void writeRefusesWhatCouldNotBeReadBackAndFailsWithoutAFile() {
+    void writeRefusesWhatCouldNotBeReadBackOrStored() {
         const QByteArray before("[S]\r\nk=old\r\n");
         writeFile(iniPath(), before);
         for (const char* key : {"", "  ", "a=b", "[k", "k\nj"})

@@ -2,7 +2,6 @@
 #include "settings/CustomStyleStore.h"
 #include "settings/CustomTextFile.h"
 #include "settings/FontSettingsStore.h"
-#include "settings/IniFile.h"
 #include "settings/StartupSettingsStore.h"
 
 #include <QTemporaryDir>
@@ -32,7 +31,7 @@ private slots:
         QCOMPARE(loaded(), "Courier New 14");
     }
 
-    void startupBoxStoredAsOneOrZero() {
+    void startupBoxReadAsARoundedNumber() {
         const StartupSettingsStore store(iniPath());
         QVERIFY(!store.skipIntroduction()); // no file
         // Numbers are rounded to a whole one as a check box state is, halves to even.
