@@ -1,5 +1,4 @@
-// The font settings window: what it shows on load, the preview on the selection, Apply
-// and Cancel, and how the work area keeps the editing surface in its choice.
+// The font settings window and how the work area keeps the editing surface in its choice.
 #include "EditorFixture.h"
 #include "ModalScript.h"
 #include "TestFiles.h"
@@ -7,13 +6,11 @@
 #include "settings/FontSettingsDialog.h"
 #include "settings/IniFile.h"
 #include "shell/PostEditor.h"
-#include "shell/PostEditorSettings.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 
@@ -23,22 +20,23 @@ QComboBox* list(QWidget* window, const char* name) {
     return window->findChild<QComboBox*>(name);
 }
 
-void click(QWidget* window, const char* name) {
-    window->findChild<QPushButton*>(name)->click();
+// Picks an entry as a click on it would.
+void choose(QWidget* window, const char* name, const QString& text) {
+    QComboBox* combo = list(window, name);
+    combo->setCurrentIndex(combo->findText(text));
+    emit combo->activated(combo->currentIndex());
 }
 
-// Chooses an entry of a list as a click on it would.
-void choose(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+QString documentFont(RichTextBox& box) {
+    const QFont font = box.document()->defaultFont();
+    return font.family() + ' ' + QString::number(font.pointSizeF());
 }
 
-QTextCharFormat formatAt(RichTextBox& box, int position) {
+// The size set on one character; 0 when it has the document's.
+double sizeAt(RichTextBox& box, int position) {
     QTextCursor cursor(box.document());
     cursor.setPosition(position + 1);
-    return cursor.charFormat();
+    return cursor.charFormat().fontPointSize();
 }
 
 } // namespace
@@ -46,87 +44,39 @@ QTextCharFormat formatAt(RichTextBox& box, int position) {
 class TestFontSettings : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+    QString settings() const { return m_folder.filePath("Settings.ini"); }
+
 private slots:
-    void firstRunShowsVerdanaTenAndApplyCreatesTheSection() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        RichTextBox box;
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"Verdana", "10"}));
-
-        QComboBox* sizes = list(&window, "cboFontSize");
-        QStringList offered;
-        for (int i = 0; i < sizes->count(); ++i)
-            offered << sizes->itemText(i);
-        QCOMPARE(offered, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16"}));
-        QComboBox* names = list(&window, "cboFontName");
-        QVERIFY(names->count() > 0);
-        for (int i = 1; i < names->count(); ++i)
-            QVERIFY(QString::compare(names->itemText(i - 1), names->itemText(i),
-                                     Qt::CaseInsensitive) <= 0);
-
-        // Apply with an empty editing area still applies the font.
-        window.show();
-        click(&window, "cmdApply");
-        QVERIFY(window.isHidden());
-        QCOMPARE(IniFile::readValue("Font Settings", "FontName", settings), "Verdana");
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "10");
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), 10.0);
-    }
-
-    void settingsWithoutFontSectionGiveVerdanaTwelve() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        writeFile(settings, "[Startup Settings]\r\nstartup=1\r\n");
-        RichTextBox box;
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"Verdana", "12"}));
-
-        writeFile(settings, "[font settings]\r\nfontname=DejaVu Serif\r\nFONTSIZE=14\r\n");
-        window.cmdRefresh();
-        QCOMPARE(window.choice(), FontChoice({"DejaVu Serif", "14"}));
-    }
-
-    void applyPutsTheWholeTextInTheChoiceAndLeavesTheCaretAtTheStart() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
+    void previewAndCancelStoreNothingApplyStoresTheChoice() {
+        writeFile(settings(), "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
         RichTextBox box;
         box.surface().setText("  some text  ");
-        box.surface().setSelStart(5);
-        FontSettingsDialog window(box, settings);
-        list(&window, "cboFontName")->setEditText("DejaVu Serif");
-        list(&window, "cboFontSize")->setEditText("large"); // not a number: size unchanged
-        const double before = box.document()->defaultFont().pointSizeF();
-        click(&window, "cmdApply");
-        QCOMPARE(box.document()->defaultFont().family(), "DejaVu Serif");
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), before);
-        QCOMPARE(box.surface().selStart(), 0);
-        QCOMPARE(box.surface().selLength(), 0);
-        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings), "large");
-    }
-
-    void previewTouchesOnlyTheSelectionAndCancelWritesNothing() {
-        QTemporaryDir folder;
-        const QString settings = folder.filePath("Settings.ini");
-        writeFile(settings, "[Font Settings]\r\nFontName=DejaVu Sans\r\nFontSize=14\r\n");
-        const QByteArray stored = fileBytes(settings);
-        RichTextBox box;
-        box.surface().setText("abcdef");
         box.surface().setSelStart(2);
         box.surface().setSelLength(2);
-        FontSettingsDialog window(box, settings);
-        QCOMPARE(window.choice(), FontChoice({"DejaVu Sans", "14"}));
-
+        FontSettingsDialog window(box, settings());
+        QCOMPARE(window.choice().name + window.choice().size, "DejaVu Sans14");
         QSignalSpy changes(&box.surface(), &EditingSurface::changed);
-        choose(list(&window, "cboFontSize"), "16");
-        QCOMPARE(formatAt(box, 2).fontPointSize(), 16.0);
-        QVERIFY(!formatAt(box, 0).hasProperty(QTextFormat::FontPointSize));
+        choose(&window, "cboFontSize", "16");
+        QCOMPARE(sizeAt(box, 2), 16.0);
+        QCOMPARE(sizeAt(box, 0), 0.0);
         QCOMPARE(changes.count(), 0); // a preview is not a change of the text
-
         QSignalSpy unloaded(&window, &FontSettingsDialog::unloaded);
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(fileBytes(settings), stored);
+
+        FontSettingsDialog next(box, settings());
+        QComboBox* sizes = list(&next, "cboFontSize");
+        QCOMPARE(sizes->currentText(), "14"); // Cancel stored nothing
+        QCOMPARE(sizes->itemText(0) + '-' + sizes->itemText(sizes->count() - 1), "8-16");
+        list(&next, "cboFontName")->setEditText("DejaVu Serif");
+        sizes->setEditText("large"); // not a number: the size stays
+        const QString size = QString::number(box.document()->defaultFont().pointSizeF());
+        next.show();
+        next.findChild<QPushButton*>("cmdApply")->click();
+        QCOMPARE(documentFont(box), "DejaVu Serif " + size);
+        QCOMPARE(box.surface().selStart() + box.surface().selLength(), 0);
+        QCOMPARE(IniFile::readValue("Font Settings", "FontSize", settings()), "large");
     }
 
     void workAreaKeepsTheChoiceAndReloadsItAfterCancel() {
@@ -135,42 +85,18 @@ private slots:
         modal.steps << [](QDialog& window) {
             list(&window, "cboFontName")->setEditText("DejaVu Serif");
             list(&window, "cboFontSize")->setEditText("13");
-            click(&window, "cmdApply");
+            window.findChild<QPushButton*>("cmdApply")->click();
+        } << [](QDialog& window) {
+            choose(&window, "cboFontSize", "16");
+            window.findChild<QPushButton*>("CmdCancel")->click();
         };
         f.action("mnuOptions")->trigger();
-        QCOMPARE(modal.opened, QStringList({"FrmOptions"}));
         f.type("x");
-        QFont font = f.box()->document()->defaultFont();
-        QCOMPARE(font.family(), "DejaVu Serif");
-        QCOMPARE(font.pointSizeF(), 13.0);
-
-        // A preview followed by Cancel lasts until the next change, which takes the
-        // stored choice again from a freshly loaded window.
-        f.surface().setSelStart(0);
-        f.surface().setSelLength(1);
-        modal.steps << [](QDialog& window) {
-            choose(list(&window, "cboFontSize"), "16");
-            list(&window, "cboFontSize")->setEditText("16");
-            click(&window, "CmdCancel");
-        };
+        QCOMPARE(documentFont(*f.box()), "DejaVu Serif 13");
         f.action("mnuOptions")->trigger();
-        QCOMPARE(formatAt(*f.box(), 0).fontPointSize(), 16.0);
-        f.surface().setSelStart(1);
-        f.type("y");
-        QVERIFY(!formatAt(*f.box(), 0).hasProperty(QTextFormat::FontPointSize));
-        QCOMPARE(f.workArea->settings().fontChoice(), FontChoice({"DejaVu Serif", "13"}));
-        QCOMPARE(f.box()->document()->defaultFont().pointSizeF(), 13.0);
-    }
-
-    void unwritableSettingsLoseOnlyTheSetting() {
-        RichTextBox box;
-        const QString settings = "/nonexistent-folder/Settings.ini";
-        FontSettingsDialog window(box, settings);
-        list(&window, "cboFontSize")->setEditText("15");
-        click(&window, "cmdApply");
-        QVERIFY(window.isHidden());
-        QCOMPARE(box.document()->defaultFont().pointSizeF(), 15.0);
-        QVERIFY(!QFile::exists(settings));
+        f.type("y"); // Cancel let the window go: the next change reads the stored choice
+        QCOMPARE(modal.opened, QStringList({"FrmOptions", "FrmOptions"}));
+        QCOMPARE(documentFont(*f.box()), "DejaVu Serif 13");
     }
 };
 

@@ -17,39 +17,39 @@ AboutBox::AboutBox(OpenInForumBrowser openInForumBrowser, QWidget* parent)
     setObjectName("frmAbout");
     setWindowTitle("About Quillet");
 
-    QLabel* lblTitle = InfoWidgets::title("Vornet Forum Quillet utility", this);
-    lblVersion = InfoWidgets::label("lblVersion", ProgramInfo::versionText(), this);
-    QLabel* Label1 = InfoWidgets::label("Label1", Sites::AuthorName, this);
-    lblHandle =
+    QLabel* title = InfoWidgets::title("Vornet Forum Quillet utility", this);
+    QLabel* version = InfoWidgets::label("lblVersion", ProgramInfo::versionText(), this);
+    QLabel* authorName = InfoWidgets::label("Label1", Sites::AuthorName, this);
+    auto* handleLink =
         new LinkLabel("lblHandle", Sites::AuthorHandle, "Click to see my handle in Vornet", this);
-    lblEmail = new LinkLabel("lblEmail", Sites::AuthorMail, "Send a mail to me", this);
-    lblWeb = new LinkLabel("lblWeb", Sites::HomePage, "Visit my Home Page", this);
-    QLabel* Label2 =
+    auto* mailLink = new LinkLabel("lblEmail", Sites::AuthorMail, "Send a mail to me", this);
+    auto* webLink = new LinkLabel("lblWeb", Sites::HomePage, "Visit my Home Page", this);
+    QLabel* resolution =
         InfoWidgets::label("Label2", "Screen resolution must be 1024 X 768 or higher", this);
-    lblDisclaimer = InfoWidgets::label("lblDisclaimer", ProgramInfo::aboutDisclaimer(), this);
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setFixedWidth(380);
-    cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    HandCursor::showOver(cmdOK);
+    QLabel* disclaimer = InfoWidgets::label("lblDisclaimer", ProgramInfo::aboutDisclaimer(), this);
+    disclaimer->setWordWrap(true);
+    disclaimer->setFixedWidth(380);
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("cmdOK");
+    okButton->setDefault(true);
+    HandCursor::showOver(okButton);
 
     auto* author = new QGridLayout;
     author->setColumnMinimumWidth(0, 12);
-    author->addWidget(Label1, 0, 0, 1, 2);
-    author->addWidget(lblHandle, 1, 1, Qt::AlignLeft);
-    author->addWidget(lblEmail, 2, 1, Qt::AlignLeft);
-    author->addWidget(lblWeb, 3, 1, Qt::AlignLeft);
+    author->addWidget(authorName, 0, 0, 1, 2);
+    author->addWidget(handleLink, 1, 1, Qt::AlignLeft);
+    author->addWidget(mailLink, 2, 1, Qt::AlignLeft);
+    author->addWidget(webLink, 3, 1, Qt::AlignLeft);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(lblTitle);
-    text->addWidget(lblVersion);
+    text->addWidget(title);
+    text->addWidget(version);
     text->addSpacing(8);
     text->addLayout(author);
     text->addSpacing(8);
-    text->addWidget(Label2);
+    text->addWidget(resolution);
     text->addWidget(InfoWidgets::line(this));
-    text->addWidget(lblDisclaimer);
+    text->addWidget(disclaimer);
 
     auto* top = new QHBoxLayout;
     top->addWidget(InfoWidgets::emblem(64, this), 0, Qt::AlignTop);
@@ -58,34 +58,21 @@ AboutBox::AboutBox(OpenInForumBrowser openInForumBrowser, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+    layout->addWidget(okButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LinkLabel::watchBackground(this);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
-    connect(lblHandle, &LinkLabel::clicked, this, &AboutBox::lblHandle_Click);
-    connect(lblEmail, &LinkLabel::clicked, this, &AboutBox::lblEmail_Click);
-    connect(lblWeb, &LinkLabel::clicked, this, &AboutBox::lblWeb_Click);
-}
-
-void AboutBox::cmdOK_Click() {
-    accept();
-}
-
-void AboutBox::lblHandle_Click() {
-    closeIntoForumBrowser(ProgramInfo::authorHandlePage());
-}
-
-void AboutBox::lblWeb_Click() {
-    closeIntoForumBrowser(ProgramInfo::homePageAddress());
-}
-
-void AboutBox::lblEmail_Click() {
-    DesktopLinks::open(QUrl(ProgramInfo::mailAddress()));
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::accept);
+    connect(handleLink, &LinkLabel::clicked, this,
+            [this] { closeIntoForumBrowser(ProgramInfo::authorHandlePage()); });
+    connect(mailLink, &LinkLabel::clicked, this,
+            [] { DesktopLinks::open(QUrl(ProgramInfo::mailAddress())); });
+    connect(webLink, &LinkLabel::clicked, this,
+            [this] { closeIntoForumBrowser(ProgramInfo::homePageAddress()); });
 }
 
 void AboutBox::closeIntoForumBrowser(const QString& address) {
-    cmdOK_Click();
+    accept();
     if (m_openInForumBrowser)
         m_openInForumBrowser(address, false);
 }

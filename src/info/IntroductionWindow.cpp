@@ -73,15 +73,15 @@ IntroductionWindow::IntroductionWindow(const QString& settingsPath,
     setWindowTitle("Introduction");
     addRows();
     LinkLabel::watchBackground(this);
-    Form_Load();
+    m_startUpBox->setChecked(m_store.skipIntroduction());
 }
 
 void IntroductionWindow::addRows() {
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(6);
     rows->setVerticalSpacing(3);
-    QLabel* lblTitle = InfoWidgets::title("Welcome to Vornet Forums Quillet", this);
-    rows->addWidget(lblTitle, 0, 0, 1, 2, Qt::AlignHCenter);
+    QLabel* title = InfoWidgets::title("Welcome to Vornet Forums Quillet", this);
+    rows->addWidget(title, 0, 0, 1, 2, Qt::AlignHCenter);
     rows->setRowMinimumHeight(1, 8);
 
     const QList<ForumLink> faqs = [] {
@@ -115,10 +115,10 @@ void IntroductionWindow::addRows() {
             line->setContentsMargins(0, kPointSpacing, 0, 0);
         line->addWidget(text);
         if (number == kAboutRow) {
-            auto* lblAbout =
+            auto* aboutLink =
                 new LinkLabel("lblAbout", "About this program", "Click to read About Box", this);
-            connect(lblAbout, &LinkLabel::clicked, this, &IntroductionWindow::lblAbout_Click);
-            line->addWidget(lblAbout);
+            connect(aboutLink, &LinkLabel::clicked, this, &IntroductionWindow::showAbout);
+            line->addWidget(aboutLink);
         } else if (number == kFaqRow) {
             for (const ForumLink& faq : faqs)
                 line->addWidget(addForumLink(faq, this));
@@ -139,20 +139,20 @@ void IntroductionWindow::addRows() {
         rows->addLayout(line, gridRow, 1);
     }
 
-    chkStartUp = new QCheckBox("Don't show this screen at startup ", this);
-    chkStartUp->setObjectName("chkStartUp");
-    Command1 = new QPushButton("OK", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip("Close screen");
-    Command1->setDefault(true);
-    Command1->setMinimumWidth(90);
-    HandCursor::showOver(Command1);
-    connect(Command1, &QPushButton::clicked, this, &IntroductionWindow::Command1_Click);
+    m_startUpBox = new QCheckBox("Don't show this screen at startup ", this);
+    m_startUpBox->setObjectName("chkStartUp");
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("Command1");
+    okButton->setToolTip("Close screen");
+    okButton->setDefault(true);
+    okButton->setMinimumWidth(90);
+    HandCursor::showOver(okButton);
+    connect(okButton, &QPushButton::clicked, this, &IntroductionWindow::storeBoxAndClose);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(chkStartUp);
+    bottom->addWidget(m_startUpBox);
     bottom->addStretch(1);
-    bottom->addWidget(Command1);
+    bottom->addWidget(okButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
@@ -169,16 +169,12 @@ LinkLabel* IntroductionWindow::addForumLink(const ForumLink& link, QWidget* pare
     return label;
 }
 
-void IntroductionWindow::Form_Load() {
-    chkStartUp->setChecked(m_store.skipIntroduction());
-}
-
 bool IntroductionWindow::startUpBoxTicked() const {
-    return chkStartUp->isChecked();
+    return m_startUpBox->isChecked();
 }
 
-void IntroductionWindow::Command1_Click() {
-    m_store.setSkipIntroduction(chkStartUp->isChecked());
+void IntroductionWindow::storeBoxAndClose() {
+    m_store.setSkipIntroduction(m_startUpBox->isChecked());
     done(QDialog::Accepted); // hidden, but still loaded
     emit frameWanted();
 }
@@ -188,13 +184,13 @@ void IntroductionWindow::reject() {
     emit unloaded();
 }
 
-void IntroductionWindow::lblAbout_Click() {
+void IntroductionWindow::showAbout() {
     AboutBox about(m_openInForumBrowser, this);
     ModalDialogs::run(about);
 }
 
 void IntroductionWindow::openForumLink(const ForumLink& link) {
-    Command1_Click();
+    storeBoxAndClose();
     if (m_openInForumBrowser)
         m_openInForumBrowser(forumPage(link.path), link.maximised);
 }

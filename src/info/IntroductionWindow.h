@@ -6,8 +6,6 @@
 #include <QDialog>
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
 class LinkLabel;
 
 // "Introduction": advice on asking in the forums, with links to the about box, three FAQs,
@@ -24,7 +22,6 @@ public:
     // "Don't show this screen at startup " is ticked.
     bool startUpBoxTicked() const;
 
-    void Command1_Click();
     // The close box and Escape: closes without storing the box.
     void reject() override;
 
@@ -38,12 +35,12 @@ private:
     struct ForumLink;
     void addRows();
     LinkLabel* addForumLink(const ForumLink& link, QWidget* parent);
-    void Form_Load();
-    void lblAbout_Click();
+    // OK: stores the box, hides the window and asks for the main frame.
+    void storeBoxAndClose();
+    void showAbout();
     void openForumLink(const ForumLink& link);
 
     StartupSettingsStore m_store;
     OpenInForumBrowser m_openInForumBrowser;
-    QCheckBox* chkStartUp = nullptr;
-    QPushButton* Command1 = nullptr;
+    QCheckBox* m_startUpBox = nullptr;
 };

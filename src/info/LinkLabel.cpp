@@ -39,10 +39,6 @@ LinkLabel::LinkLabel(const char* name, const QString& text, const QString& toolT
     setTextColour(restColour());
 }
 
-QColor LinkLabel::textColour() const {
-    return palette().color(QPalette::WindowText);
-}
-
 void LinkLabel::setTextColour(const QColor& colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);

@@ -13,7 +13,6 @@ public:
     static QColor hoverColour() { return QColor(255, 0, 0); }
     static QColor restColour() { return QColor(0, 0, 0); }
 
-    QColor textColour() const;
     void setTextColour(const QColor& colour);
 
     // Mouse movement over window's own background turns all of its links black.

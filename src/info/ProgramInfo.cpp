@@ -19,11 +19,10 @@ QString joined(const QStringList& pieces) {
 namespace ProgramInfo {
 
 QString versionText() {
-    return versionText(QUILLET_VERSION_MAJOR, QUILLET_VERSION_MINOR, QUILLET_VERSION_PATCH);
-}
-
-QString versionText(int major, int minor, int patch) {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(QUILLET_VERSION_MAJOR)
+        .arg(QUILLET_VERSION_MINOR)
+        .arg(QUILLET_VERSION_PATCH);
 }
 
 QString splashDisclaimer() {

@@ -8,7 +8,6 @@ namespace ProgramInfo {
 
 // "Version " and the major, minor and patch numbers, e.g. "Version 1.0.0".
 QString versionText();
-QString versionText(int major, int minor, int patch);
 
 QString splashDisclaimer();
 QString aboutDisclaimer();

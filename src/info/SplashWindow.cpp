@@ -20,28 +20,29 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
     border->setObjectName("Shape1");
     border->setStyleSheet("#Shape1 { background: white; border: 2px solid #1f4e8c; }");
 
-    QLabel* lblTitle = InfoWidgets::title("Vornet Forum Quillet utility", border);
-    QLabel* lblDevelop = InfoWidgets::label("lblDevelop", "Developed by", border);
-    QLabel* Label1 = InfoWidgets::label("Label1", Sites::AuthorName, border);
-    QFont bold = Label1->font();
+    QLabel* title = InfoWidgets::title("Vornet Forum Quillet utility", border);
+    QLabel* developedBy = InfoWidgets::label("lblDevelop", "Developed by", border);
+    QLabel* authorName = InfoWidgets::label("Label1", Sites::AuthorName, border);
+    QFont bold = authorName->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    lblVersion = InfoWidgets::label("lblVersion", ProgramInfo::versionText(), border);
-    lblDisclaimer = InfoWidgets::label("lblDisclaimer", ProgramInfo::splashDisclaimer(), border);
-    lblEmail = new LinkLabel("lblEmail", Sites::AuthorMail, "Send mail to author", border);
-    lblWeb = new LinkLabel("lblWeb", Sites::HomePage, "Visit Author Home Page", border);
+    authorName->setFont(bold);
+    QLabel* version = InfoWidgets::label("lblVersion", ProgramInfo::versionText(), border);
+    QLabel* disclaimer =
+        InfoWidgets::label("lblDisclaimer", ProgramInfo::splashDisclaimer(), border);
+    auto* mailLink = new LinkLabel("lblEmail", Sites::AuthorMail, "Send mail to author", border);
+    auto* webLink = new LinkLabel("lblWeb", Sites::HomePage, "Visit Author Home Page", border);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(lblTitle);
-    text->addWidget(lblVersion);
+    text->addWidget(title);
+    text->addWidget(version);
     text->addSpacing(12);
-    text->addWidget(lblDevelop);
-    text->addWidget(Label1);
-    text->addWidget(lblEmail, 0, Qt::AlignLeft);
-    text->addWidget(lblWeb, 0, Qt::AlignLeft);
+    text->addWidget(developedBy);
+    text->addWidget(authorName);
+    text->addWidget(mailLink, 0, Qt::AlignLeft);
+    text->addWidget(webLink, 0, Qt::AlignLeft);
     text->addSpacing(12);
     text->addWidget(InfoWidgets::line(border));
-    text->addWidget(lblDisclaimer);
+    text->addWidget(disclaimer);
 
     auto* inside = new QHBoxLayout(border);
     inside->setContentsMargins(20, 20, 28, 16);
@@ -55,33 +56,26 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LinkLabel::watchBackground(border);
-    connect(lblEmail, &LinkLabel::clicked, this, &SplashWindow::lblEmail_Click);
-    connect(lblWeb, &LinkLabel::clicked, this, &SplashWindow::lblWeb_Click);
+    connect(mailLink, &LinkLabel::clicked, this,
+            [] { DesktopLinks::open(QUrl(ProgramInfo::mailAddress())); });
+    connect(webLink, &LinkLabel::clicked, this, [] { DesktopLinks::open(QUrl(Sites::HomePage)); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(showMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-    Timer1->start();
+    m_timer = new QTimer(this);
+    m_timer->setObjectName("Timer1");
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(showMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &SplashWindow::onTimeout);
+    m_timer->start();
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
-    if (Timer1->isActive())
+    if (m_timer->isActive())
         event->ignore(); // the timer decides when the splash goes
     else
         QDialog::closeEvent(event);
 }
 
-void SplashWindow::Timer1_Timer() {
-    Timer1->stop();
+void SplashWindow::onTimeout() {
+    m_timer->stop();
     done(QDialog::Accepted);
-}
-
-void SplashWindow::lblEmail_Click() {
-    DesktopLinks::open(QUrl(ProgramInfo::mailAddress()));
-}
-
-void SplashWindow::lblWeb_Click() {
-    DesktopLinks::open(QUrl(Sites::HomePage));
 }

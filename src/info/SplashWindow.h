@@ -2,9 +2,7 @@
 
 #include <QDialog>
 
-class QLabel;
 class QTimer;
-class LinkLabel;
 
 // The splash window: title, author, version, a short disclaimer and the author's mail and
 // home page links. It is shown modally and closes itself when its timer fires, whatever the
@@ -23,13 +21,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Timer1_Timer();
-    void lblEmail_Click();
-    void lblWeb_Click();
+    void onTimeout();
 
-    QTimer* Timer1 = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    LinkLabel* lblEmail = nullptr;
-    LinkLabel* lblWeb = nullptr;
+    QTimer* m_timer = nullptr;
 };

@@ -5,7 +5,6 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 
 // "Tips": the program's features by topic, each with a short description and the menu
 // command or key that reaches it. Shown beside the work area, not modally; Close, Escape
@@ -15,7 +14,6 @@ class TipsWindow : public QDialog {
 public:
     explicit TipsWindow(QWidget* parent = nullptr);
 
-    void cmdClose_Click();
     void reject() override;
 
 signals:
@@ -23,13 +21,11 @@ signals:
     void unloaded();
 
 private:
-    void Form_Load();
-    void TipsList_Click();
     // Adds a topic at its place in the list, ignoring case.
-    void addSorted(const QString& topic);
+    void addTopicSorted(const QString& topic);
+    void showSelectedTip();
 
-    QListWidget* TipsList = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QListWidget* m_topicList = nullptr;
+    QPlainTextEdit* m_descriptionBox = nullptr;
+    QLabel* m_menuPathLabel = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "settings/CustomStylesDialog.h"
 #include "settings/StyleNameDialog.h"
 
-void CustomStyleCommands::cmdPreset_Click() {
+void CustomStyleCommands::addPresentStyle() {
     if (m_context.nothingChosen()) {
         Prompter::inform(m_context.owner, "Please define a style first !!");
         m_context.surface.setFocus();
@@ -19,17 +19,16 @@ void CustomStyleCommands::cmdPreset_Click() {
         return;
     }
     const TagHolders& tags = m_context.holders;
-    showCustomStyles(CustomStyle{naming.settingName(), tags.startTag(), tags.endTag()});
+    openStylesWindow(CustomStyle{naming.styleName(), tags.startTag(), tags.endTag()});
 }
 
 void CustomStyleCommands::showCustomStyles() {
-    showCustomStyles(std::nullopt);
+    openStylesWindow(std::nullopt);
 }
 
-void CustomStyleCommands::showCustomStyles(const std::optional<CustomStyle>& toStore) {
+void CustomStyleCommands::openStylesWindow(const std::optional<CustomStyle>& toStore) {
     CustomStylesDialog window(m_context.surface, m_context.settingsPath, m_context.owner);
     if (toStore)
         window.storeInFirstEmptySlot(*toStore);
-    window.CheckEmpty();
     ModalDialogs::run(window);
 }

@@ -24,11 +24,12 @@ public:
     };
     explicit CustomStyleCommands(Context context) : m_context(std::move(context)) {}
 
-    void cmdPreset_Click();
+    // Asks for a name and stores the present style under it, then shows the stored styles.
+    void addPresentStyle();
     void showCustomStyles();
 
 private:
-    void showCustomStyles(const std::optional<CustomStyle>& toStore);
+    void openStylesWindow(const std::optional<CustomStyle>& toStore);
 
     Context m_context;
 };

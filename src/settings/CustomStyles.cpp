@@ -1,31 +1,19 @@
 #include "settings/CustomStyles.h"
 
-void CustomStyles::clear(int slot) {
-    if (slot >= 0 && slot < kSlotCount)
-        m_slots[slot] = CustomStyle();
-}
+#include <algorithm>
 
-std::optional<int> CustomStyles::firstEmptySlot() const {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (m_slots[slot].isEmpty())
-            return slot;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> CustomStyles::firstUsedSlot() const {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!m_slots[slot].isEmpty())
-            return slot;
-    }
-    return std::nullopt;
+bool CustomStyles::allEmpty() const {
+    return std::all_of(m_slots.cbegin(), m_slots.cend(),
+                       [](const CustomStyle& style) { return style.isEmpty(); });
 }
 
 std::optional<int> CustomStyles::addToFirstEmptySlot(const CustomStyle& style) {
     if (style.isEmpty())
         return std::nullopt;
-    const auto slot = firstEmptySlot();
-    if (slot)
-        m_slots[*slot] = style;
-    return slot;
+    const auto free = std::find_if(m_slots.begin(), m_slots.end(),
+                                   [](const CustomStyle& slot) { return slot.isEmpty(); });
+    if (free == m_slots.end())
+        return std::nullopt;
+    *free = style;
+    return int(free - m_slots.begin());
 }

@@ -14,10 +14,6 @@ struct CustomStyle {
     bool isEmpty() const { return name.isEmpty(); }
     // The caption that shows the style's tags: start tag, a space, end tag.
     QString tagsCaption() const { return startTag + u' ' + endTag; }
-
-    bool operator==(const CustomStyle& other) const {
-        return name == other.name && startTag == other.startTag && endTag == other.endTag;
-    }
 };
 
 // The ten custom style slots, numbered 0 to 9 here (1 to 10 on screen and in the settings
@@ -28,22 +24,15 @@ public:
 
     const CustomStyle& at(int slot) const { return m_slots.at(slot); }
     void set(int slot, const CustomStyle& style) { m_slots.at(slot) = style; }
-    // Empties a slot's name and tags; a slot number out of range changes nothing.
-    void clear(int slot);
 
-    std::optional<int> firstEmptySlot() const;
     // True when every name is empty: the custom styles window then has nothing to apply
-    // or delete (its CheckEmpty disables both buttons).
-    bool allEmpty() const { return !firstUsedSlot().has_value(); }
+    // or delete.
+    bool allEmpty() const;
 
     // Puts the style into the first empty slot and returns that slot; nothing when all
     // ten are in use, or when the style has no name (it would not occupy the slot).
     std::optional<int> addToFirstEmptySlot(const CustomStyle& style);
 
-    bool operator==(const CustomStyles& other) const { return m_slots == other.m_slots; }
-
 private:
-    std::optional<int> firstUsedSlot() const;
-
     std::array<CustomStyle, kSlotCount> m_slots;
 };

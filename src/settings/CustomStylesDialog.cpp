@@ -37,25 +37,25 @@ CustomStylesDialog::CustomStylesDialog(EditingSurface& surface, const QString& s
     hint->setObjectName("Label2");
     auto* slotsArea = new QWidget(this);
     createSlots(slotsArea);
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setFrameShape(QFrame::StyledPanel);
-    Label1->setMinimumHeight(Label1->fontMetrics().height() + 6);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_tagsLabel = new QLabel(this);
+    m_tagsLabel->setObjectName("Label1");
+    m_tagsLabel->setTextFormat(Qt::PlainText);
+    m_tagsLabel->setFrameShape(QFrame::StyledPanel);
+    m_tagsLabel->setMinimumHeight(m_tagsLabel->fontMetrics().height() + 6);
+    m_tagsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdApply = new QPushButton("&Apply", this);
-    cmdApply->setObjectName("cmdApply");
-    cmdApply->setDefault(true); // Enter anywhere in the window applies
-    cmdDel = new QPushButton("&Delete", this);
-    cmdDel->setObjectName("cmdDel");
-    cmdClose = new QPushButton("&Close", this);
-    cmdClose->setObjectName("cmdClose");
+    m_applyButton = new QPushButton("&Apply", this);
+    m_applyButton->setObjectName("cmdApply");
+    m_applyButton->setDefault(true); // Enter anywhere in the window applies
+    m_deleteButton = new QPushButton("&Delete", this);
+    m_deleteButton->setObjectName("cmdDel");
+    auto* closeButton = new QPushButton("&Close", this);
+    closeButton->setObjectName("cmdClose");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {cmdApply, cmdDel, cmdClose}) {
+    for (QPushButton* button : {m_applyButton, m_deleteButton, closeButton}) {
         HandCursor::showOver(button);
-        if (button != cmdApply)
+        if (button != m_applyButton)
             button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -63,17 +63,17 @@ CustomStylesDialog::CustomStylesDialog(EditingSurface& surface, const QString& s
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addWidget(slotsArea);
-    layout->addWidget(Label1);
+    layout->addWidget(m_tagsLabel);
     layout->addLayout(buttons);
 
-    connect(cmdApply, &QPushButton::clicked, this, &CustomStylesDialog::cmdApply_Click);
-    connect(cmdDel, &QPushButton::clicked, this, &CustomStylesDialog::cmdDel_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &CustomStylesDialog::cmdClose_Click);
+    connect(m_applyButton, &QPushButton::clicked, this, &CustomStylesDialog::applySelectedStyle);
+    connect(m_deleteButton, &QPushButton::clicked, this, &CustomStylesDialog::deleteSelectedStyle);
+    connect(closeButton, &QPushButton::clicked, this, &CustomStylesDialog::storeAndClose);
 
     const CustomStyles stored = m_store.load();
     for (int slot = 0; slot < CustomStyles::kSlotCount; ++slot)
         showStyle(slot, stored.at(slot));
-    CheckEmpty();
+    updateButtons();
 }
 
 void CustomStylesDialog::createSlots(QWidget* parent) {
@@ -98,7 +98,7 @@ void CustomStylesDialog::createSlots(QWidget* parent) {
         grid->addWidget(entry.name, slot, 1);
         connect(entry.option, &QRadioButton::toggled, this, [this, slot](bool selected) {
             if (selected)
-                option_Click(slot);
+                showTagsOf(slot);
         });
     }
 }
@@ -130,23 +130,24 @@ void CustomStylesDialog::storeInFirstEmptySlot(const CustomStyle& style) {
     CustomStyles all = styles();
     if (const auto slot = all.addToFirstEmptySlot(style)) {
         showStyle(*slot, style);
+        updateButtons();
         return;
     }
     Prompter::inform(this, " You have no storage available now\r\n"
                            " Delete any of the preset and try again");
 }
 
-void CustomStylesDialog::CheckEmpty() {
+void CustomStylesDialog::updateButtons() {
     const bool any = !styles().allEmpty();
-    cmdApply->setEnabled(any);
-    cmdDel->setEnabled(any);
+    m_applyButton->setEnabled(any);
+    m_deleteButton->setEnabled(any);
 }
 
-void CustomStylesDialog::option_Click(int slot) {
-    Label1->setText(styleIn(slot).tagsCaption());
+void CustomStylesDialog::showTagsOf(int slot) {
+    m_tagsLabel->setText(styleIn(slot).tagsCaption());
 }
 
-void CustomStylesDialog::cmdApply_Click() {
+void CustomStylesDialog::applySelectedStyle() {
     const auto slot = selectedSlot();
     if (!slot) {
         Prompter::inform(this, "Please Select a style to apply");
@@ -157,31 +158,31 @@ void CustomStylesDialog::cmdApply_Click() {
                                     Insertion::Focus::Keep);
 }
 
-void CustomStylesDialog::cmdDel_Click() {
+void CustomStylesDialog::deleteSelectedStyle() {
     const auto answer =
         Prompter::question(this, "Quillet", "Are you sure to delete?", Prompter::Buttons::YesNo);
     if (answer == Prompter::Answer::Yes) {
         if (const auto slot = selectedSlot()) {
             showStyle(*slot, CustomStyle());
-            Label1->clear();
+            m_tagsLabel->clear();
         }
     }
-    CheckEmpty();
+    updateButtons();
 }
 
-void CustomStylesDialog::cmdClose_Click() {
+void CustomStylesDialog::storeAndClose() {
     m_store.save(styles());
     QDialog::done(QDialog::Accepted);
     m_surface.setFocus();
 }
 
 void CustomStylesDialog::reject() {
-    cmdClose_Click();
+    storeAndClose();
 }
 
 bool CustomStylesDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        CheckEmpty();
+        updateButtons();
     return QDialog::event(event);
 }
 

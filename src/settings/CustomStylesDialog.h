@@ -24,17 +24,10 @@ public:
     CustomStylesDialog(EditingSurface& surface, const QString& settingsPath,
                        QWidget* parent = nullptr);
 
-    // The slots as the window holds them now.
-    CustomStyles styles() const;
     // Fills the first empty slot with the style; when all ten are used, says so and changes
     // nothing.
     void storeInFirstEmptySlot(const CustomStyle& style);
 
-    // Apply and Delete are offered only while some slot has a name.
-    void CheckEmpty();
-    void cmdApply_Click();
-    void cmdDel_Click();
-    void cmdClose_Click();
     // Escape and the close box close, which stores the slots.
     void reject() override;
 
@@ -52,15 +45,21 @@ private:
     void createSlots(QWidget* parent);
     void showStyle(int slot, const CustomStyle& style);
     CustomStyle styleIn(int slot) const;
+    // The slots as the window holds them now.
+    CustomStyles styles() const;
     std::optional<int> selectedSlot() const;
-    void option_Click(int slot);
+    // Apply and Delete are offered only while some slot has a name.
+    void updateButtons();
+    void showTagsOf(int slot);
+    void applySelectedStyle();
+    void deleteSelectedStyle();
+    void storeAndClose();
 
     EditingSurface& m_surface;
     CustomStyleStore m_store;
     std::array<Slot, CustomStyles::kSlotCount> m_slots;
     QButtonGroup* m_options = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* cmdApply = nullptr;
-    QPushButton* cmdDel = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QLabel* m_tagsLabel = nullptr;
+    QPushButton* m_applyButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
 };

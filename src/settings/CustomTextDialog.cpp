@@ -19,23 +19,23 @@ CustomTextDialog::CustomTextDialog(const QString& listPath, QWidget* parent)
     auto* help = new QLabel(this);
     help->setObjectName("Label1");
     help->setWordWrap(true);
-    TxtCustom = new QLineEdit(this);
-    TxtCustom->setObjectName("TxtCustom");
-    ListCustom = new QListWidget(this);
-    ListCustom->setObjectName("ListCustom");
-    ListCustom->setMinimumSize(320, 200);
+    m_entryBox = new QLineEdit(this);
+    m_entryBox->setObjectName("TxtCustom");
+    m_list = new QListWidget(this);
+    m_list->setObjectName("ListCustom");
+    m_list->setMinimumSize(320, 200);
 
-    cmdAdd = new QPushButton("&Add", this);
-    cmdAdd->setObjectName("cmdAdd");
-    cmdAdd->setDefault(true); // Enter adds while Add is enabled
-    cmdDelete = new QPushButton("&Delete", this);
-    cmdDelete->setObjectName("cmdDelete");
-    cmdClose = new QPushButton("&Close", this);
-    cmdClose->setObjectName("cmdClose");
+    m_addButton = new QPushButton("&Add", this);
+    m_addButton->setObjectName("cmdAdd");
+    m_addButton->setDefault(true); // Enter adds while Add is enabled
+    auto* deleteButton = new QPushButton("&Delete", this);
+    deleteButton->setObjectName("cmdDelete");
+    auto* closeButton = new QPushButton("&Close", this);
+    closeButton->setObjectName("cmdClose");
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {cmdAdd, cmdDelete, cmdClose}) {
+    for (QPushButton* button : {m_addButton, deleteButton, closeButton}) {
         HandCursor::showOver(button);
-        if (button != cmdAdd)
+        if (button != m_addButton)
             button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -43,54 +43,54 @@ CustomTextDialog::CustomTextDialog(const QString& listPath, QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(help, 0, 0, 1, 2);
-    grid->addWidget(TxtCustom, 1, 0);
-    grid->addWidget(ListCustom, 2, 0);
+    grid->addWidget(m_entryBox, 1, 0);
+    grid->addWidget(m_list, 2, 0);
     grid->addLayout(buttons, 1, 1, 2, 1);
 
-    connect(TxtCustom, &QLineEdit::textChanged, this, &CustomTextDialog::TxtCustom_Change);
-    connect(cmdAdd, &QPushButton::clicked, this, &CustomTextDialog::cmdAdd_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &CustomTextDialog::cmdDelete_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &CustomTextDialog::cmdClose_Click);
+    connect(m_entryBox, &QLineEdit::textChanged, this, &CustomTextDialog::updateAddButton);
+    connect(m_addButton, &QPushButton::clicked, this, &CustomTextDialog::addTypedEntry);
+    connect(deleteButton, &QPushButton::clicked, this, &CustomTextDialog::deleteSelectedEntry);
+    connect(closeButton, &QPushButton::clicked, this, &CustomTextDialog::writeAndClose);
 
     for (const QString& entry : CustomTextFile::read(m_listPath))
         addEntry(entry);
-    cmdAdd->setEnabled(false);
+    m_addButton->setEnabled(false);
     help->setText(QStringLiteral("Enter all the custom text into this list.") +
                   QStringLiteral(" Use CTRL+L to get the list while you are typing."));
 }
 
 void CustomTextDialog::addEntry(const QString& entry) {
     const auto row = CustomTextList::insertSorted(m_entries, entry);
-    ListCustom->insertItem(int(row), entry);
+    m_list->insertItem(int(row), entry);
 }
 
-void CustomTextDialog::TxtCustom_Change() {
-    cmdAdd->setEnabled(CustomTextList::canAdd(TxtCustom->text()));
+void CustomTextDialog::updateAddButton() {
+    m_addButton->setEnabled(CustomTextList::canAdd(m_entryBox->text()));
 }
 
-void CustomTextDialog::cmdAdd_Click() {
-    if (!CustomTextList::canAdd(TxtCustom->text()))
+void CustomTextDialog::addTypedEntry() {
+    if (!CustomTextList::canAdd(m_entryBox->text()))
         return; // Enter in an empty box
-    addEntry(TxtCustom->text());
-    TxtCustom->clear();
-    TxtCustom->setFocus();
+    addEntry(m_entryBox->text());
+    m_entryBox->clear();
+    m_entryBox->setFocus();
 }
 
-void CustomTextDialog::cmdDelete_Click() {
-    const QList<QListWidgetItem*> selected = ListCustom->selectedItems();
+void CustomTextDialog::deleteSelectedEntry() {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return;
-    const int row = ListCustom->row(selected.first());
+    const int row = m_list->row(selected.first());
     m_entries.removeAt(row);
-    delete ListCustom->takeItem(row);
+    delete m_list->takeItem(row);
 }
 
-void CustomTextDialog::cmdClose_Click() {
+void CustomTextDialog::writeAndClose() {
     CustomTextFile::write(m_entries, m_listPath);
     QDialog::done(QDialog::Accepted);
     emit closedAndWritten();
 }
 
 void CustomTextDialog::reject() {
-    cmdClose_Click();
+    writeAndClose();
 }

@@ -15,12 +15,6 @@ class CustomTextDialog : public QDialog {
 public:
     explicit CustomTextDialog(const QString& listPath, QWidget* parent = nullptr);
 
-    // The working list, in its sorted order.
-    QStringList entries() const { return m_entries; }
-
-    void cmdAdd_Click();
-    void cmdDelete_Click();
-    void cmdClose_Click();
     // Escape and the close box close, which writes the file.
     void reject() override;
 
@@ -30,14 +24,15 @@ signals:
 
 private:
     void addEntry(const QString& entry);
-    void TxtCustom_Change();
+    void updateAddButton();
+    void addTypedEntry();
+    void deleteSelectedEntry();
+    void writeAndClose();
 
     QString m_listPath;
-    QStringList m_entries; // what ListCustom shows, in the same order
+    QStringList m_entries; // what m_list shows, in the same order
 
-    QLineEdit* TxtCustom = nullptr;
-    QListWidget* ListCustom = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QLineEdit* m_entryBox = nullptr;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_addButton = nullptr;
 };

@@ -4,9 +4,7 @@
 
 namespace CustomTextFile {
 
-QString defaultPath() {
-    return QStringLiteral("CustomList.ini");
-}
+namespace {
 
 QStringList parseEntries(const QString& text) {
     QStringList entries;
@@ -29,6 +27,12 @@ QString formatEntries(const QStringList& entries) {
     for (const QString& entry : entries)
         text += entry + QStringLiteral("\r\n");
     return text;
+}
+
+} // namespace
+
+QString defaultPath() {
+    return QStringLiteral("CustomList.ini");
 }
 
 QStringList read(const QString& path) {

@@ -10,12 +10,9 @@ namespace CustomTextList {
 // space character counts; a tab is content).
 bool canAdd(const QString& typed);
 
-// Where an entry goes in a list kept sorted alphabetically without regard to case: after
-// every entry that sorts before it or equal to it, so equal entries end up neighbours in
-// the order they were added.
-qsizetype sortedInsertIndex(const QStringList& sortedEntries, const QString& entry);
-
-// Inserts the entry at its sorted position and returns that position.
+// Inserts the entry into a list kept sorted alphabetically without regard to case, after
+// every entry that sorts before it or equal to it (so equal entries end up neighbours in
+// the order they were added), and returns that position.
 qsizetype insertSorted(QStringList& sortedEntries, const QString& entry);
 
 } // namespace CustomTextList

@@ -47,24 +47,24 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     fontLabel->setObjectName("Label1");
     auto* sizeLabel = new QLabel("Size", frame);
     sizeLabel->setObjectName("Label2");
-    cboFontName = makeList("cboFontName", frame);
-    cboFontName->setMinimumWidth(200);
-    cboFontSize = makeList("cboFontSize", frame);
+    m_fontNameBox = makeList("cboFontName", frame);
+    m_fontNameBox->setMinimumWidth(200);
+    m_fontSizeBox = makeList("cboFontSize", frame);
     grid->addWidget(fontLabel, 0, 0);
-    grid->addWidget(cboFontName, 0, 1);
+    grid->addWidget(m_fontNameBox, 0, 1);
     grid->addWidget(sizeLabel, 1, 0);
-    grid->addWidget(cboFontSize, 1, 1);
+    grid->addWidget(m_fontSizeBox, 1, 1);
     grid->setColumnStretch(1, 1);
 
-    cmdApply = new QPushButton("&Apply", this);
-    cmdApply->setObjectName("cmdApply");
-    cmdApply->setDefault(true);
-    CmdCancel = new QPushButton("&Cancel", this);
-    CmdCancel->setObjectName("CmdCancel");
-    CmdCancel->setAutoDefault(false);
+    auto* applyButton = new QPushButton("&Apply", this);
+    applyButton->setObjectName("cmdApply");
+    applyButton->setDefault(true);
+    auto* cancelButton = new QPushButton("&Cancel", this);
+    cancelButton->setObjectName("CmdCancel");
+    cancelButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {cmdApply, CmdCancel}) {
+    for (QPushButton* button : {applyButton, cancelButton}) {
         HandCursor::showOver(button);
         buttons->addWidget(button);
     }
@@ -72,17 +72,17 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     layout->addWidget(frame);
     layout->addLayout(buttons);
 
-    connect(cmdApply, &QPushButton::clicked, this, &FontSettingsDialog::cmdApply_Click);
-    connect(CmdCancel, &QPushButton::clicked, this, &FontSettingsDialog::CmdCancel_Click);
-    connect(cboFontName, &QComboBox::activated, this, &FontSettingsDialog::cboFontName_Click);
-    connect(cboFontSize, &QComboBox::activated, this, &FontSettingsDialog::cboFontSize_Click);
+    connect(applyButton, &QPushButton::clicked, this, &FontSettingsDialog::applyFont);
+    connect(cancelButton, &QPushButton::clicked, this, &FontSettingsDialog::reject);
+    connect(m_fontNameBox, &QComboBox::activated, this, &FontSettingsDialog::previewFontName);
+    connect(m_fontSizeBox, &QComboBox::activated, this, &FontSettingsDialog::previewFontSize);
 
     fillLists();
     showChoice(m_store.load());
 }
 
 FontChoice FontSettingsDialog::choice() const {
-    return {cboFontName->currentText(), cboFontSize->currentText()};
+    return {m_fontNameBox->currentText(), m_fontSizeBox->currentText()};
 }
 
 void FontSettingsDialog::fillLists() {
@@ -90,31 +90,27 @@ void FontSettingsDialog::fillLists() {
     std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
-    cboFontName->clear();
-    cboFontName->addItems(families);
-    cboFontSize->addItems(FontSettingsStore::sizeChoices());
+    m_fontNameBox->clear();
+    m_fontNameBox->addItems(families);
+    m_fontSizeBox->addItems(FontSettingsStore::sizeChoices());
     showChoice(FontSettingsStore::initialChoice());
 }
 
 void FontSettingsDialog::showChoice(const FontChoice& choice) {
-    cboFontName->setEditText(choice.name);
-    cboFontSize->setEditText(choice.size);
+    m_fontNameBox->setEditText(choice.name);
+    m_fontSizeBox->setEditText(choice.size);
 }
 
-void FontSettingsDialog::cmdRefresh() {
-    showChoice(m_store.stored());
+void FontSettingsDialog::previewFontName(int index) {
+    m_editor.setSelFontName(m_fontNameBox->itemText(index));
 }
 
-void FontSettingsDialog::cboFontName_Click(int index) {
-    m_editor.setSelFontName(cboFontName->itemText(index));
-}
-
-void FontSettingsDialog::cboFontSize_Click(int index) {
-    if (const auto points = FontChoice{QString(), cboFontSize->itemText(index)}.points())
+void FontSettingsDialog::previewFontSize(int index) {
+    if (const auto points = FontChoice{QString(), m_fontSizeBox->itemText(index)}.points())
         m_editor.setSelFontSize(*points);
 }
 
-void FontSettingsDialog::cmdApply_Click() {
+void FontSettingsDialog::applyFont() {
     const FontChoice chosen = choice();
     m_store.save(chosen);
 
@@ -128,11 +124,7 @@ void FontSettingsDialog::cmdApply_Click() {
     accept(); // hidden, not unloaded: the lists keep the new choice
 }
 
-void FontSettingsDialog::CmdCancel_Click() {
+void FontSettingsDialog::reject() {
     QDialog::reject();
     emit unloaded();
-}
-
-void FontSettingsDialog::reject() {
-    CmdCancel_Click();
 }

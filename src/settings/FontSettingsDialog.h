@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class QComboBox;
-class QPushButton;
 class RichTextBox;
 
 // The "Font setting" window. While the program runs it stays loaded and hidden: the texts
@@ -17,14 +16,10 @@ class FontSettingsDialog : public QDialog {
 public:
     FontSettingsDialog(RichTextBox& editor, const QString& settingsPath, QWidget* parent = nullptr);
 
-    // The current font choice: the texts of cboFontName and cboFontSize.
+    // The current font choice: the texts of the font name and size lists.
     FontChoice choice() const;
 
-    // Shows the stored choice ("Verdana" and "12" for what is not stored).
-    void cmdRefresh();
-    void cmdApply_Click();
-    void CmdCancel_Click();
-    // Escape and the close box cancel.
+    // Cancel, Escape and the close box: closes and asks to be unloaded.
     void reject() override;
 
 signals:
@@ -34,14 +29,13 @@ signals:
 private:
     void fillLists();
     void showChoice(const FontChoice& choice);
-    void cboFontName_Click(int index);
-    void cboFontSize_Click(int index);
+    void previewFontName(int index);
+    void previewFontSize(int index);
+    void applyFont();
 
     RichTextBox& m_editor;
     FontSettingsStore m_store;
 
-    QComboBox* cboFontName = nullptr;
-    QComboBox* cboFontSize = nullptr;
-    QPushButton* cmdApply = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    QComboBox* m_fontNameBox = nullptr;
+    QComboBox* m_fontSizeBox = nullptr;
 };

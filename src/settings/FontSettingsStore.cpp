@@ -37,10 +37,8 @@ QStringList FontSettingsStore::sizeChoices() {
 }
 
 FontChoice FontSettingsStore::load() const {
-    return IniFile::fileExists(m_path) ? stored() : initialChoice();
-}
-
-FontChoice FontSettingsStore::stored() const {
+    if (!IniFile::fileExists(m_path))
+        return initialChoice();
     return {orIfEmpty(IniFile::readValue(kSection, kNameKey, m_path), kDefaultName),
             orIfEmpty(IniFile::readValue(kSection, kSizeKey, m_path), kStoredSizeWhenEmpty)};
 }

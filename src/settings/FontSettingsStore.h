@@ -13,10 +13,6 @@ struct FontChoice {
 
     // The size in points; nothing when its text is not a positive number.
     std::optional<double> points() const;
-
-    bool operator==(const FontChoice& other) const {
-        return name == other.name && size == other.size;
-    }
 };
 
 // Reads and writes the font choice in section "Font Settings" of the settings file.
@@ -29,12 +25,10 @@ public:
     // The sizes the size list offers, "8" to "16".
     static QStringList sizeChoices();
 
-    // The choice at load: the stored one when the settings file exists, otherwise
-    // initialChoice().
+    // The choice at load: initialChoice() when the settings file does not exist, otherwise
+    // the stored one, where a missing or empty name reads as "Verdana" and a missing or
+    // empty size as "12".
     FontChoice load() const;
-    // The stored choice; a missing or empty name reads as "Verdana", a missing or empty
-    // size as "12".
-    FontChoice stored() const;
     // Writes "FontName", then "FontSize". Returns whether both were written.
     bool save(const FontChoice& choice) const;
 

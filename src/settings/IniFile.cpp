@@ -28,13 +28,11 @@ QString cutToMaxLength(QString value) {
 
 } // namespace
 
-QString readValue(const QString& section, const QString& key, const QString& filePath,
-                  const QString& defaultValue) {
+QString readValue(const QString& section, const QString& key, const QString& filePath) {
     const auto content = TextFile::read(filePath);
     if (!content)
-        return cutToMaxLength(defaultValue);
-    const auto found = IniDocument(content->text).value(section, key);
-    return cutToMaxLength(found.value_or(defaultValue));
+        return QString();
+    return cutToMaxLength(IniDocument(content->text).value(section, key).value_or(QString()));
 }
 
 bool writeValue(const QString& section, const QString& key, const QString& value,

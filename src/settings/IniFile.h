@@ -12,10 +12,9 @@ namespace IniFile {
 // The longest value a read gives back; longer values are cut to this many characters.
 constexpr int kMaxValueLength = 254;
 
-// The value of key in section, or defaultValue when the file, the section or the key is
-// missing or the file cannot be read.
-QString readValue(const QString& section, const QString& key, const QString& filePath,
-                  const QString& defaultValue = QString());
+// The value of key in section, cut to kMaxValueLength characters; empty when the file,
+// the section or the key is missing or the file cannot be read.
+QString readValue(const QString& section, const QString& key, const QString& filePath);
 
 // Sets key in section to value, creating the file, the section and the key as needed and
 // leaving every other line as it was. Returns false, with the file untouched, when the

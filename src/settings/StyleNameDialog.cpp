@@ -17,18 +17,18 @@ StyleNameDialog::StyleNameDialog(QWidget* parent) : QDialog(parent) {
     prompt->setObjectName("Label1");
     auto* example = new QLabel("Eg: PURPLE-BOLD-ITALIC", this);
     example->setObjectName("Label2");
-    TxtSettingName = new QLineEdit(this);
-    TxtSettingName->setObjectName("TxtSettingName");
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setObjectName("TxtSettingName");
 
-    cmdApply = new QPushButton("&Apply", this);
-    cmdApply->setObjectName("cmdApply");
-    cmdApply->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
+    auto* applyButton = new QPushButton("&Apply", this);
+    applyButton->setObjectName("cmdApply");
+    applyButton->setDefault(true);
+    auto* cancelButton = new QPushButton("&Cancel", this);
+    cancelButton->setObjectName("cmdCancel");
+    cancelButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {cmdApply, cmdCancel}) {
+    for (QPushButton* button : {applyButton, cancelButton}) {
         HandCursor::showOver(button);
         buttons->addWidget(button);
     }
@@ -36,26 +36,22 @@ StyleNameDialog::StyleNameDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(example);
-    layout->addWidget(TxtSettingName);
+    layout->addWidget(m_nameBox);
     layout->addLayout(buttons);
 
-    connect(cmdApply, &QPushButton::clicked, this, &StyleNameDialog::cmdApply_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &StyleNameDialog::cmdCancel_Click);
+    connect(applyButton, &QPushButton::clicked, this, &StyleNameDialog::acceptName);
+    connect(cancelButton, &QPushButton::clicked, this, &StyleNameDialog::reject);
 }
 
-QString StyleNameDialog::settingName() const {
-    return TxtSettingName->text();
+QString StyleNameDialog::styleName() const {
+    return m_nameBox->text();
 }
 
-void StyleNameDialog::cmdApply_Click() {
-    if (TxtSettingName->text().isEmpty()) {
+void StyleNameDialog::acceptName() {
+    if (m_nameBox->text().isEmpty()) {
         Prompter::inform(this, "You must enter a code for later use");
-        TxtSettingName->setFocus();
+        m_nameBox->setFocus();
         return;
     }
     accept();
-}
-
-void StyleNameDialog::cmdCancel_Click() {
-    reject();
 }

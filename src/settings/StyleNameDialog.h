@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLineEdit;
-class QPushButton;
 
 // "Enter a code": asks for the name under which the present style is stored. Apply
 // refuses an empty name and stays open; Cancel (or Escape) closes it.
@@ -12,13 +11,10 @@ class StyleNameDialog : public QDialog {
 public:
     explicit StyleNameDialog(QWidget* parent = nullptr);
 
-    QString settingName() const;
-
-    void cmdApply_Click();
-    void cmdCancel_Click();
+    QString styleName() const;
 
 private:
-    QLineEdit* TxtSettingName = nullptr;
-    QPushButton* cmdApply = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    void acceptName();
+
+    QLineEdit* m_nameBox = nullptr;
 };

@@ -220,7 +220,7 @@ void PostEditor::connectControls() {
             [this] { m_settings->customStyles().showCustomStyles(); });
 
     connect(m_addStyleButton, &QPushButton::clicked, this,
-            [this] { m_settings->customStyles().cmdPreset_Click(); });
+            [this] { m_settings->customStyles().addPresentStyle(); });
     connect(m_customStyleButton, &QPushButton::clicked, this,
             [this] { m_settings->customStyles().showCustomStyles(); });
     connect(m_customTextButton, &QPushButton::clicked, this,
