@@ -1,5 +1,4 @@
 #include "BrowserFixture.h"
-#include "platform/WebEngine.h"
 #include "services/BrowserWindows.h"
 #include "services/ForumBrowserMenus.h"
 #include "services/ForumBrowserWindow.h"
@@ -19,6 +18,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
+#include <QWebEngineProfile>
 
 namespace {
 ForumBrowserWindow* openBrowser(BrowserFixture& fixture, const char* item = "mnuBrowser",
@@ -61,10 +61,10 @@ private slots:
 
 void TestForumBrowser::engineStartsOnlyWithTheFirstBrowser() {
     BrowserFixture fixture;
-    QVERIFY(!WebEngine::started());
+    QVERIFY(!qApp->findChild<QWebEngineProfile*>());
     QVERIFY(!fixture.browsers().forumBrowser());
     QVERIFY(openBrowser(fixture));
-    QVERIFY(WebEngine::started());
+    QVERIFY(qApp->findChild<QWebEngineProfile*>());
 }
 
 void TestForumBrowser::viewBrowserOpensOnHomeFirstThenOnTheLastPage() {

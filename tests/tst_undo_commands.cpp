@@ -1,115 +1,74 @@
-#include "support/FakeSurface.h"
-#include "undo/UndoCommands.h"
+// The Edit menu's undo items in the work area: what each does and when it is offered.
+#include "EditorFixture.h"
+#include "platform/RichTextBox.h"
+#include "shell/PostEditor.h"
 #include "undo/UndoHistory.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QWidget>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
-constexpr int kEnter = 13;
+// Enabled state of Undo, Redo, Undo All, Redo All and Reset All, as a string of 0 and 1.
+QString enabled(const EditorFixture& f) {
+    QString state;
+    for (const char* item : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuResetUndo"})
+        state += f.action(item)->isEnabled() ? u'1' : u'0';
+    return state;
+}
 
-// The Edit menu's five undo items wired to an engine that watches a fake surface.
-struct Menu {
-    Menu() {
-        for (QAction* action : {&undo, &redo, &undoAll, &redoAll, &resetUndo})
-            host.addAction(action);
-        engine.Create(&host, &surface, 10000);
+// Types each text as a step of its own: End, a navigation key, ends the step at once.
+void typeSteps(const EditorFixture& f, std::initializer_list<const char*> texts) {
+    for (const char* text : texts) {
+        f.type(text);
+        QTest::keyClick(f.box(), Qt::Key_End);
     }
-
-    void typeStep(const QString& text) {
-        surface.type(text);
-        surface.pressKey(kEnter);
-    }
-
-    // Enabled state of Undo, Redo, Undo All, Redo All, Reset All, as a string of 0 and 1.
-    QString enabled() const {
-        QString state;
-        for (const QAction* action : {&undo, &redo, &undoAll, &redoAll, &resetUndo})
-            state += action->isEnabled() ? u'1' : u'0';
-        return state;
-    }
-
-    QWidget host;
-    FakeSurface surface;
-    UndoHistory engine;
-    QAction undo{"Undo"}, redo{"Redo"}, undoAll{"Undo All"}, redoAll{"Redo All"},
-        resetUndo{"Reset All"};
-    int focusCalls = 0;
-    UndoCommands commands{
-        engine, {&undo, &redo, &undoAll, &redoAll, &resetUndo}, [this] { ++focusCalls; }};
-};
+}
 
 } // namespace
 
 class TestUndoCommands : public QObject {
     Q_OBJECT
 private slots:
-    void itemsStartDisabledExceptResetAll() {
-        Menu menu;
-        QCOMPARE(menu.enabled(), QString("00001"));
+    void undoAndRedoStepOnceAndGiveTheSurfaceTheFocus() {
+        EditorFixture f;
+        QCOMPARE(enabled(f), "00001");
+        f.type("one");
+        QCOMPARE(enabled(f), "00001"); // not recorded yet
+        QTest::keyClick(f.box(), Qt::Key_End);
+        QCOMPARE(enabled(f), "10101");
+        typeSteps(f, {"two"});
 
-        UndoHistory unused; // never created: nothing to offer either
-        QAction item;
-        UndoCommands commands(unused, {&item, nullptr, nullptr, nullptr, nullptr}, {});
-        QVERIFY(!item.isEnabled());
-        item.trigger(); // an engine without a surface ignores the command
+        f.button("cmdInsert")->setFocus();
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "one");
+        QVERIFY(f.box()->hasFocus());
+        QCOMPARE(enabled(f), "11111");
+        f.button("cmdInsert")->setFocus();
+        f.action("mnuRedo")->trigger();
+        QCOMPARE(f.surface().text(), "onetwo");
+        QVERIFY(f.box()->hasFocus());
+        QCOMPARE(enabled(f), "10101");
     }
 
-    void itemsFollowTheEngine() {
-        Menu menu;
-        menu.surface.type("abc");
-        QCOMPARE(menu.enabled(), QString("00001")); // not recorded yet
-        menu.surface.pressKey(kEnter);
-        QCOMPARE(menu.enabled(), QString("10101"));
-        menu.engine.Undo(1);
-        QCOMPARE(menu.enabled(), QString("01011"));
-        menu.typeStep("new");
-        QCOMPARE(menu.enabled(), QString("10101"));
-        menu.engine.IgnoreChange(true);
-        QCOMPARE(menu.enabled(), QString("00001"));
-        menu.engine.IgnoreChange(false);
-        QCOMPARE(menu.enabled(), QString("10101"));
-    }
+    void allItemsGoToEitherEndAndResetAllKeepsTheText() {
+        EditorFixture f;
+        typeSteps(f, {"one", "two", "six"});
+        f.button("cmdInsert")->setFocus();
+        f.action("mnuUndoAll")->trigger();
+        QCOMPARE(f.surface().text(), "");
+        QCOMPARE(enabled(f), "01011");
+        f.action("mnuRedoAll")->trigger();
+        QCOMPARE(f.surface().text(), "onetwosix");
+        QCOMPARE(enabled(f), "10101");
+        QVERIFY(f.button("cmdInsert")->hasFocus()); // the All items leave the focus alone
 
-    void undoAndRedoStepOnceAndFocusTheSurface() {
-        Menu menu;
-        menu.typeStep("one");
-        menu.typeStep("two");
-        menu.undo.trigger();
-        QCOMPARE(menu.surface.text(), QString("one"));
-        QCOMPARE(menu.focusCalls, 1);
-        menu.redo.trigger();
-        QCOMPARE(menu.surface.text(), QString("onetwo"));
-        QCOMPARE(menu.focusCalls, 2);
-        QCOMPARE(menu.enabled(), QString("10101"));
-    }
-
-    void undoAllAndRedoAllGoToEitherEnd() {
-        Menu menu;
-        menu.typeStep("one");
-        menu.typeStep("two");
-        menu.typeStep("six");
-        menu.undoAll.trigger();
-        QCOMPARE(menu.surface.text(), QString());
-        QCOMPARE(menu.enabled(), QString("01011"));
-        menu.redoAll.trigger();
-        QCOMPARE(menu.surface.text(), QString("onetwosix"));
-        QCOMPARE(menu.enabled(), QString("10101"));
-        QCOMPARE(menu.focusCalls, 0);
-    }
-
-    void resetAllForgetsTheHistoryButKeepsTheText() {
-        Menu menu;
-        menu.typeStep("one");
-        menu.typeStep("two");
-        menu.undo.trigger();
-        QCOMPARE(menu.enabled(), QString("11111"));
-        menu.resetUndo.trigger();
-        QCOMPARE(menu.surface.text(), QString("one"));
-        QCOMPARE(menu.enabled(), QString("00001"));
-        QCOMPARE(menu.engine.getUndoCount(), 0);
+        f.action("mnuUndo")->trigger();
+        f.action("mnuResetUndo")->trigger();
+        QCOMPARE(f.surface().text(), "onetwo");
+        QCOMPARE(enabled(f), "00001");
+        QCOMPARE(f.workArea->Undo->undoCount(), 0);
     }
 };
 

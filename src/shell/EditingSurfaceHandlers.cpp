@@ -62,7 +62,7 @@ void EditingSurfaceHandlers::onClick() {
 void EditingSurfaceHandlers::onKeyDown(KeyDownArgs& args) {
     using namespace VirtualKeys;
     const bool listVisible = wordListVisible && wordListVisible();
-    const bool ctrl = (args.shift & ShiftMaskCtrl) != 0;
+    const bool ctrl = isCtrlHeld(args.shift);
 
     if (args.keyCode == Escape && listVisible) {
         if (hideWordList)

@@ -233,7 +233,7 @@ void PostEditor::Form_Load() {
     // The two defaults are selected already, so their handlers are run by hand: the
     // highlight None first (a full colour reset), Text Only after the undo engine starts.
     FrameCustom->OptionHLNone_Click();
-    Undo->Create(this, &RichTextBox1->surface(), 250);
+    Undo->attach(this, &RichTextBox1->surface(), 250);
     FrameCustom->OptionNone_Click();
 }
 
