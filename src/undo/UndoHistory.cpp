@@ -1,7 +1,6 @@
 #include "undo/UndoHistory.h"
 
 #include "platform/EditingSurface.h"
-#include "platform/Prompter.h"
 #include "platform/VirtualKeys.h"
 
 #include <QTimer>
@@ -16,15 +15,6 @@ bool endsStep(int keyCode) {
     using namespace VirtualKeys;
     return keyCode == Return || (keyCode >= F1 && keyCode <= F12) ||
            (keyCode >= Space && keyCode <= PrintScreen);
-}
-
-// A missing object, reported like the classic "object variable not set" failure.
-void reportMissingObject() {
-    Prompter::Message message;
-    message.title = QStringLiteral("Quillet.clsUndo - Unexpected Error No. 91");
-    message.text = QStringLiteral("Object variable or With block variable not set");
-    message.icon = Prompter::Icon::Warning;
-    Prompter::instance().ask(nullptr, message);
 }
 
 } // namespace
@@ -49,11 +39,7 @@ int UndoHistory::redoCount() const {
     return int(m_redoList.size());
 }
 
-bool UndoHistory::attach(QWidget* host, EditingSurface* surface, int delay) {
-    if (!surface || !host) {
-        reportMissingObject();
-        return false;
-    }
+void UndoHistory::attach(QWidget* host, EditingSurface* surface, int delay) {
     if (m_surface)
         m_surface->disconnect(this);
     delete m_timer;
@@ -71,7 +57,6 @@ bool UndoHistory::attach(QWidget* host, EditingSurface* surface, int delay) {
     m_timer->stop();
     m_timer->setInterval(delay);
     reset();
-    return true;
 }
 
 void UndoHistory::reset() {

@@ -31,9 +31,8 @@ public:
     int redoCount() const;
 
     // Starts watching surface with an idle timer of delay ms, created as a child of host,
-    // and takes the present content as the base. Shows a message and returns false when
-    // host or surface is missing.
-    bool attach(QWidget* host, EditingSurface* surface, int delay);
+    // and takes the present content as the base.
+    void attach(QWidget* host, EditingSurface* surface, int delay);
     // Forgets the history; the present content becomes the new base.
     void reset();
     void undo(int steps);
