@@ -58,8 +58,8 @@ struct EngineRig {
     EngineRig(Kind kind, int size) {
         box.resize(800, 600);
         box.show();
-        box.surface().setTextRTF(BenchDocuments::rtf(kind, size));
-        engine.Create(&host, &box.surface(), 250);
+        box.surface().setRtf(BenchDocuments::rtf(kind, size));
+        engine.attach(&host, &box.surface(), 250);
         QApplication::processEvents();
     }
     // Ends the pending step as Enter does: the engine takes its snapshot.
@@ -119,7 +119,7 @@ void undo(benchmark::State& state, Kind kind, int size) {
     for (auto _ : state) {
         rig.edit.insert();
         rig.endStep();
-        const double seconds = secondsFor([&] { rig.engine.Undo(1); });
+        const double seconds = secondsFor([&] { rig.engine.undo(1); });
         state.SetIterationTime(seconds);
         engineTotal += seconds;
         baseline.edit.insert();

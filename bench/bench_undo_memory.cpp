@@ -36,7 +36,7 @@ double residentKB() {
 double recordsKB(const UndoHistory& engine) {
     double characters = 0;
     for (const UndoStep& record : UndoEngineProbe::undoList(engine))
-        characters += record.TextBlock_BeforeChange.size() + record.TextBlock_AfterChange.size();
+        characters += record.blockBefore.size() + record.blockAfter.size();
     return characters * sizeof(QChar) / 1024;
 }
 
@@ -52,10 +52,10 @@ struct Growth {
 Growth growthOver1000Steps(bool withEngine) {
     QWidget host;
     RichTextBox box;
-    box.surface().setTextRTF(BenchDocuments::rtf(BenchDocuments::Kind::Post, 1 << 20));
+    box.surface().setRtf(BenchDocuments::rtf(BenchDocuments::Kind::Post, 1 << 20));
     UndoHistory engine;
     if (withEngine)
-        engine.Create(&host, &box.surface(), 250);
+        engine.attach(&host, &box.surface(), 250);
     QTextCursor cursor(box.document());
     const int length = box.characterCount();
 

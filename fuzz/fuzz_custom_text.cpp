@@ -15,8 +15,8 @@ void check(bool condition) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = TextDecoding::decodeToString(
-        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text =
+        TextDecoding::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))).text;
     const QStringList entries = CustomTextFile::parseEntries(text);
     for (const QString& entry : entries)
         check(!entry.contains(u'\r'));

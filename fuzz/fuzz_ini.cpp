@@ -52,8 +52,8 @@ void setAndCheck(IniDocument& document, const QList<Name>& others, const Name& n
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = TextDecoding::decodeToString(
-        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text =
+        TextDecoding::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))).text;
     IniDocument document(text);
     check(document.text() == text); // reading alone changes nothing
 

@@ -5,7 +5,6 @@
 #include "platform/DesktopLinks.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
-#include "platform/WebEngine.h"
 #include "post/Post.h"
 #include "services/BrowserWindows.h"
 #include "services/ForumBrowserMenus.h"
@@ -33,6 +32,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineProfile>
 
 namespace {
 
@@ -151,9 +151,10 @@ private slots:
         BrowserFixture f;
         const Forum forum{f};
         const QString site = f.server.address();
-        QVERIFY(!WebEngine::started());
+        QVERIFY(!qApp->findChild<QWebEngineProfile*>());
         f.choose("mnuBrowser"); // the first time: the forum's home page
-        QVERIFY(forum.window() && WebEngine::started() && !f.workAreaWindow()->isVisible());
+        QVERIFY(forum.window() && qApp->findChild<QWebEngineProfile*>() &&
+                !f.workAreaWindow()->isVisible());
         auto* progress = forum.find<QProgressBar>("ProgressBar1");
         int mostProgress = 0;
         QString statusAtStart;

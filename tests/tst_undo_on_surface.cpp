@@ -1,4 +1,6 @@
-// The undo history on the real editing surface, driven through keys and the Edit menu.
+// The undo history in the work area: the Edit menu's undo items and the keys on the real
+// editing surface, and what only the real control shows (the selection coming back,
+// pasted colours and strike-out).
 #include "EditorFixture.h"
 #include "ModalScript.h"
 #include "platform/RichTextBox.h"
@@ -6,6 +8,7 @@
 #include "shell/PostEditor.h"
 #include "undo/UndoHistory.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,112 +22,131 @@ class TestUndoOnSurface : public QObject {
 
     static void waitForIdle() { QTest::qWait(350); } // past the 250 ms grouping delay
 
+    // Types each text as a step of its own: End, a navigation key, ends the step at once.
+    static void typeSteps(const EditorFixture& f, std::initializer_list<const char*> texts) {
+        for (const char* text : texts) {
+            f.type(text);
+            QTest::keyClick(f.box(), Qt::Key_End);
+        }
+    }
+
+    // Enabled state of Undo, Redo, Undo All, Redo All and Reset All, as a string of 0 and 1.
+    static QString enabled(const EditorFixture& f) {
+        QString state;
+        for (const char* item : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuResetUndo"})
+            state += f.action(item)->isEnabled() ? u'1' : u'0';
+        return state;
+    }
+
+    static QTextCharFormat formatAt(const EditorFixture& f, int position) {
+        QTextCursor cursor(f.box()->document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    }
+
 private slots:
-    void typedWordsUndoAndRedoThroughKeys() {
+    void menuItemsAndKeysUndoAndRedo() {
         EditorFixture f;
         QTimer* timer = f.workArea->findChild<QTimer*>("UndoTimer_RichTextBox1");
         QVERIFY(timer);
         QCOMPARE(timer->interval(), 250);
-
-        f.type("hello");
+        QCOMPARE(enabled(f), "00001");
+        f.type("one");
+        QCOMPARE(enabled(f), "00001"); // not recorded before the idle delay
         waitForIdle();
-        f.type(" world");
-        waitForIdle();
-        QVERIFY(f.action("mnuUndo")->isEnabled());
-        QCOMPARE(f.workArea->undoHistory().getUndoCount(), 2);
+        QCOMPARE(enabled(f), "10101");
+        typeSteps(f, {" two", " six"});
+        QAbstractButton* elsewhere = f.button("cmdInsert");
 
+        // Undo and Redo take one step and give the surface the focus; so do Ctrl+Z and
+        // Ctrl+Y, and Ctrl+Y also shows the custom styles.
         f.workArea->post().setSaved(true);
-        QTest::keyClick(f.box(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.surface().text(), "hello");
+        elsewhere->setFocus();
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "one two");
+        QVERIFY(f.box()->hasFocus());
         QVERIFY(!f.workArea->post().isSaved());
-        QVERIFY(f.action("mnuRedo")->isEnabled());
-
+        QCOMPARE(enabled(f), "11111");
+        QTest::keyClick(f.box(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.surface().text(), "one");
         ModalScript modal;
         QTest::keyClick(f.box(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(f.surface().text(), "hello world");
-        QCOMPARE(modal.opened, QStringList{"frmPreset"}); // one press does both
-    }
+        QCOMPARE(f.surface().text(), "one two");
+        QCOMPARE(modal.opened, QStringList{"frmPreset"});
+        elsewhere->setFocus();
+        f.action("mnuRedo")->trigger();
+        QCOMPARE(f.surface().text(), "one two six");
+        QVERIFY(f.box()->hasFocus());
+        QCOMPARE(enabled(f), "10101");
 
-    void undoTakesBackWhatWasJustTyped() {
-        EditorFixture f;
-        f.type("kept");
-        waitForIdle();
-        f.type(" fresh");
-        QTest::keyClick(f.box(), Qt::Key_Z, Qt::ControlModifier); // before the timer fires
-        QCOMPARE(f.surface().text(), "kept");
+        // The All items go to either end and leave the focus alone.
+        elsewhere->setFocus();
+        f.action("mnuUndoAll")->trigger();
+        QCOMPARE(f.surface().text(), "");
+        QCOMPARE(enabled(f), "01011");
+        f.action("mnuRedoAll")->trigger();
+        QCOMPARE(f.surface().text(), "one two six");
+        QVERIFY(elsewhere->hasFocus());
+        f.action("mnuUndo")->trigger();
+        f.action("mnuResetUndo")->trigger(); // forgets the history, keeps the text
+        QCOMPARE(f.surface().text(), "one two");
+        QCOMPARE(enabled(f), "00001");
+        QCOMPARE(f.workArea->undoHistory().undoCount(), 0);
     }
 
     void undoRestoresTheReplacedSelection() {
         EditorFixture f;
-        f.type("hello world");
-        waitForIdle();
+        typeSteps(f, {"hello world"});
         f.surface().setSelStart(6);
         f.surface().setSelLength(5);
-        f.type("there");
-        waitForIdle();
+        typeSteps(f, {"there"});
         f.action("mnuUndo")->trigger();
         QCOMPARE(f.surface().text(), "hello world");
         QCOMPARE(f.surface().selStart(), 6);
         QCOMPARE(f.surface().selLength(), 5);
     }
 
-    void applyIsOneStepAndColoursSurviveUndoAndRedo() {
-        EditorFixture f;
-        f.box()->setHtml("<span style='color:#0000ff'>blue</span> plain");
-        waitForIdle();
-        f.surface().setSelStart(5);
+    void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {
+        EditorFixture f(EditorFixture::UseSystemClipboard);
+        typeSteps(f, {"plain "});
+        auto* mime = new QMimeData;
+        mime->setHtml("<p style='font-family:Courier; font-size:30pt'><b><i><u>"
+                      "<span style='color:#ff0000; background:#ffff00'>hot</span></u></i></b>"
+                      "<s>gone</s></p><h1>Title</h1>");
+        mime->setText("hotgone\nTitle");
+        QGuiApplication::clipboard()->setMimeData(mime);
+        f.action("mnuPaste")->setEnabled(false); // Ctrl+V pastes all the same, once
+        QTest::keyClick(f.box(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(f.box(), Qt::Key_End); // ends the step
+        QCOMPARE(f.surface().text(), "plain hotgone\r\nTitle");
+        const QTextCharFormat hot = formatAt(f, 6);
+        QCOMPARE(hot.background().color(), QColor("#ffff00"));
+        for (int property : {QTextFormat::FontWeight, QTextFormat::FontItalic,
+                             QTextFormat::TextUnderlineStyle, QTextFormat::FontFamilies,
+                             QTextFormat::FontPointSize, QTextFormat::FontSizeAdjustment}) {
+            QVERIFY(!hot.hasProperty(property));
+            QVERIFY(!formatAt(f, 15).hasProperty(property)); // the heading
+        }
+        QTest::keyClick(f.box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.box(), Qt::Key_Delete);
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "plain hotgone\r\nTitle");
+
+        // Putting tags around the plain word is one step, undone and redone in one piece.
+        f.surface().setSelStart(0);
         f.surface().setSelLength(5);
         f.click("chkBold");
         f.click("cmdInsert");
         waitForIdle();
-        QCOMPARE(f.surface().text(), "blue [b]plain[/b]");
         f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "blue plain");
+        QCOMPARE(f.surface().text(), "plain hotgone\r\nTitle");
         f.action("mnuRedo")->trigger();
-        QCOMPARE(f.surface().text(), "blue [b]plain[/b]");
-        QTextCursor cursor(f.box()->document());
-        cursor.setPosition(2);
-        QCOMPARE(cursor.charFormat().foreground().color(), QColor("#0000ff"));
+        QCOMPARE(f.surface().text(), "[b]plain[/b] hotgone\r\nTitle");
+        QCOMPARE(formatAt(f, 13).foreground().color(), QColor("#ff0000"));
+        QCOMPARE(formatAt(f, 13).background().color(), QColor("#ffff00"));
+        QVERIFY(formatAt(f, 16).fontStrikeOut());
+        QVERIFY(!formatAt(f, 3).hasProperty(QTextFormat::ForegroundBrush));
         QCOMPARE(f.box()->document()->defaultFont().family(), "Verdana");
-    }
-
-    void undoBringsBackPastedColours() {
-        EditorFixture f(EditorFixture::UseSystemClipboard);
-        f.type("plain ");
-        waitForIdle();
-        auto* mime = new QMimeData;
-        mime->setHtml("<span style='color:#ff0000'>red</span>");
-        QGuiApplication::clipboard()->setMimeData(mime);
-        f.box()->paste();
-        waitForIdle();
-        QTest::keyClick(f.box(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f.box(), Qt::Key_Delete);
-        waitForIdle();
-        QCOMPARE(f.surface().text(), QString());
-
-        f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "plain red");
-        QTextCursor cursor(f.box()->document());
-        cursor.setPosition(8);
-        QCOMPARE(cursor.charFormat().foreground().color(), QColor("#ff0000"));
-        cursor.setPosition(3);
-        QVERIFY(!cursor.charFormat().hasProperty(QTextFormat::ForegroundBrush));
-    }
-
-    void undoAllAndResetAll() {
-        EditorFixture f;
-        for (const char* word : {"one ", "two ", "three"}) {
-            f.type(word);
-            waitForIdle();
-        }
-        f.action("mnuUndoAll")->trigger();
-        QCOMPARE(f.surface().text(), QString());
-        f.action("mnuRedoAll")->trigger();
-        QCOMPARE(f.surface().text(), "one two three");
-        f.action("mnuResetUndo")->trigger();
-        QVERIFY(!f.action("mnuUndo")->isEnabled());
-        QVERIFY(!f.action("mnuRedo")->isEnabled());
-        QCOMPARE(f.surface().text(), "one two three");
     }
 };
 

@@ -5,7 +5,8 @@
 #include <QString>
 
 // What a key-down listener receives. Setting keyCode to 0 swallows the key, so the
-// control does not act on it. shift is a mask: 1 Shift, 2 Ctrl, 4 Alt.
+// control does not act on it. keyCode and the shift mask (1 Shift, 2 Ctrl, 4 Alt) are
+// read with VirtualKeys.
 struct KeyDownArgs {
     int keyCode = 0;
     int shift = 0;
@@ -14,7 +15,6 @@ struct KeyDownArgs {
 // Mouse buttons as the surface reports them: 1 left, 2 right, 4 middle.
 struct MouseArgs {
     int button = 0;
-    int shift = 0;
     QPoint position;
 };
 
@@ -39,13 +39,11 @@ public:
     virtual void setSelText(const QString& text) = 0;
 
     // The whole content with its formatting, as one RTF string.
-    virtual QString textRTF() const = 0;
-    virtual void setTextRTF(const QString& rtf) = 0;
-    // The same as setTextRTF(current.left(head) + block + current.right(tail)), where
-    // current is what textRTF() returns now; a surface may rebuild only what changed.
-    virtual void spliceTextRTF(const QString& current, int head, const QString& block, int tail) {
-        setTextRTF(current.left(head) + block + current.right(tail));
-    }
+    virtual QString rtf() const = 0;
+    virtual void setRtf(const QString& content) = 0;
+    // The same as setRtf(current.left(head) + block + current.right(tail)), where current
+    // is what rtf() returns now; a surface may rebuild only what changed.
+    virtual void spliceRtf(const QString& current, int head, const QString& block, int tail) = 0;
 
     virtual QString name() const = 0;
     virtual void setFocus() = 0;

@@ -50,6 +50,18 @@ Prompter::Answer fromQtButton(int button) {
         return Prompter::Answer::Cancel;
     }
 }
+
+// "Text Files (*.txt)|*.txt" becomes Qt's "Text Files (*.txt)".
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        entries << (description.contains('(') ? description : description + " (" + pattern + ")");
+    }
+    return entries.isEmpty() ? filter : entries.join(";;");
+}
 } // namespace
 
 Prompter& Prompter::instance() {
@@ -77,17 +89,6 @@ Prompter::Answer DialogPrompter::ask(QWidget* parent, const Message& message) {
     if (message.buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
     return fromQtButton(box.exec());
-}
-
-QString DialogPrompter::qtFilter(const QString& filter) {
-    const QStringList parts = filter.split('|');
-    QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        const QString& pattern = parts[i + 1];
-        entries << (description.contains('(') ? description : description + " (" + pattern + ")");
-    }
-    return entries.isEmpty() ? filter : entries.join(";;");
 }
 
 QString DialogPrompter::openFileName(QWidget* parent, const FileDialog& dialog) {

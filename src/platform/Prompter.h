@@ -49,7 +49,4 @@ public:
     Answer ask(QWidget* parent, const Message& message) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
-
-    // "Text Files (*.txt)|*.txt" becomes Qt's "Text Files (*.txt)".
-    static QString qtFilter(const QString& filter);
 };

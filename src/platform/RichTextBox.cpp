@@ -40,11 +40,12 @@ RichTextBox::RichTextBox(QWidget* parent)
             return;
         // The caret has already moved with the edit: listeners hear of the move first,
         // so the undo history knows the selection the edit replaced.
-        emitSelChangeIfMoved();
+        emitSelectionChangeIfMoved();
         emit m_surface->changed();
     });
-    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChangeIfMoved);
-    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChangeIfMoved);
+    connect(this, &QTextEdit::cursorPositionChanged, this,
+            &RichTextBox::emitSelectionChangeIfMoved);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelectionChangeIfMoved);
 }
 
 RichTextBox::~RichTextBox() = default;
@@ -106,7 +107,7 @@ void RichTextBox::dropSelectionFonts() {
     }
 }
 
-void RichTextBox::emitSelChangeIfMoved() {
+void RichTextBox::emitSelectionChangeIfMoved() {
     const QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     const int length = cursor.selectionEnd() - start;
@@ -133,8 +134,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
 }
 
 MouseArgs RichTextBox::mouseArgs(const QMouseEvent* event) const {
-    return {mouseButton(event->button()), VirtualKeys::shiftMask(event->modifiers()),
-            event->position().toPoint()};
+    return {mouseButton(event->button()), event->position().toPoint()};
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* event) {
@@ -217,16 +217,16 @@ void RichTextBoxSurface::setSelText(const QString& text) {
     m_box.ensureCursorVisible();
 }
 
-QString RichTextBoxSurface::textRTF() const {
+QString RichTextBoxSurface::rtf() const {
     return RtfWriter::write(*m_box.document());
 }
 
-void RichTextBoxSurface::setTextRTF(const QString& rtf) {
-    RtfReader::read(rtf, *m_box.document());
+void RichTextBoxSurface::setRtf(const QString& content) {
+    RtfReader::read(content, *m_box.document());
 }
 
-void RichTextBoxSurface::spliceTextRTF(const QString& current, int head, const QString& block,
-                                       int tail) {
+void RichTextBoxSurface::spliceRtf(const QString& current, int head, const QString& block,
+                                   int tail) {
     RtfSplice::apply(*m_box.document(), current, head, block, tail);
 }
 

@@ -21,9 +21,9 @@ public:
     void setSelLength(int length) override;
     QString selText() const override;
     void setSelText(const QString& text) override;
-    QString textRTF() const override;
-    void setTextRTF(const QString& rtf) override;
-    void spliceTextRTF(const QString& current, int head, const QString& block, int tail) override;
+    QString rtf() const override;
+    void setRtf(const QString& content) override;
+    void spliceRtf(const QString& current, int head, const QString& block, int tail) override;
     QString name() const override;
     void setFocus() override;
     void setRedraw(bool redraw) override;
@@ -64,7 +64,7 @@ protected:
 
 private:
     friend class RichTextBoxSurface;
-    void emitSelChangeIfMoved();
+    void emitSelectionChangeIfMoved();
     MouseArgs mouseArgs(const QMouseEvent* event) const;
     void mergeSelectionFormat(const QTextCharFormat& format);
     void dropSelectionFonts();

@@ -28,12 +28,9 @@ QChar fromWindows1252(unsigned char byte);
 
 // UTF-8 (a leading byte order mark is dropped) when valid, otherwise Windows-1252.
 DecodedText decode(const QByteArray& bytes);
-inline QString decodeToString(const QByteArray& bytes) {
-    return decode(bytes).text;
-}
 
 // The bytes to write: UTF-8, with a byte order mark only when asked for.
-QByteArray encode(const QString& text, bool withByteOrderMark = false);
+QByteArray encode(const QString& text, bool withByteOrderMark);
 
 // Every line break (CR LF, lone LF, lone CR) replaced by lineBreak.
 QString normalizeLineBreaks(const QString& text, QStringView lineBreak);
@@ -44,6 +41,6 @@ QString normalizeLineBreaks(const QString& text, QStringView lineBreak);
 QStringList splitKeepingLineBreaks(const QString& text);
 
 // The first line break of the text, or fallback when it has none.
-QString firstLineBreak(const QString& text, const QString& fallback = QStringLiteral("\r\n"));
+QString firstLineBreak(const QString& text, const QString& fallback);
 
 } // namespace TextDecoding

@@ -4,13 +4,15 @@
 #include <QScreen>
 #include <cmath>
 
-namespace Twips {
-
+namespace {
 double pixelsPerInch() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     return dpi > 0 ? dpi : 96.0;
 }
+} // namespace
+
+namespace Twips {
 
 int toPixels(int twips) {
     return static_cast<int>(std::lround(twips * pixelsPerInch() / 1440.0));

@@ -4,7 +4,6 @@
 // screen's logical resolution (15 twips to a pixel at 96 DPI). This is the one place
 // that converts.
 namespace Twips {
-double pixelsPerInch();
 int toPixels(int twips);
 int fromPixels(int pixels);
 } // namespace Twips

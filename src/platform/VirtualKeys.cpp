@@ -55,7 +55,7 @@ int fromQtKey(int qtKey) {
     case Qt::Key_Execute:
         return 43;
     case Qt::Key_SysReq:
-        return 44;
+        return PrintScreen;
     case Qt::Key_Insert:
         return 45;
     case Qt::Key_Delete:

@@ -11,6 +11,7 @@ enum : int {
     Return = 13,
     Escape = 27,
     Space = 32,
+    PrintScreen = 44,
     Delete = 46,
     KeyA = 65,
     KeyC = 67,
@@ -20,9 +21,20 @@ enum : int {
     KeyY = 89,
     KeyZ = 90,
     F1 = 112,
+    F12 = 123,
 };
 
 enum ShiftMask : int { ShiftMaskShift = 1, ShiftMaskCtrl = 2, ShiftMaskAlt = 4 };
+
+// The two ways the program reads Ctrl in a shift mask: held, whatever else is held with
+// it (the work area's Ctrl+letter commands), or alone, without Shift or Alt (the undo
+// engine's Ctrl+Z and Ctrl+Y).
+inline bool isCtrlHeld(int shift) {
+    return (shift & ShiftMaskCtrl) != 0;
+}
+inline bool isCtrlAlone(int shift) {
+    return shift == ShiftMaskCtrl;
+}
 
 // Maps a Qt key to its virtual-key number; 0 for keys that have none.
 int fromQtKey(int qtKey);

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 namespace {
-QWebEngineProfile* g_profile = nullptr;
+QWebEngineProfile* sharedProfile = nullptr;
 
 void configure(QWebEngineSettings* settings) {
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
@@ -21,18 +21,14 @@ void configure(QWebEngineSettings* settings) {
 } // namespace
 
 QWebEngineProfile* WebEngine::profile() {
-    if (g_profile)
-        return g_profile;
+    if (sharedProfile)
+        return sharedProfile;
     // Chromium reads this once, when its first profile comes up.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Off the record: nothing of the pages visited is kept on disk.
-    g_profile = new QWebEngineProfile(QCoreApplication::instance());
-    g_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    configure(g_profile->settings());
-    return g_profile;
-}
-
-bool WebEngine::started() {
-    return g_profile != nullptr;
+    sharedProfile = new QWebEngineProfile(QCoreApplication::instance());
+    sharedProfile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    configure(sharedProfile->settings());
+    return sharedProfile;
 }

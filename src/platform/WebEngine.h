@@ -9,6 +9,4 @@ namespace WebEngine {
 // is turned off only when running as root (it refuses to start otherwise), and local
 // pages may not read local files or reach remote sites.
 QWebEngineProfile* profile();
-// Whether profile() has been called yet.
-bool started();
 } // namespace WebEngine

@@ -57,7 +57,7 @@ void EditingSurfaceHandlers::onSelectionChange() {
 
 void EditingSurfaceHandlers::onKeyDown(KeyDownArgs& args) {
     using namespace VirtualKeys;
-    const bool ctrl = (args.shift & ShiftMaskCtrl) != 0;
+    const bool ctrl = isCtrlHeld(args.shift);
     if (ctrl && args.keyCode == KeyV) { // a key-down here means the surface is active
         args.keyCode = 0;               // the control must not paste a second time by itself
         emit pasteRequested();

@@ -161,7 +161,7 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
         *m_undoHistory,
         {actions.undo, actions.redo, actions.undoAll, actions.redoAll, actions.resetUndo},
         [this] { m_editor->setFocus(); }, this);
-    m_undoHistory->Create(this, &m_post->surface(), 250);
+    m_undoHistory->attach(this, &m_post->surface(), 250);
 }
 
 void PostEditor::connectMenus() {

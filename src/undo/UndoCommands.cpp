@@ -6,51 +6,47 @@
 
 UndoCommands::UndoCommands(UndoHistory& engine, const MenuItems& items,
                            std::function<void()> focusSurface, QObject* parent)
-    : QObject(parent), engine_(engine), items_(items), focusSurface_(std::move(focusSurface)) {
-    const auto bind = [this](QAction* action, void (UndoCommands::*handler)()) {
+    : QObject(parent), m_engine(engine), m_items(items), m_focusSurface(std::move(focusSurface)) {
+    const auto bind = [this](QAction* action, auto handler) {
         if (action)
             connect(action, &QAction::triggered, this, handler);
     };
-    bind(items_.mnuUndo, &UndoCommands::mnuUndo_Click);
-    bind(items_.mnuRedo, &UndoCommands::mnuRedo_Click);
-    bind(items_.mnuUndoAll, &UndoCommands::mnuUndoAll_Click);
-    bind(items_.mnuRedoAll, &UndoCommands::mnuRedoAll_Click);
-    bind(items_.mnuResetUndo, &UndoCommands::mnuResetUndo_Click);
-    connect(&engine_, &UndoHistory::StateChanged, this, &UndoCommands::Undo_StateChanged);
-    Undo_StateChanged();
+    bind(m_items.undo, &UndoCommands::undoOne);
+    bind(m_items.redo, &UndoCommands::redoOne);
+    bind(m_items.undoAll, &UndoCommands::undoAll);
+    bind(m_items.redoAll, &UndoCommands::redoAll);
+    bind(m_items.resetAll, [this] { m_engine.reset(); });
+    connect(&m_engine, &UndoHistory::stateChanged, this, &UndoCommands::updateItems);
+    updateItems();
 }
 
-void UndoCommands::Undo_StateChanged() {
+void UndoCommands::updateItems() {
     const auto enable = [](QAction* action, bool enabled) {
         if (action)
             action->setEnabled(enabled);
     };
-    enable(items_.mnuUndo, engine_.canUndo());
-    enable(items_.mnuRedo, engine_.canRedo());
-    enable(items_.mnuUndoAll, engine_.canUndo());
-    enable(items_.mnuRedoAll, engine_.canRedo());
+    enable(m_items.undo, m_engine.canUndo());
+    enable(m_items.redo, m_engine.canRedo());
+    enable(m_items.undoAll, m_engine.canUndo());
+    enable(m_items.redoAll, m_engine.canRedo());
 }
 
-void UndoCommands::mnuUndo_Click() {
-    engine_.Undo(1);
-    if (focusSurface_)
-        focusSurface_();
+void UndoCommands::undoOne() {
+    m_engine.undo(1);
+    if (m_focusSurface)
+        m_focusSurface();
 }
 
-void UndoCommands::mnuRedo_Click() {
-    engine_.Redo(1);
-    if (focusSurface_)
-        focusSurface_();
+void UndoCommands::redoOne() {
+    m_engine.redo(1);
+    if (m_focusSurface)
+        m_focusSurface();
 }
 
-void UndoCommands::mnuUndoAll_Click() {
-    engine_.Undo(engine_.getUndoCount());
+void UndoCommands::undoAll() {
+    m_engine.undo(m_engine.undoCount());
 }
 
-void UndoCommands::mnuRedoAll_Click() {
-    engine_.Redo(engine_.getRedoCount());
-}
-
-void UndoCommands::mnuResetUndo_Click() {
-    engine_.Reset();
+void UndoCommands::redoAll() {
+    m_engine.redo(m_engine.redoCount());
 }

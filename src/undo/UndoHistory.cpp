@@ -1,7 +1,7 @@
 #include "undo/UndoHistory.h"
 
 #include "platform/EditingSurface.h"
-#include "platform/Prompter.h"
+#include "platform/VirtualKeys.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -9,29 +9,12 @@
 
 namespace {
 
-// Windows virtual-key codes, as the surface reports them.
-constexpr int kKeyEnter = 13;
-constexpr int kKeySpace = 32;
-constexpr int kKeyExecuteLast = 44; // Space through Print Screen: navigation and the like
-constexpr int kKeyF1 = 112;
-constexpr int kKeyF12 = 123;
-constexpr int kKeyY = 89;
-constexpr int kKeyZ = 90;
-constexpr int kCtrlOnly = 2;
-
-// Keys that end a pending step before they act.
+// Keys that end a pending step before they act: Enter, F1 to F12, and Space through
+// Print Screen (the navigation keys lie between them).
 bool endsStep(int keyCode) {
-    return keyCode == kKeyEnter || (keyCode >= kKeyF1 && keyCode <= kKeyF12) ||
-           (keyCode >= kKeySpace && keyCode <= kKeyExecuteLast);
-}
-
-// A missing object, reported like the classic "object variable not set" failure.
-void reportMissingObject() {
-    Prompter::Message message;
-    message.title = QStringLiteral("Quillet.clsUndo - Unexpected Error No. 91");
-    message.text = QStringLiteral("Object variable or With block variable not set");
-    message.icon = Prompter::Icon::Warning;
-    Prompter::instance().ask(nullptr, message);
+    using namespace VirtualKeys;
+    return keyCode == Return || (keyCode >= F1 && keyCode <= F12) ||
+           (keyCode >= Space && keyCode <= PrintScreen);
 }
 
 } // namespace
@@ -41,224 +24,193 @@ UndoHistory::UndoHistory(QObject* parent) : QObject(parent) {}
 UndoHistory::~UndoHistory() = default;
 
 bool UndoHistory::canUndo() const {
-    return undoList_.size() > 1 && tracking_;
+    return m_undoList.size() > 1 && m_tracking;
 }
 
 bool UndoHistory::canRedo() const {
-    return !redoList_.empty() && tracking_;
+    return !m_redoList.empty() && m_tracking;
 }
 
-void UndoHistory::IgnoreChange(bool IIgnoreChange) {
-    if (!IIgnoreChange && !tracking_)
-        TakeUndoSnapShot();
-    tracking_ = !IIgnoreChange;
-    emit StateChanged();
+int UndoHistory::undoCount() const {
+    return std::max(int(m_undoList.size()) - 1, 0);
 }
 
-bool UndoHistory::IgnoreChange() const {
-    return !tracking_;
+int UndoHistory::redoCount() const {
+    return int(m_redoList.size());
 }
 
-int UndoHistory::getUndoCount() const {
-    return std::max(int(undoList_.size()) - 1, 0);
+void UndoHistory::attach(QWidget* host, EditingSurface* surface, int delay) {
+    if (m_surface)
+        m_surface->disconnect(this);
+    delete m_timer;
+
+    m_surface = surface;
+    connect(surface, &EditingSurface::changed, this, &UndoHistory::onChange);
+    connect(surface, &EditingSurface::keyDown, this, &UndoHistory::onKeyDown);
+    connect(surface, &EditingSurface::mousePressed, this, &UndoHistory::recordPendingChange);
+    connect(surface, &EditingSurface::selectionChanged, this, &UndoHistory::onSelectionChange);
+
+    m_timer = new QTimer(host);
+    m_timer->setObjectName(QStringLiteral("UndoTimer_") + surface->name());
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &UndoHistory::onTimeout);
+    m_timer->stop();
+    m_timer->setInterval(delay);
+    reset();
 }
 
-int UndoHistory::getRedoCount() const {
-    return int(redoList_.size());
-}
-
-bool UndoHistory::Create(QWidget* host, EditingSurface* richTextBox, int delay) {
-    if (!richTextBox || !host) {
-        reportMissingObject();
-        return false;
-    }
-    if (MyRichTextBox)
-        MyRichTextBox->disconnect(this);
-    delete MyTimer;
-
-    MyRichTextBox = richTextBox;
-    connect(richTextBox, &EditingSurface::changed, this, &UndoHistory::MyRichTextBox_Change);
-    connect(richTextBox, &EditingSurface::keyDown, this, &UndoHistory::MyRichTextBox_KeyDown);
-    connect(richTextBox, &EditingSurface::mousePressed, this,
-            &UndoHistory::MyRichTextBox_MouseDown);
-    connect(richTextBox, &EditingSurface::selectionChanged, this,
-            &UndoHistory::MyRichTextBox_SelChange);
-
-    MyTimer = new QTimer(host);
-    MyTimer->setObjectName(QStringLiteral("UndoTimer_") + richTextBox->name());
-    MyTimer->setSingleShot(true);
-    connect(MyTimer, &QTimer::timeout, this, &UndoHistory::MyTimer_Timer);
-    MyTimer->stop();
-    MyTimer->setInterval(delay);
-    Reset();
-    return true;
-}
-
-void UndoHistory::Reset() {
-    if (!MyRichTextBox)
+void UndoHistory::reset() {
+    if (!m_surface)
         return;
-    if (MyTimer)
-        MyTimer->stop();
-    undoList_.clear();
-    redoList_.clear();
-    lastContent_ = MyRichTextBox->textRTF();
-    MyRichTextBox_SelChange();
-    tracking_ = true;
-    TakeUndoSnapShot();
-    emit StateChanged();
+    if (m_timer)
+        m_timer->stop();
+    m_undoList.clear();
+    m_redoList.clear();
+    m_lastContent = m_surface->rtf();
+    onSelectionChange();
+    m_tracking = true;
+    takeSnapshot();
+    emit stateChanged();
 }
 
-void UndoHistory::Undo(int UndoSteps) {
-    if (!MyRichTextBox || UndoSteps < 1)
+void UndoHistory::undo(int steps) {
+    if (!m_surface || steps < 1)
         return;
     // What was typed just before belongs to the history that Undo walks back.
     recordPendingChange();
-    if (undoList_.size() < 2)
+    if (m_undoList.size() < 2)
         return;
-    tracking_ = false;
-    const int steps = std::min(UndoSteps, getUndoCount());
+    m_tracking = false;
+    steps = std::min(steps, undoCount());
     for (int i = 0; i < steps; ++i) {
-        UndoStep element = std::move(undoList_.back());
-        undoList_.pop_back();
-        SetRedraw(false);
-        splice(element.MatchingCharsFromLeft, element.TextBlock_BeforeChange,
-               element.MatchingCharsFromRight);
-        select(element.SelStart_BeforeChange, element.SelLength_BeforeChange);
-        SetRedraw(true);
-        lastContent_ = MyRichTextBox->textRTF();
-        redoList_.push_back(std::move(element));
+        UndoStep step = std::move(m_undoList.back());
+        m_undoList.pop_back();
+        m_surface->setRedraw(false);
+        splice(step.commonHead, step.blockBefore, step.commonTail);
+        select(step.selStartBefore, step.selLengthBefore);
+        m_surface->setRedraw(true);
+        m_lastContent = m_surface->rtf();
+        m_redoList.push_back(std::move(step));
     }
-    tracking_ = true;
-    emit StateChanged();
+    m_tracking = true;
+    emit stateChanged();
 }
 
-void UndoHistory::Redo(int RedoSteps) {
-    if (!MyRichTextBox || RedoSteps < 1)
+void UndoHistory::redo(int steps) {
+    if (!m_surface || steps < 1)
         return;
     // A pending change is a new step, which leaves nothing to redo.
     recordPendingChange();
-    if (redoList_.empty())
+    if (m_redoList.empty())
         return;
-    tracking_ = false;
-    const int steps = std::min(RedoSteps, getRedoCount());
+    m_tracking = false;
+    steps = std::min(steps, redoCount());
     for (int i = 0; i < steps; ++i) {
-        UndoStep element = std::move(redoList_.back());
-        redoList_.pop_back();
-        splice(element.MatchingCharsFromLeft, element.TextBlock_AfterChange,
-               element.MatchingCharsFromRight);
-        lastContent_ = MyRichTextBox->textRTF();
-        select(element.SelStart_AfterChange, element.SelLength_AfterChange);
-        undoList_.push_back(std::move(element));
+        UndoStep step = std::move(m_redoList.back());
+        m_redoList.pop_back();
+        splice(step.commonHead, step.blockAfter, step.commonTail);
+        m_lastContent = m_surface->rtf();
+        select(step.selStartAfter, step.selLengthAfter);
+        m_undoList.push_back(std::move(step));
     }
-    tracking_ = true;
-    emit StateChanged();
-}
-
-void UndoHistory::TakeUndoSnapShot() {
-    if (!MyRichTextBox)
-        return;
-    const QString now = MyRichTextBox->textRTF();
-    const QStringView before(lastContent_);
-    const QStringView after(now);
-    const int left = MatchingChars(before, after, false);
-    const int right = MatchingChars(before.mid(left), after.mid(left), true);
-    if (!undoList_.empty() && left == before.size() && left == after.size())
-        return; // nothing changed
-
-    const Selection selection = surfaceSelection();
-    UndoStep element;
-    element.MatchingCharsFromLeft = left;
-    element.MatchingCharsFromRight = right;
-    element.TextBlock_BeforeChange = before.mid(left, before.size() - left - right).toString();
-    element.TextBlock_AfterChange = after.mid(left, after.size() - left - right).toString();
-    element.SelStart_BeforeChange = previousSelection_.start;
-    element.SelLength_BeforeChange = previousSelection_.length;
-    element.SelStart_AfterChange = selection.start;
-    element.SelLength_AfterChange = selection.length;
-    undoList_.push_back(std::move(element));
-    redoList_.clear();
-    lastContent_ = now;
-    previousSelection_ = selection;
-    currentSelection_ = selection;
-    emit StateChanged();
+    m_tracking = true;
+    emit stateChanged();
 }
 
 void UndoHistory::setFontReset(std::function<void()> fontReset) {
-    fontReset_ = std::move(fontReset);
+    m_fontReset = std::move(fontReset);
 }
 
-void UndoHistory::MyRichTextBox_Change() {
-    if (!MyTimer)
+void UndoHistory::takeSnapshot() {
+    if (!m_surface)
         return;
-    if (tracking_)
-        MyTimer->start(); // restarts a running timer
+    const QString now = m_surface->rtf();
+    const QStringView before(m_lastContent);
+    const QStringView after(now);
+    const int head = commonRunLength(before, after, false);
+    const int tail = commonRunLength(before.mid(head), after.mid(head), true);
+    if (!m_undoList.empty() && head == before.size() && head == after.size())
+        return; // nothing changed
+
+    const Selection selection = surfaceSelection();
+    UndoStep step;
+    step.commonHead = head;
+    step.commonTail = tail;
+    step.blockBefore = before.mid(head, before.size() - head - tail).toString();
+    step.blockAfter = after.mid(head, after.size() - head - tail).toString();
+    step.selStartBefore = m_previousSelection.start;
+    step.selLengthBefore = m_previousSelection.length;
+    step.selStartAfter = selection.start;
+    step.selLengthAfter = selection.length;
+    m_undoList.push_back(std::move(step));
+    m_redoList.clear();
+    m_lastContent = now;
+    m_previousSelection = selection;
+    m_currentSelection = selection;
+    emit stateChanged();
+}
+
+void UndoHistory::onChange() {
+    if (!m_timer)
+        return;
+    if (m_tracking)
+        m_timer->start(); // restarts a running timer
     else
-        MyTimer->stop();
+        m_timer->stop();
     // Putting the font back may itself raise a change; that one must not recurse.
-    if (fontReset_ && !resettingFont_) {
-        resettingFont_ = true;
-        fontReset_();
-        resettingFont_ = false;
+    if (m_fontReset && !m_resettingFont) {
+        m_resettingFont = true;
+        m_fontReset();
+        m_resettingFont = false;
     }
 }
 
-void UndoHistory::MyRichTextBox_KeyDown(KeyDownArgs& args) {
-    const bool ctrlOnly = args.shift == kCtrlOnly;
-    if (ctrlOnly && args.keyCode == kKeyZ) {
-        Undo(1);
+void UndoHistory::onKeyDown(KeyDownArgs& args) {
+    const bool ctrlAlone = VirtualKeys::isCtrlAlone(args.shift);
+    if (ctrlAlone && args.keyCode == VirtualKeys::KeyZ) {
+        undo(1);
         args.keyCode = 0;
-    } else if (ctrlOnly && args.keyCode == kKeyY) {
-        Redo(1);
+    } else if (ctrlAlone && args.keyCode == VirtualKeys::KeyY) {
+        redo(1);
         args.keyCode = 0;
     } else if (endsStep(args.keyCode)) {
         recordPendingChange();
     }
 }
 
-void UndoHistory::MyRichTextBox_MouseDown(const MouseArgs&) {
-    recordPendingChange();
-}
-
-void UndoHistory::MyRichTextBox_SelChange() {
-    if (MyTimer && MyTimer->isActive())
+void UndoHistory::onSelectionChange() {
+    if (m_timer && m_timer->isActive())
         return; // a change is pending: keep the selection from before it
-    previousSelection_ = currentSelection_;
-    currentSelection_ = surfaceSelection();
+    m_previousSelection = m_currentSelection;
+    m_currentSelection = surfaceSelection();
 }
 
-void UndoHistory::MyTimer_Timer() {
-    MyTimer->stop();
-    if (tracking_)
-        TakeUndoSnapShot();
+void UndoHistory::onTimeout() {
+    m_timer->stop();
+    if (m_tracking)
+        takeSnapshot();
 }
 
 void UndoHistory::recordPendingChange() {
-    if (MyTimer && MyTimer->isActive())
-        MyTimer_Timer();
+    if (m_timer && m_timer->isActive())
+        onTimeout();
 }
 
 UndoHistory::Selection UndoHistory::surfaceSelection() const {
-    Selection selection;
-    selection.start = MyRichTextBox->selStart();
-    selection.length = MyRichTextBox->selLength();
-    return selection;
+    return {m_surface->selStart(), m_surface->selLength()};
 }
 
 void UndoHistory::select(int32_t start, int32_t length) {
-    MyRichTextBox->setSelStart(start);
-    MyRichTextBox->setSelLength(length);
+    m_surface->setSelStart(start);
+    m_surface->setSelLength(length);
 }
 
-void UndoHistory::splice(int32_t left, const QString& block, int32_t right) {
-    MyRichTextBox->spliceTextRTF(MyRichTextBox->textRTF(), left, block, right);
+void UndoHistory::splice(int32_t head, const QString& block, int32_t tail) {
+    m_surface->spliceRtf(m_surface->rtf(), head, block, tail);
 }
 
-void UndoHistory::SetRedraw(bool redraw) {
-    MyRichTextBox->setRedraw(redraw);
-}
-
-int UndoHistory::MatchingChars(QStringView First, QStringView Second, bool FromRight) {
-    int high = int(std::min(First.size(), Second.size()));
+int UndoHistory::commonRunLength(QStringView first, QStringView second, bool fromRight) {
+    int high = int(std::min(first.size(), second.size()));
     if (high == 0)
         return 0;
     int low = 1;
@@ -266,9 +218,9 @@ int UndoHistory::MatchingChars(QStringView First, QStringView Second, bool FromR
     for (;;) {
         const int mid = low + (high - low) / 2;
         const int count = mid - matched;
-        const bool equal = FromRight ? First.mid(First.size() - mid, count) ==
-                                           Second.mid(Second.size() - mid, count)
-                                     : First.mid(matched, count) == Second.mid(matched, count);
+        const bool equal = fromRight ? first.mid(first.size() - mid, count) ==
+                                           second.mid(second.size() - mid, count)
+                                     : first.mid(matched, count) == second.mid(matched, count);
         if (equal) {
             matched = mid;
             low = mid + 1;

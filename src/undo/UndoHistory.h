@@ -13,7 +13,6 @@ class EditingSurface;
 class QTimer;
 class QWidget;
 struct KeyDownArgs;
-struct MouseArgs;
 
 // The undo and redo history of one editing surface. It watches the surface by itself:
 // changes restart an idle timer, and when the timer expires (or earlier, on Enter, Space,
@@ -28,27 +27,23 @@ public:
 
     bool canUndo() const;
     bool canRedo() const;
-    // True stops recording; False records everything changed meanwhile as one step.
-    void IgnoreChange(bool IIgnoreChange);
-    bool IgnoreChange() const;
-    int getUndoCount() const;
-    int getRedoCount() const;
+    int undoCount() const;
+    int redoCount() const;
 
-    // Starts watching richTextBox with an idle timer of delay ms, created as a child of
-    // host, and takes the present content as the base. Shows a message and returns false
-    // when host or richTextBox is missing.
-    bool Create(QWidget* host, EditingSurface* richTextBox, int delay = 250);
-    void Reset();
-    void Redo(int RedoSteps = 1);
-    void Undo(int UndoSteps = 1);
-    void TakeUndoSnapShot();
+    // Starts watching surface with an idle timer of delay ms, created as a child of host,
+    // and takes the present content as the base.
+    void attach(QWidget* host, EditingSurface* surface, int delay);
+    // Forgets the history; the present content becomes the new base.
+    void reset();
+    void undo(int steps);
+    void redo(int steps);
 
     // Called on every change of the surface, after the timer has been handled; the work
     // area puts the chosen font back on the text with it. Empty by default.
     void setFontReset(std::function<void()> fontReset);
 
 signals:
-    void StateChanged();
+    void stateChanged();
 
 private:
     struct Selection {
@@ -56,33 +51,33 @@ private:
         int32_t length = 0;
     };
 
-    void MyRichTextBox_Change();
-    void MyRichTextBox_KeyDown(KeyDownArgs& args);
-    void MyRichTextBox_MouseDown(const MouseArgs& args);
-    void MyRichTextBox_SelChange();
-    void MyTimer_Timer();
+    void onChange();
+    void onKeyDown(KeyDownArgs& args);
+    void onSelectionChange();
+    void onTimeout();
 
+    // Stores the difference between the last recorded content and the present one.
+    void takeSnapshot();
     // Records a change that is still waiting for the idle timer.
     void recordPendingChange();
     Selection surfaceSelection() const;
     void select(int32_t start, int32_t length);
     // Replaces the content's middle, between the given unchanged head and tail, with block.
-    void splice(int32_t left, const QString& block, int32_t right);
-    void SetRedraw(bool redraw);
+    void splice(int32_t head, const QString& block, int32_t tail);
 
-    // Length of the longest common leading (FromRight false) or trailing run of two
+    // Length of the longest common leading (fromRight false) or trailing run of two
     // strings, by a binary search that compares only the part not yet known to match.
-    static int MatchingChars(QStringView First, QStringView Second, bool FromRight);
-    friend struct UndoEngineProbe; // lets tests and benchmarks reach MatchingChars and the lists
+    static int commonRunLength(QStringView first, QStringView second, bool fromRight);
+    friend struct UndoEngineProbe; // lets tests and benchmarks read the runs and the list
 
-    bool tracking_ = false;
-    std::vector<UndoStep> undoList_;
-    std::vector<UndoStep> redoList_;
-    Selection previousSelection_;
-    Selection currentSelection_;
-    QString lastContent_;
-    QPointer<EditingSurface> MyRichTextBox;
-    QPointer<QTimer> MyTimer;
-    std::function<void()> fontReset_;
-    bool resettingFont_ = false;
+    bool m_tracking = false; // false until attached, and while Undo or Redo replays a step
+    std::vector<UndoStep> m_undoList;
+    std::vector<UndoStep> m_redoList;
+    Selection m_previousSelection;
+    Selection m_currentSelection;
+    QString m_lastContent;
+    QPointer<EditingSurface> m_surface;
+    QPointer<QTimer> m_timer;
+    std::function<void()> m_fontReset;
+    bool m_resettingFont = false;
 };

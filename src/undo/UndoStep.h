@@ -4,17 +4,16 @@
 #include <cstdint>
 
 // One recorded change of the content string: the block it replaced, the block that
-// replaced it, the unchanged runs around them and the selection on either side.
-// For the content before B and after A: B = B.left(MatchingCharsFromLeft) +
-// TextBlock_BeforeChange + B.right(MatchingCharsFromRight), and A likewise with
-// TextBlock_AfterChange.
+// replaced it, the lengths of the unchanged head and tail around them and the selection
+// on either side. For the content before B and after A:
+// B = B.left(commonHead) + blockBefore + B.right(commonTail), and A likewise with blockAfter.
 struct UndoStep {
-    QString TextBlock_BeforeChange;
-    QString TextBlock_AfterChange;
-    int32_t MatchingCharsFromLeft = 0;
-    int32_t MatchingCharsFromRight = 0;
-    int32_t SelStart_BeforeChange = 0;
-    int32_t SelLength_BeforeChange = 0;
-    int32_t SelStart_AfterChange = 0;
-    int32_t SelLength_AfterChange = 0;
+    QString blockBefore;
+    QString blockAfter;
+    int32_t commonHead = 0;
+    int32_t commonTail = 0;
+    int32_t selStartBefore = 0;
+    int32_t selLengthBefore = 0;
+    int32_t selStartAfter = 0;
+    int32_t selLengthAfter = 0;
 };

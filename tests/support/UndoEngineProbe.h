@@ -2,12 +2,12 @@
 
 #include "undo/UndoHistory.h"
 
-// Reads the engine's private parts, for tests that check its records directly.
+// Reads the engine's private parts, for tests and benchmarks that check its records.
 struct UndoEngineProbe {
-    static int matchingChars(QStringView first, QStringView second, bool fromRight) {
-        return UndoHistory::MatchingChars(first, second, fromRight);
+    static int commonRunLength(QStringView first, QStringView second, bool fromRight) {
+        return UndoHistory::commonRunLength(first, second, fromRight);
     }
     static const std::vector<UndoStep>& undoList(const UndoHistory& engine) {
-        return engine.undoList_;
+        return engine.m_undoList;
     }
 };

@@ -195,7 +195,7 @@ Word lookUp(QStringView name) {
 // Inserts what an RTF string describes at a cursor.
 class RtfParser {
 public:
-    RtfParser(QStringView rtf, QTextCursor& cursor) : tokens_(rtf), cursor_(cursor) {}
+    RtfParser(QStringView rtf, QTextCursor& cursor) : m_tokens(rtf), m_cursor(cursor) {}
 
     void run();
 
@@ -214,32 +214,32 @@ private:
     void flush();
     const QTextCharFormat& formatFor(const CharState& chars);
     QTextCharFormat makeFormat(const CharState& chars) const;
-    GroupState& state() { return stack_.back(); }
+    GroupState& state() { return m_stack.back(); }
 
-    RtfTokenizer tokens_;
-    QTextCursor& cursor_;
+    RtfTokenizer m_tokens;
+    QTextCursor& m_cursor;
 
-    std::vector<GroupState> stack_{GroupState()};
-    int untrackedDepth_ = 0;
-    int fallbackToSkip_ = 0;
+    std::vector<GroupState> m_stack{GroupState()};
+    int m_untrackedDepth = 0;
+    int m_fallbackToSkip = 0;
 
-    QHash<int, QString> fonts_;
-    int defaultFont_ = -1;
-    int fontNumber_ = 0;
-    QString fontName_;
-    QList<QColor> colors_;
-    int red_ = 0, green_ = 0, blue_ = 0;
-    bool colorGiven_ = false;
+    QHash<int, QString> m_fonts;
+    int m_defaultFont = -1;
+    int m_fontNumber = 0;
+    QString m_fontName;
+    QList<QColor> m_colors;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorGiven = false;
 
-    QString pending_;
-    CharState pendingChars_;
+    QString m_pending;
+    CharState m_pendingChars;
     // The formats made so far; emptied when the tables change.
-    std::vector<std::pair<CharState, QTextCharFormat>> formats_;
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
 };
 
 void RtfParser::run() {
-    for (RtfToken token = tokens_.next(); token.kind != RtfToken::Kind::End;
-         token = tokens_.next()) {
+    for (RtfToken token = m_tokens.next(); token.kind != RtfToken::Kind::End;
+         token = m_tokens.next()) {
         switch (token.kind) {
         case RtfToken::Kind::GroupStart:
             groupStart();
@@ -267,27 +267,27 @@ void RtfParser::run() {
 }
 
 void RtfParser::groupStart() {
-    fallbackToSkip_ = 0;
-    if (stack_.size() < kMaxKeptDepth)
-        stack_.push_back(state());
+    m_fallbackToSkip = 0;
+    if (m_stack.size() < kMaxKeptDepth)
+        m_stack.push_back(state());
     else
-        ++untrackedDepth_;
+        ++m_untrackedDepth;
 }
 
 void RtfParser::groupEnd() {
-    fallbackToSkip_ = 0;
-    if (untrackedDepth_ > 0) {
-        --untrackedDepth_;
+    m_fallbackToSkip = 0;
+    if (m_untrackedDepth > 0) {
+        --m_untrackedDepth;
         return;
     }
-    if (stack_.size() == 1)
+    if (m_stack.size() == 1)
         return; // an unmatched closing brace
-    if (state().destination == Destination::FontTable && !fontName_.trimmed().isEmpty()) {
-        fonts_.insert(fontNumber_, fontName_.trimmed()); // an entry without its ';'
-        fontName_.clear();
-        formats_.clear();
+    if (state().destination == Destination::FontTable && !m_fontName.trimmed().isEmpty()) {
+        m_fonts.insert(m_fontNumber, m_fontName.trimmed()); // an entry without its ';'
+        m_fontName.clear();
+        m_formats.clear();
     }
-    stack_.pop_back();
+    m_stack.pop_back();
 }
 
 void RtfParser::text(QStringView run) {
@@ -296,8 +296,8 @@ void RtfParser::text(QStringView run) {
             character(c);
         return;
     }
-    const qsizetype skipped = std::min<qsizetype>(fallbackToSkip_, run.size());
-    fallbackToSkip_ -= int(skipped);
+    const qsizetype skipped = std::min<qsizetype>(m_fallbackToSkip, run.size());
+    m_fallbackToSkip -= int(skipped);
     run = run.mid(skipped);
     // Copy the text a stretch at a time, leaving out what cannot be inserted.
     qsizetype from = 0;
@@ -313,16 +313,16 @@ void RtfParser::text(QStringView run) {
 void RtfParser::append(QStringView characters) {
     if (characters.isEmpty())
         return;
-    if (pendingChars_ != state().chars) {
+    if (m_pendingChars != state().chars) {
         flush();
-        pendingChars_ = state().chars;
+        m_pendingChars = state().chars;
     }
-    pending_ += characters;
+    m_pending += characters;
 }
 
 void RtfParser::character(QChar c, bool escaped) {
-    if (fallbackToSkip_ > 0) {
-        --fallbackToSkip_;
+    if (m_fallbackToSkip > 0) {
+        --m_fallbackToSkip;
         return;
     }
     switch (state().destination) {
@@ -332,19 +332,19 @@ void RtfParser::character(QChar c, bool escaped) {
         return;
     case Destination::FontTable:
         if (c == u';' && !escaped) {
-            fonts_.insert(fontNumber_, fontName_.trimmed());
-            fontName_.clear();
-            formats_.clear();
+            m_fonts.insert(m_fontNumber, m_fontName.trimmed());
+            m_fontName.clear();
+            m_formats.clear();
         } else if (c.unicode() >= 0x20) {
-            fontName_ += c;
+            m_fontName += c;
         }
         return;
     case Destination::ColorTable:
         if (c == u';') {
-            colors_.append(colorGiven_ ? QColor(red_, green_, blue_) : QColor());
-            red_ = green_ = blue_ = 0;
-            colorGiven_ = false;
-            formats_.clear();
+            m_colors.append(m_colorGiven ? QColor(m_red, m_green, m_blue) : QColor());
+            m_red = m_green = m_blue = 0;
+            m_colorGiven = false;
+            m_formats.clear();
         }
         return;
     case Destination::Skip:
@@ -357,39 +357,39 @@ void RtfParser::unicode(int value) {
         value += 65536;
     if (value >= 0 && value <= 0xFFFF)
         character(QChar(char16_t(value)), true);
-    fallbackToSkip_ = state().unicodeSkip;
+    m_fallbackToSkip = state().unicodeSkip;
 }
 
 void RtfParser::paragraph() {
     if (state().destination != Destination::Text)
         return;
     flush();
-    cursor_.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
 }
 
 void RtfParser::flush() {
-    if (pending_.isEmpty())
+    if (m_pending.isEmpty())
         return;
-    cursor_.insertText(pending_, formatFor(pendingChars_));
-    pending_.clear();
+    m_cursor.insertText(m_pending, formatFor(m_pendingChars));
+    m_pending.clear();
 }
 
 const QTextCharFormat& RtfParser::formatFor(const CharState& chars) {
     // A text has few formats; a short list finds them faster than building each anew.
     constexpr std::size_t kMaxKept = 64;
-    for (const auto& [kept, format] : formats_) {
+    for (const auto& [kept, format] : m_formats) {
         if (kept == chars)
             return format;
     }
-    if (formats_.size() == kMaxKept)
-        formats_.clear();
-    formats_.emplace_back(chars, makeFormat(chars));
-    return formats_.back().second;
+    if (m_formats.size() == kMaxKept)
+        m_formats.clear();
+    m_formats.emplace_back(chars, makeFormat(chars));
+    return m_formats.back().second;
 }
 
 QTextCharFormat RtfParser::makeFormat(const CharState& chars) const {
     QTextCharFormat format;
-    const QString family = fonts_.value(chars.font < 0 ? defaultFont_ : chars.font);
+    const QString family = m_fonts.value(chars.font < 0 ? m_defaultFont : chars.font);
     if (!family.isEmpty())
         format.setFontFamilies({family});
     if (chars.halfPoints > 0)
@@ -402,10 +402,10 @@ QTextCharFormat RtfParser::makeFormat(const CharState& chars) const {
         format.setFontUnderline(true);
     if (chars.strike)
         format.setFontStrikeOut(true);
-    const QColor foreground = colors_.value(chars.foreground);
+    const QColor foreground = m_colors.value(chars.foreground);
     if (chars.foreground > 0 && foreground.isValid())
         format.setForeground(foreground);
-    const QColor background = colors_.value(chars.background);
+    const QColor background = m_colors.value(chars.background);
     if (chars.background > 0 && background.isValid())
         format.setBackground(background);
     return format;
@@ -445,7 +445,7 @@ void RtfParser::controlWord(const RtfToken& token) {
 
     if (destination == Destination::Skip) {
         if (word.action == Action::Bin)
-            tokens_.skip(n);
+            m_tokens.skip(n);
         return;
     }
     switch (word.action) {
@@ -462,7 +462,7 @@ void RtfParser::controlWord(const RtfToken& token) {
         state().unicodeSkip = std::clamp(n, 0, kMaxUnicodeSkip);
         return;
     case Action::Bin:
-        tokens_.skip(n);
+        m_tokens.skip(n);
         return;
     case Action::FontTable:
         destination = Destination::FontTable;
@@ -479,27 +479,27 @@ void RtfParser::controlWord(const RtfToken& token) {
 
     if (destination == Destination::FontTable) {
         if (word.action == Action::Font)
-            fontNumber_ = n;
+            m_fontNumber = n;
         return;
     }
     if (destination == Destination::ColorTable) {
         const int component = std::clamp(n, 0, 255);
         if (word.action == Action::Red)
-            red_ = component;
+            m_red = component;
         else if (word.action == Action::Green)
-            green_ = component;
+            m_green = component;
         else if (word.action == Action::Blue)
-            blue_ = component;
+            m_blue = component;
         else
             return;
-        colorGiven_ = true;
+        m_colorGiven = true;
         return;
     }
 
     switch (word.action) {
     case Action::DefaultFont:
-        defaultFont_ = n;
-        formats_.clear();
+        m_defaultFont = n;
+        m_formats.clear();
         break;
     case Action::Plain:
         chars = CharState();

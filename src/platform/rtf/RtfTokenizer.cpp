@@ -29,16 +29,16 @@ constexpr qsizetype kMaxWordLength = 32;
 
 RtfToken RtfTokenizer::next() {
     RtfToken token;
-    if (pos_ >= input_.size())
+    if (m_pos >= m_input.size())
         return token;
-    const QChar c = input_[pos_];
+    const QChar c = m_input[m_pos];
     if (c == u'{') {
-        ++pos_;
+        ++m_pos;
         token.kind = RtfToken::Kind::GroupStart;
         return token;
     }
     if (c == u'}') {
-        ++pos_;
+        ++m_pos;
         token.kind = RtfToken::Kind::GroupEnd;
         return token;
     }
@@ -48,37 +48,37 @@ RtfToken RtfTokenizer::next() {
 }
 
 void RtfTokenizer::skip(int count) {
-    pos_ = std::min(input_.size(), pos_ + std::max(count, 0));
+    m_pos = std::min(m_input.size(), m_pos + std::max(count, 0));
 }
 
 RtfToken RtfTokenizer::readText() {
-    const qsizetype start = pos_;
-    while (pos_ < input_.size()) {
-        const QChar c = input_[pos_];
+    const qsizetype start = m_pos;
+    while (m_pos < m_input.size()) {
+        const QChar c = m_input[m_pos];
         if (c == u'{' || c == u'}' || c == u'\\')
             break;
-        ++pos_;
+        ++m_pos;
     }
     RtfToken token;
     token.kind = RtfToken::Kind::Text;
-    token.text = input_.mid(start, pos_ - start);
+    token.text = m_input.mid(start, m_pos - start);
     return token;
 }
 
 RtfToken RtfTokenizer::readControl() {
     RtfToken token;
-    ++pos_; // the backslash
-    if (pos_ >= input_.size())
+    ++m_pos; // the backslash
+    if (m_pos >= m_input.size())
         return token; // a lone backslash at the end ends the input
 
-    const QChar first = input_[pos_];
+    const QChar first = m_input[m_pos];
     if (!isAsciiLetter(first)) {
-        ++pos_;
-        if (first == u'\'' && pos_ + 1 < input_.size()) {
-            const int high = hexValue(input_[pos_]);
-            const int low = hexValue(input_[pos_ + 1]);
+        ++m_pos;
+        if (first == u'\'' && m_pos + 1 < m_input.size()) {
+            const int high = hexValue(m_input[m_pos]);
+            const int low = hexValue(m_input[m_pos + 1]);
             if (high >= 0 && low >= 0) {
-                pos_ += 2;
+                m_pos += 2;
                 token.kind = RtfToken::Kind::HexByte;
                 token.byte = static_cast<unsigned char>(high * 16 + low);
                 return token;
@@ -89,27 +89,27 @@ RtfToken RtfTokenizer::readControl() {
         return token;
     }
 
-    const qsizetype wordStart = pos_;
-    while (pos_ < input_.size() && isAsciiLetter(input_[pos_]))
-        ++pos_;
+    const qsizetype wordStart = m_pos;
+    while (m_pos < m_input.size() && isAsciiLetter(m_input[m_pos]))
+        ++m_pos;
     token.kind = RtfToken::Kind::ControlWord;
-    token.word = input_.mid(wordStart, std::min(pos_ - wordStart, kMaxWordLength));
+    token.word = m_input.mid(wordStart, std::min(m_pos - wordStart, kMaxWordLength));
 
     const bool negative =
-        pos_ + 1 < input_.size() && input_[pos_] == u'-' && isAsciiDigit(input_[pos_ + 1]);
+        m_pos + 1 < m_input.size() && m_input[m_pos] == u'-' && isAsciiDigit(m_input[m_pos + 1]);
     if (negative)
-        ++pos_;
-    if (pos_ < input_.size() && isAsciiDigit(input_[pos_])) {
+        ++m_pos;
+    if (m_pos < m_input.size() && isAsciiDigit(m_input[m_pos])) {
         long long value = 0;
-        while (pos_ < input_.size() && isAsciiDigit(input_[pos_])) {
-            value = std::min<long long>(value * 10 + (input_[pos_].unicode() - u'0'),
+        while (m_pos < m_input.size() && isAsciiDigit(m_input[m_pos])) {
+            value = std::min<long long>(value * 10 + (m_input[m_pos].unicode() - u'0'),
                                         RtfToken::kMaxParameter);
-            ++pos_;
+            ++m_pos;
         }
         token.hasParameter = true;
         token.parameter = static_cast<int>(negative ? -value : value);
     }
-    if (pos_ < input_.size() && input_[pos_] == u' ')
-        ++pos_;
+    if (m_pos < m_input.size() && m_input[m_pos] == u' ')
+        ++m_pos;
     return token;
 }

@@ -29,7 +29,7 @@ struct RtfToken {
 // returned as text or as a control symbol, and every call advances through the input.
 class RtfTokenizer {
 public:
-    explicit RtfTokenizer(QStringView input) : input_(input) {}
+    explicit RtfTokenizer(QStringView input) : m_input(input) {}
 
     RtfToken next();
     // Skips raw bytes, as \binN demands.
@@ -39,6 +39,6 @@ private:
     RtfToken readControl();
     RtfToken readText();
 
-    QStringView input_;
-    qsizetype pos_ = 0;
+    QStringView m_input;
+    qsizetype m_pos = 0;
 };

@@ -16,9 +16,9 @@ namespace {
 // equal tables and an edit only touches the tables when it brings something new.
 class Tables {
 public:
-    int font(const QString& family) { return indexOf(fonts_, fontOrder_, family); }
+    int font(const QString& family) { return indexOf(m_fonts, m_fontOrder, family); }
     // Colour table entries start at 1; 0 is the automatic colour.
-    int color(QRgb rgb) { return indexOf(colors_, colorOrder_, rgb) + 1; }
+    int color(QRgb rgb) { return indexOf(m_colors, m_colorOrder, rgb) + 1; }
 
     QString header() const;
 
@@ -32,10 +32,10 @@ private:
         return *index.insert(key, order.size() - 1);
     }
 
-    QHash<QString, int> fonts_;
-    QList<QString> fontOrder_;
-    QHash<QRgb, int> colors_;
-    QList<QRgb> colorOrder_;
+    QHash<QString, int> m_fonts;
+    QList<QString> m_fontOrder;
+    QHash<QRgb, int> m_colors;
+    QList<QRgb> m_colorOrder;
 };
 
 bool isPlainAscii(char16_t u) {
@@ -76,16 +76,16 @@ const QLatin1String kHeaderEnd("}\n");
 
 QString Tables::header() const {
     QString out = kOpening;
-    for (int i = 0; i < fontOrder_.size(); ++i) {
+    for (int i = 0; i < m_fontOrder.size(); ++i) {
         out += QStringLiteral("{\\f%1 ").arg(i);
         // ';' ends a name in the table, so it travels as a hex escape.
         QString name;
-        appendEscaped(name, fontOrder_[i]);
+        appendEscaped(name, m_fontOrder[i]);
         out += name.replace(u';', QLatin1String("\\'3b"));
         out += QLatin1String(";}");
     }
     out += kColorTable;
-    for (QRgb rgb : colorOrder_)
+    for (QRgb rgb : m_colorOrder)
         out += QStringLiteral("\\red%1\\green%2\\blue%3;")
                    .arg(qRed(rgb))
                    .arg(qGreen(rgb))
@@ -137,16 +137,16 @@ class FormatWords {
 public:
     const QString& of(const QTextFragment& fragment, Tables& tables) {
         const auto index = std::size_t(fragment.charFormatIndex());
-        if (index >= words_.size())
-            words_.resize(index + 1);
-        std::optional<QString>& words = words_[index];
+        if (index >= m_words.size())
+            m_words.resize(index + 1);
+        std::optional<QString>& words = m_words[index];
         if (!words)
             words = controlWordsFor(fragment.charFormat(), tables);
         return *words;
     }
 
 private:
-    std::vector<std::optional<QString>> words_; // by format index
+    std::vector<std::optional<QString>> m_words; // by format index
 };
 
 // Writes one paragraph: one group per run of equal formatting, unformatted text bare.
