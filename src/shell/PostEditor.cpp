@@ -26,7 +26,7 @@
 #include "shell/PostEditorMenus.h"
 #include "shell/PostEditorSettings.h"
 #include "shell/ProgramExit.h"
-#include "undo/UndoCommands.h"
+#include "shell/UndoCommands.h"
 #include "undo/UndoHistory.h"
 
 #include <QAction>
@@ -156,11 +156,7 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
     // (Enter in the word list) is in the text before the step it ends is recorded.
     m_undoHistory = new UndoHistory(this);
     m_undoHistory->setFontReset([this] { m_surfaceHandlers->resetFont(); });
-    const EditorActions& actions = m_menus->actions();
-    m_undoCommands = new UndoCommands(
-        *m_undoHistory,
-        {actions.undo, actions.redo, actions.undoAll, actions.redoAll, actions.resetUndo},
-        [this] { m_editor->setFocus(); }, this);
+    m_undoCommands = new UndoCommands(*m_undoHistory, *m_post, m_menus->actions(), this);
     m_undoHistory->attach(this, &m_post->surface(), 250);
 }
 
