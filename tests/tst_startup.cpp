@@ -2,15 +2,15 @@
 // as the introduction's box in the settings file decides.
 #include "ModalScript.h"
 #include "ScriptedPrompter.h"
-#include "info/IntroductionWindow.h"
+#include "TestFiles.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/Sites.h"
+#include "post/Post.h"
 #include "settings/IniFile.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
 #include "shell/PostEditorInfo.h"
-#include "shell/PostEditorMenus.h"
 #include "shell/Startup.h"
 
 #include <QAction>
@@ -18,37 +18,32 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr int kSplashMs = 60;
 
-struct ForumRequest {
-    QString address;
-    bool maximised;
-};
-
-// One start of the program in a temporary folder, with its modal windows scripted.
+// One start of the program in a folder, with its modal windows scripted: the splash goes
+// by itself, then the introduction, if shown, is handed to the given step.
 struct ProgramStart {
-    explicit ProgramStart(const QString& folder) {
+    explicit ProgramStart(const QString& folder, const ModalScript::Step& introduction = {}) {
         StartupOptions options;
         options.splashMilliseconds = kSplashMs;
         options.paths = {folder + "/Settings.ini", folder + "/CustomList.ini",
                          folder + "/recovery"};
+        // Forum pages are recorded instead of opened.
         options.workAreaLoaded = [this](MainFrame&, PostEditor& workArea) {
-            workArea.info().openInForumBrowser = [this](const QString& address, bool maximised) {
-                forumRequests.append({address, maximised});
-            };
+            QObject::disconnect(&workArea.info(), nullptr, &workArea, nullptr);
+            QObject::connect(&workArea.info(), &PostEditorInfo::forumPageRequested,
+                             [this](const QString& address, bool maximised) {
+                                 forumRequests << address + (maximised ? " maximised" : "");
+                             });
         };
         startup = std::make_unique<Startup>(options);
-        // The splash goes by itself once its time is up.
         modal.steps << [this](QDialog& splash) {
             QElapsedTimer shown;
             shown.start();
@@ -56,32 +51,22 @@ struct ProgramStart {
             QTest::keyClick(&splash, Qt::Key_Escape); // does not cut it short
             QCOMPARE(finished.count(), 0);
             QVERIFY(finished.wait(2000));
-            splashMs = shown.elapsed();
-            workAreaBeforeSplashEnded = startup->workArea() != nullptr;
+            QVERIFY(shown.elapsed() >= kSplashMs - 5);
+            QVERIFY(!startup->workArea()); // the work area loads when the splash has gone
         };
-    }
-
-    void run(const ModalScript::Step& introduction = {}) {
         if (introduction)
             modal.steps << introduction;
         startup->run();
     }
+    bool frameShown() const { return startup->frame()->isVisible(); }
 
     ModalScript modal;
     std::unique_ptr<Startup> startup;
-    QList<ForumRequest> forumRequests;
-    qint64 splashMs = -1;
-    bool workAreaBeforeSplashEnded = true;
+    QStringList forumRequests;
 };
 
-QCheckBox* box(QDialog& introduction) {
+QCheckBox* startUpBox(QDialog& introduction) {
     return introduction.findChild<QCheckBox*>("chkStartUp");
-}
-
-void writeSettings(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -89,12 +74,11 @@ void writeSettings(const QString& path, const QByteArray& bytes) {
 class TestStartup : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
     ScriptedPrompter m_prompter;
     QString settingsPath() const { return m_dir.filePath("Settings.ini"); }
     QString stored() const {
-        return IniFile::readValue("Startup Settings", "startup", settingsPath());
+        return IniFile::readValue("startup settings", "STARTUP", settingsPath());
     }
 
 private slots:
@@ -104,137 +88,90 @@ private slots:
     void cleanupTestCase() { ProgramEnd::setHandler({}); }
     void init() { QFile::remove(settingsPath()); }
 
-    void firstRunShowsIntroductionWithBoxClear() {
-        ProgramStart start(m_dir.path());
-        bool boxClear = false;
-        bool frameHidden = false;
-        start.run([&](QDialog& introduction) {
-            boxClear = !box(introduction)->isChecked();
-            frameHidden = !start.startup->frame()->isVisible();
+    // OK stores the box either way; ticked, the next start goes straight to the frame with
+    // the font settings window loaded hidden, and the menu still shows the introduction.
+    void okStoresTheBoxForTheNextStart() {
+        bool boxClear = false, frameHidden = false;
+        ProgramStart first(m_dir.path(), [&](QDialog& introduction) {
+            boxClear = !startUpBox(introduction)->isChecked();
+            frameHidden = !first.frameShown();
+            startUpBox(introduction)->setChecked(true);
             introduction.findChild<QPushButton*>("Command1")->click();
         });
-        QCOMPARE(start.modal.opened, QStringList({"FrmFlash", "FrmStartup"}));
-        QVERIFY(start.splashMs >= kSplashMs - 5);
-        QVERIFY(!start.workAreaBeforeSplashEnded);
-        QVERIFY(boxClear);
-        QVERIFY(frameHidden);
-        QVERIFY(start.startup->frame()->isVisible()); // shown by OK
-        QCOMPARE(stored(), u"0"_s);                   // OK stores the clear box too
-    }
-
-    void tickedBoxAndOkSkipsIntroductionNextTime() {
-        {
-            ProgramStart start(m_dir.path());
-            start.run([](QDialog& introduction) {
-                box(introduction)->setChecked(true);
-                introduction.findChild<QPushButton*>("Command1")->click();
-            });
-            QVERIFY(start.startup->frame()->isVisible());
-        }
-        QCOMPARE(IniFile::readValue("startup settings", "STARTUP", settingsPath()), u"1"_s);
+        QCOMPARE(first.modal.opened, QStringList({"FrmFlash", "FrmStartup"}));
+        QVERIFY(boxClear && frameHidden);
+        QVERIFY(first.frameShown());
+        QCOMPARE(stored(), "1");
 
         ProgramStart next(m_dir.path());
-        next.run();
         QCOMPARE(next.modal.opened, QStringList({"FrmFlash"}));
-        QVERIFY(next.startup->frame()->isVisible());
-        // The font settings window is loaded, hidden, holding the font choice.
-        QWidget* fontWindow = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == "FrmOptions")
-                fontWindow = window;
-        }
-        QVERIFY(fontWindow);
-        QVERIFY(fontWindow->isHidden());
-        // The introduction stays loaded and hidden; the menu shows it with its box ticked.
+        QVERIFY(next.frameShown());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+            return window->objectName() == "FrmOptions" && window->isHidden();
+        }));
         bool ticked = false;
-        next.modal.steps << [&](QDialog& introduction) { ticked = box(introduction)->isChecked(); };
-        next.startup->workArea()->menus().fileItem(0)->trigger();
-        QCOMPARE(next.modal.opened.last(), u"FrmStartup"_s);
+        next.modal.steps <<
+            [&](QDialog& introduction) { ticked = startUpBox(introduction)->isChecked(); };
+        // The first File item, Introduction.
+        next.startup->workArea()->findChild<QAction*>("mnuFile")->trigger();
+        QCOMPARE(next.modal.opened.last(), "FrmStartup");
         QVERIFY(ticked);
     }
 
-    void closingWithoutOkStoresNothing_data() {
-        QTest::addColumn<bool>("byEscape");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Escape") << true;
-    }
+    // The close box or Escape: nothing is stored, and the work area shows all the same.
     void closingWithoutOkStoresNothing() {
-        QFETCH(bool, byEscape);
-        {
-            ProgramStart start(m_dir.path());
-            start.run([&](QDialog& introduction) {
+        for (const bool byEscape : {false, true}) {
+            ProgramStart start(m_dir.path(), [&](QDialog& introduction) {
                 introduction.show();
-                box(introduction)->setChecked(true);
+                startUpBox(introduction)->setChecked(true);
                 if (byEscape)
                     QTest::keyClick(&introduction, Qt::Key_Escape);
                 else
                     introduction.close();
             });
             QVERIFY(!QFile::exists(settingsPath()));
-            // Unloading the introduction shows the work area in its frame all the same.
-            QVERIFY(start.startup->frame()->isVisible());
-            QVERIFY(start.startup->workArea()->isVisible());
+            QVERIFY(start.frameShown() && start.startup->workArea()->isVisible());
         }
-        ProgramStart next(m_dir.path());
-        bool boxClear = false;
-        next.run([&](QDialog& introduction) { boxClear = !box(introduction)->isChecked(); });
-        QCOMPARE(next.modal.opened, QStringList({"FrmFlash", "FrmStartup"}));
-        QVERIFY(boxClear);
     }
 
-    void storedValueDecides_data() {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("introductionShown");
-        QTest::newRow("0") << QByteArray("0") << true;
-        QTest::newRow("1") << QByteArray("1") << false;
-        QTest::newRow("not a number") << QByteArray("yes") << true;
-        QTest::newRow("empty") << QByteArray("") << true;
-        QTest::newRow("1.0") << QByteArray("1.0") << false;
-    }
     void storedValueDecides() {
-        QFETCH(QByteArray, value);
-        QFETCH(bool, introductionShown);
-        writeSettings(settingsPath(), "[Startup Settings]\r\nstartup=" + value + "\r\n");
-        ProgramStart start(m_dir.path());
-        start.run();
-        QCOMPARE(start.modal.opened.contains("FrmStartup"), introductionShown);
+        for (const auto& [value, introductionShown] :
+             {std::pair("0", true), {"1", false}, {"yes", true}, {"", true}, {"1.0", false}}) {
+            writeFile(settingsPath(),
+                      "[Startup Settings]\r\nstartup=" + QByteArray(value) + "\r\n");
+            ProgramStart start(m_dir.path());
+            QCOMPARE(start.modal.opened.contains("FrmStartup"), introductionShown);
+        }
     }
 
     void aLeftoverPostIsOfferedBeforeTheIntroduction() {
         QDir(m_dir.path()).mkpath("recovery");
-        QFile copy(m_dir.filePath("recovery/draft-999999997.txt"));
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write("my lost post");
-        copy.close();
+        const QString copy = m_dir.filePath("recovery/draft-999999997.txt");
+        writeFile(copy, "my lost post");
         m_prompter.answers = {Prompter::Answer::Yes};
-        ProgramStart start(m_dir.path());
+        m_prompter.messages.clear();
         qsizetype askedBeforeIntroduction = -1;
-        start.run([&](QDialog& introduction) {
+        ProgramStart start(m_dir.path(), [&](QDialog& introduction) {
             askedBeforeIntroduction = m_prompter.messages.size();
             introduction.reject();
         });
         QCOMPARE(askedBeforeIntroduction, 1);
-        QCOMPARE(start.startup->workArea()->RichTextBox1->surface().text(), u"my lost post"_s);
-        QVERIFY(!QFile::exists(copy.fileName()));
-        m_prompter.messages.clear();
+        QCOMPARE(start.startup->workArea()->post().editor().surface().text(), "my lost post");
+        QVERIFY(!QFile::exists(copy));
     }
 
-    void advancedSearchStoresBoxAndOpensSearchMaximised() {
-        ProgramStart start(m_dir.path());
+    void advancedSearchStoresTheBoxAndOpensTheSearchMaximised() {
         bool closed = false;
-        start.run([&](QDialog& introduction) {
+        ProgramStart start(m_dir.path(), [&](QDialog& introduction) {
             introduction.show();
-            box(introduction)->setChecked(true);
-            auto* link = introduction.findChild<QWidget*>("lblAdvSearch");
-            QTest::mouseClick(link, Qt::LeftButton);
+            startUpBox(introduction)->setChecked(true);
+            QTest::mouseClick(introduction.findChild<QWidget*>("lblAdvSearch"), Qt::LeftButton);
             closed = !introduction.isVisible() && introduction.result() == QDialog::Accepted;
         });
-        QVERIFY(closed);
-        QCOMPARE(stored(), u"1"_s);
-        QVERIFY(start.startup->frame()->isVisible());
-        QCOMPARE(start.forumRequests.size(), 1);
-        QCOMPARE(start.forumRequests[0].address, QString(Sites::Forum) + "/search.cfm");
-        QVERIFY(start.forumRequests[0].maximised);
+        QVERIFY(closed && start.frameShown());
+        QCOMPARE(stored(), "1");
+        QCOMPARE(start.forumRequests, QStringList{QString(Sites::Forum) + "/search.cfm maximised"});
     }
 };
 

@@ -1,186 +1,114 @@
-// Composing tags on the formatting page and putting them around the selection.
+// The formatting page: the tags its controls compose, Apply and Clear, the sample and the
+// buttons that switch the tool pages.
 #include "EditorFixture.h"
-#include "markup/TagHolders.h"
-#include "platform/RichTextBox.h"
-#include "shell/PostEditor.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QTest>
 
 class TestStyleTags : public QObject {
     Q_OBJECT
 
-    static QString shown(const EditorFixture& f) {
-        return f.workArea->findChild<QLabel*>("lblShow")->text();
-    }
-    static void selectAll(const EditorFixture& f) {
-        f.surface().setSelStart(0);
-        f.surface().setSelLength(f.box()->characterCount());
-    }
-
 private slots:
-    void composeOrderIsFixedWhateverIsSet() {
-        TagHolders holders;
-        holders.TxtCodeStart = "A";
-        holders.TxtQuoteDaveStart = "B";
-        holders.TxtBoldStart = "C";
-        holders.TxtMonoStart = "D";
-        holders.TxtLBracket = "[color ";
-        holders.TxtTeal = "teal";
-        holders.TxtHLYellow = " yellow";
-        holders.TxtRBracket = "]";
-        holders.TxtColorEnd = "1";
-        holders.TxtMonoEnd = "2";
-        holders.TxtBoldEnd = "3";
-        holders.TxtQuoteDaveEnd = "4";
-        holders.TxtCodeEnd = "5";
-        holders.compose();
-        QCOMPARE(holders.TxtStartTag, "ABCD[color teal yellow]");
-        QCOMPARE(holders.TxtEndTag, "12345");
-        QCOMPARE(holders.display(), "ABCD[color teal yellow] YOUR TEXT 12345");
-        QCOMPARE(holders.holder("TxtHLYellow"), &holders.TxtHLYellow);
-        QCOMPARE(holders.holder("NoSuchHolder"), nullptr);
+    // The tags join in a fixed order, whatever order the user chose things in.
+    void composesInAFixedOrder() {
+        for (const auto& [clicks, shown] : {
+                 std::pair("", " YOUR TEXT "),
+                 {"chkUnderline chkBold", "[b][u] YOUR TEXT [/u][/b]"},
+                 {"chkBold chkUnderline", "[b][u] YOUR TEXT [/u][/b]"},
+                 {"chkTT chkBold chkItalic", "[b][i][tt] YOUR TEXT [/tt][/i][/b]"},
+                 {"chkTT chkBold chkItalic chkBold", "[i][tt] YOUR TEXT [/tt][/i]"},
+                 {"Optioncode chkTT chkStrike chkUnderline chkItalic chkBold OptionHLYellow "
+                  "OptionRed",
+                  "[code][b][i][u][s][tt][color red yellow] YOUR TEXT "
+                  "[/color][/tt][/s][/u][/i][/b][/code]"},
+             }) {
+            EditorFixture f;
+            f.clickAll(clicks);
+            QCOMPARE(f.shownTags(), shown);
+        }
     }
 
-    void applyWrapsInTheSameOrderWhateverTheTickingOrder_data() {
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("underline then bold") << QStringList{"chkUnderline", "chkBold"};
-        QTest::newRow("bold then underline") << QStringList{"chkBold", "chkUnderline"};
-    }
-    void applyWrapsInTheSameOrderWhateverTheTickingOrder() {
-        QFETCH(QStringList, boxes);
-        EditorFixture f;
-        f.clipboard.content = QString("something the user copied");
-        f.type("abc");
-        selectAll(f);
-        for (const QString& box : boxes)
-            f.click(box.toLatin1());
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "[b][u]abc[/u][/b]");
-        QVERIFY(!f.clipboard.content.has_value());
-        QCOMPARE(f.surface().selStart(), f.box()->characterCount());
-        QCOMPARE(f.surface().selLength(), 0);
-    }
-
-    void applyClearsTheRealClipboardToo() {
-        EditorFixture f(EditorFixture::UseSystemClipboard);
-        QGuiApplication::clipboard()->setText("before");
-        f.type("one\ntwo");
-        selectAll(f);
-        f.click("chkItalic");
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "[i]one\r\ntwo[/i]");
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    // Apply passes the selection through the clipboard, which it leaves empty, and never
+    // loses the selected text when the clipboard cannot be used.
+    void applyWrapsTheSelection() {
+        enum { Test, Held, System };
+        for (const auto& [clipboard, typed, selStart, selLength, clicks, after, caret] :
+             {std::tuple(Test, "abc", 0, 3, "chkUnderline chkBold", "[b][u]abc[/u][/b]", 17),
+              {Test, "xy", 1, 0, "chkBold", "x[b][/b]y", 8},
+              {Test, "keep", 0, 4, "", "keep", 4},
+              {Held, "precious", 0, 8, "chkStrike", "[s]precious[/s]", 15},
+              {System, "one\ntwo", 0, 7, "chkItalic", "[i]one\r\ntwo[/i]", 14}}) {
+            EditorFixture f(clipboard == System ? EditorFixture::UseSystemClipboard
+                                                : EditorFixture::UseTestClipboard);
+            f.clipboard.content = QString("something the user copied");
+            f.clipboard.available = clipboard != Held;
+            QGuiApplication::clipboard()->setText("before");
+            f.type(typed);
+            f.select(selStart, selLength);
+            f.clickAll(clicks + QString(" cmdInsert"));
+            QCOMPARE(f.text(), after);
+            QCOMPARE(f.surface().selStart(), caret);
+            QCOMPARE(f.surface().selLength(), 0);
+            QVERIFY(clipboard == System ? QGuiApplication::clipboard()->text().isEmpty()
+                                        : !f.clipboard.content || clipboard == Held);
+        }
     }
 
-    void applyWithoutSelectionInsertsBothTagsAtTheCaret() {
-        EditorFixture f;
-        f.type("xy");
-        f.surface().setSelStart(1);
-        f.click("chkBold");
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "x[b][/b]y");
-        QCOMPARE(f.surface().selStart(), 8);
-    }
-
-    void applyWithNothingChosenPutsTheSelectionBack() {
-        EditorFixture f;
-        f.type("keep");
-        selectAll(f);
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "keep");
-        QVERIFY(!f.clipboard.content.has_value());
-    }
-
-    void unusableClipboardNeverLosesTheSelection() {
-        EditorFixture f;
-        f.clipboard.available = false;
-        f.type("precious");
-        selectAll(f);
-        f.click("chkStrike");
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "[s]precious[/s]");
-    }
-
-    void workedExampleShowsTheComposedTags() {
-        EditorFixture f;
-        QCOMPARE(shown(f), " YOUR TEXT ");
-        for (const char* box : {"chkTT", "chkBold", "chkItalic"})
-            f.click(box);
-        QCOMPARE(shown(f), "[b][i][tt] YOUR TEXT [/tt][/i][/b]");
-        QCOMPARE(f.workArea->holders.TxtStartTag, "[b][i][tt]");
-        QCOMPARE(f.workArea->holders.TxtEndTag, "[/tt][/i][/b]");
-
-        f.click("chkBold"); // cleared again
-        QCOMPARE(f.workArea->holders.TxtBoldStart, QString());
-        QCOMPARE(f.workArea->holders.TxtBoldEnd, QString());
-        QCOMPARE(shown(f), "[i][tt] YOUR TEXT [/tt][/i]");
-    }
-
-    void sampleShowsTheChosenStyle() {
-        EditorFixture f;
-        auto* sample = f.workArea->findChild<QLabel*>("LblSample");
-        f.click("chkBold");
-        f.click("chkStrike");
-        QVERIFY(sample->font().bold());
-        QVERIFY(sample->font().strikeOut());
-        f.click("chkTT");
-        QCOMPARE(sample->font().family(), "Courier New");
-        QCOMPARE(sample->font().pointSize(), 11);
-        f.click("chkTT");
-        QCOMPARE(sample->font().family(), "Verdana");
-        QCOMPARE(sample->font().pointSize(), 10);
-        QVERIFY(sample->font().bold());
-    }
-
-    void clearResetsThePageButNotThePost() {
+    void sampleShowsTheStyleAndClearResetsThePageButNotThePost() {
         EditorFixture f;
         f.type("text");
-        for (const char* box : {"chkBold", "chkItalic", "chkUnderline", "chkStrike", "chkTT"})
-            f.click(box);
-        f.click("cmdDefault");
+        auto* sample = f.workArea->findChild<QLabel*>("LblSample");
+        f.clickAll("chkBold chkStrike chkTT");
+        QVERIFY(sample->font().bold() && sample->font().strikeOut());
+        QCOMPARE(sample->font().family() + " " + QString::number(sample->font().pointSize()),
+                 "Courier New 11");
+        f.click("chkTT");
+        QCOMPARE(sample->font().family() + " " + QString::number(sample->font().pointSize()),
+                 "Verdana 10");
+        QVERIFY(sample->font().bold());
+
+        f.clickAll(
+            "chkItalic chkUnderline chkTT OptionPurple OptionHLGreen OptionQuote cmdDefault");
         for (const char* box : {"chkBold", "chkItalic", "chkUnderline", "chkStrike", "chkTT"})
             QVERIFY2(!f.button(box)->isChecked(), box);
-        const TagHolders& h = f.workArea->holders;
-        QCOMPARE(h.TxtStartTag + h.TxtEndTag, QString());
-        QCOMPARE(shown(f), " YOUR TEXT ");
-        auto* sample = f.workArea->findChild<QLabel*>("LblSample");
-        QCOMPARE(sample->font().family(), "Verdana");
-        QVERIFY(!sample->font().bold() && !sample->font().italic());
-        QVERIFY(!sample->font().underline() && !sample->font().strikeOut());
-        QCOMPARE(f.surface().text(), "text");
+        for (const char* option : {"OptionBlack", "OptionHLNone", "OptionNone"})
+            QVERIFY2(f.button(option)->isChecked(), option);
+        QCOMPARE(f.shownTags(), " YOUR TEXT ");
+        const QFont font = sample->font();
+        QVERIFY(!font.bold() && !font.italic() && !font.underline() && !font.strikeOut());
+        QCOMPARE(font.family(), "Verdana");
+        QCOMPARE(f.text(), "text");
     }
 
-    void pageSwitcherHighlightsOneButtonAndExplainsItsPage() {
+    // Checked when the work area takes the focus: the main tag alone does not count.
+    void applyIsEnabledOnlyWhenSomethingIsChosen() {
         EditorFixture f;
-        auto* help = f.workArea->findChild<QLabel*>("Label6");
-        QVERIFY(f.button("cmdStyle")->font().bold());
-        QVERIFY(help->text().startsWith("You can use any combination of color & style"));
-        f.click("cmdSmiley");
-        QVERIFY(f.workArea->findChild<QWidget*>("FrameSmiley")->isVisible());
-        QVERIFY(!f.workArea->findChild<QWidget*>("FrameCustom")->isVisible());
-        QVERIFY(help->text().contains("verify & insert more"));
-        f.click("cmdList");
-        QVERIFY(help->text().startsWith("To insert sub items"));
-        f.click("cmdStyle");
-        QVERIFY(f.button("cmdStyle")->font().bold());
-        QVERIFY(!f.button("cmdSmiley")->font().bold());
-        QVERIFY(!f.button("cmdList")->font().bold());
-        QVERIFY(f.workArea->findChild<QWidget*>("FrameCustom")->isVisible());
+        for (const auto& [clicks, enabled] : {std::pair("OptionQuote", false),
+                                              {"OptionHLRed", true},
+                                              {"OptionHLNone OptionGray", true},
+                                              {"cmdDefault", false},
+                                              {"chkUnderline", true}}) {
+            f.clickAll(clicks);
+            f.workArea->setFocus(Qt::MouseFocusReason);
+            QCOMPARE(f.button("cmdInsert")->isEnabled(), enabled);
+            QVERIFY(f.box()->hasFocus());
+        }
     }
 
-    void applyIsDisabledOnFocusOnlyWhenNothingIsChosen() {
+    void pageButtonsBringTheirPageToTheFront() {
         EditorFixture f;
-        auto* apply = f.button("cmdInsert");
-        f.workArea->setFocus(Qt::MouseFocusReason);
-        QVERIFY(!apply->isEnabled());
-        QVERIFY(f.box()->hasFocus());
-        f.click("chkUnderline");
-        f.workArea->setFocus(Qt::MouseFocusReason);
-        QVERIFY(apply->isEnabled());
+        for (const auto& [button, page, help] :
+             {std::tuple("cmdSmiley", "FrameSmiley", "verify & insert more"),
+              {"cmdList", "FrameList", "To insert sub items"},
+              {"cmdStyle", "FrameCustom", "any combination of color & style"}}) {
+            f.click(button);
+            for (const char* other : {"cmdStyle", "cmdSmiley", "cmdList"})
+                QCOMPARE(f.button(other)->font().bold(), QLatin1String(other) == button);
+            for (const char* other : {"FrameCustom", "FrameSmiley", "FrameList"})
+                QCOMPARE(f.workArea->findChild<QWidget*>(other)->isVisible(),
+                         QLatin1String(other) == page);
+            QVERIFY(f.workArea->findChild<QLabel*>("Label6")->text().contains(help));
+        }
     }
 };
 
