@@ -1,5 +1,5 @@
-// The formatting page: the tags its controls compose, Apply and Clear, the sample and the
-// buttons that switch the tool pages.
+// The formatting page: the tags its controls compose and Apply puts around the selection,
+// Clear, the sample, and the buttons that switch the tool pages.
 #include "EditorFixture.h"
 
 #include <QClipboard>
@@ -9,32 +9,19 @@ class TestStyleTags : public QObject {
     Q_OBJECT
 
 private slots:
-    // The tags join in a fixed order, whatever order the user chose things in.
-    void composesInAFixedOrder() {
-        for (const auto& [clicks, shown] : {
-                 std::pair("", " YOUR TEXT "),
-                 {"chkUnderline chkBold", "[b][u] YOUR TEXT [/u][/b]"},
-                 {"chkBold chkUnderline", "[b][u] YOUR TEXT [/u][/b]"},
-                 {"chkTT chkBold chkItalic", "[b][i][tt] YOUR TEXT [/tt][/i][/b]"},
-                 {"chkTT chkBold chkItalic chkBold", "[i][tt] YOUR TEXT [/tt][/i]"},
-                 {"Optioncode chkTT chkStrike chkUnderline chkItalic chkBold OptionHLYellow "
-                  "OptionRed",
-                  "[code][b][i][u][s][tt][color red yellow] YOUR TEXT "
-                  "[/color][/tt][/s][/u][/i][/b][/code]"},
-             }) {
-            EditorFixture f;
-            f.clickAll(clicks);
-            QCOMPARE(f.shownTags(), shown);
-        }
-    }
-
-    // Apply passes the selection through the clipboard, which it leaves empty, and never
-    // loses the selected text when the clipboard cannot be used.
-    void applyWrapsTheSelection() {
+    // The tags join in a fixed order, whatever order the user chose things in. Apply passes
+    // the selection through the clipboard, which it leaves empty, and never loses the
+    // selected text when the clipboard cannot be used.
+    void applyWrapsTheSelectionInTheComposedTags() {
         enum { Test, Held, System };
         for (const auto& [clipboard, typed, selStart, selLength, clicks, after, caret] :
-             {std::tuple(Test, "abc", 0, 3, "chkUnderline chkBold", "[b][u]abc[/u][/b]", 17),
-              {Test, "xy", 1, 0, "chkBold", "x[b][/b]y", 8},
+             {std::tuple(Test, "abc", 0, 3,
+                         "Optioncode chkTT chkStrike chkUnderline chkItalic chkBold OptionHLYellow "
+                         "OptionRed",
+                         "[code][b][i][u][s][tt][color red yellow]abc[/color][/tt][/s][/u][/i][/b]"
+                         "[/code]",
+                         79),
+              {Test, "xy", 1, 0, "chkTT chkBold chkItalic chkBold", "x[i][tt][/tt][/i]y", 17},
               {Test, "keep", 0, 4, "", "keep", 4},
               {Held, "precious", 0, 8, "chkStrike", "[s]precious[/s]", 15},
               {System, "one\ntwo", 0, 7, "chkItalic", "[i]one\r\ntwo[/i]", 14}}) {
@@ -54,30 +41,33 @@ private slots:
         }
     }
 
-    void sampleShowsTheStyleAndClearResetsThePageButNotThePost() {
+    void sampleAndDisplayShowTheChoiceUntilClear() {
         EditorFixture f;
         f.type("text");
         auto* sample = f.workArea->findChild<QLabel*>("LblSample");
+        const auto font = [&] {
+            const QFont font = sample->font();
+            return QString("%1 %2%3%4%5%6")
+                .arg(font.family())
+                .arg(font.pointSize())
+                .arg(font.bold() ? " bold" : "")
+                .arg(font.italic() ? " italic" : "")
+                .arg(font.underline() ? " underline" : "")
+                .arg(font.strikeOut() ? " strike" : "");
+        };
         f.clickAll("chkBold chkStrike chkTT");
-        QVERIFY(sample->font().bold() && sample->font().strikeOut());
-        QCOMPARE(sample->font().family() + " " + QString::number(sample->font().pointSize()),
-                 "Courier New 11");
-        f.click("chkTT");
-        QCOMPARE(sample->font().family() + " " + QString::number(sample->font().pointSize()),
-                 "Verdana 10");
-        QVERIFY(sample->font().bold());
-
-        f.clickAll(
-            "chkItalic chkUnderline chkTT OptionPurple OptionHLGreen OptionQuote cmdDefault");
+        QCOMPARE(f.shownTags(), "[b][s][tt] YOUR TEXT [/tt][/s][/b]");
+        QCOMPARE(font(), "Courier New 11 bold strike");
+        f.clickAll("chkTT chkUnderline");
+        QCOMPARE(font(), "Verdana 10 bold underline strike");
+        f.clickAll("chkItalic chkTT OptionPurple OptionHLGreen OptionQuote cmdDefault");
         for (const char* box : {"chkBold", "chkItalic", "chkUnderline", "chkStrike", "chkTT"})
             QVERIFY2(!f.button(box)->isChecked(), box);
         for (const char* option : {"OptionBlack", "OptionHLNone", "OptionNone"})
             QVERIFY2(f.button(option)->isChecked(), option);
         QCOMPARE(f.shownTags(), " YOUR TEXT ");
-        const QFont font = sample->font();
-        QVERIFY(!font.bold() && !font.italic() && !font.underline() && !font.strikeOut());
-        QCOMPARE(font.family(), "Verdana");
-        QCOMPARE(f.text(), "text");
+        QCOMPARE(font(), "Verdana 10");
+        QCOMPARE(f.text(), "text"); // Clear leaves the post alone
     }
 
     // Checked when the work area takes the focus: the main tag alone does not count.

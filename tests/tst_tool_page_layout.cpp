@@ -10,31 +10,6 @@
 class TestToolPageLayout : public QObject {
     Q_OBJECT
 
-    static void verifyFits(const QWidget* page) {
-        QVERIFY(page->isVisible());
-        const QList<QWidget*> children = page->findChildren<QWidget*>();
-        for (const QWidget* child : children) {
-            if (!child->isVisibleTo(page))
-                continue;
-            const QString name = child->objectName().isEmpty() ? child->metaObject()->className()
-                                                               : child->objectName();
-            // Its own minimum where one is set, else the minimum its contents ask for.
-            const QSize set = child->minimumSize(), hint = child->minimumSizeHint();
-            const QSize need(set.width() ? set.width() : hint.width(),
-                             set.height() ? set.height() : hint.height());
-            QVERIFY2(child->width() >= need.width() && child->height() >= need.height(),
-                     qPrintable(name + " is squeezed"));
-            QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
-                     qPrintable(name + " sticks out of its parent"));
-            for (const QWidget* other : children) {
-                QVERIFY2(other == child || other->parentWidget() != child->parentWidget() ||
-                             !other->isVisibleTo(page) ||
-                             !child->geometry().intersects(other->geometry()),
-                         qPrintable(name + " overlaps " + other->objectName()));
-            }
-        }
-    }
-
 private slots:
     void everyPageFitsTheSmallestFrame() {
         ScriptedPrompter prompter;
@@ -46,14 +21,35 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QTRY_COMPARE(frame.size(), frame.minimumSize());
         // The credited quote shows the handle controls on the formatting page.
-        for (const auto& [clicks, page] : {std::pair(QStringList{"cmdStyle"}, "FrameCustom"),
-                                           {{"cmdStyle", "OptionQuoteDave"}, "FrameCustom"},
-                                           {{"cmdSmiley"}, "FrameSmiley"},
-                                           {{"cmdList"}, "FrameList"}}) {
-            for (const QString& name : clicks)
-                workArea->findChild<QAbstractButton*>(name)->click();
+        for (const char* click : {"cmdStyle", "OptionQuoteDave", "cmdSmiley", "cmdList"}) {
+            workArea->findChild<QAbstractButton*>(click)->click();
             QCoreApplication::processEvents();
-            verifyFits(workArea->findChild<QWidget*>(page));
+            const QWidget* page =
+                workArea->findChild<QWidget*>(QString(click) == "cmdSmiley" ? "FrameSmiley"
+                                              : QString(click) == "cmdList" ? "FrameList"
+                                                                            : "FrameCustom");
+            QVERIFY(page->isVisible());
+            const QList<QWidget*> children = page->findChildren<QWidget*>();
+            for (const QWidget* child : children) {
+                if (!child->isVisibleTo(page))
+                    continue;
+                const QString name = child->objectName().isEmpty()
+                                         ? child->metaObject()->className()
+                                         : child->objectName();
+                // Its own minimum where one is set, else the minimum its contents ask for.
+                const QSize set = child->minimumSize(), hint = child->minimumSizeHint();
+                QVERIFY2(child->width() >= (set.width() ? set.width() : hint.width()) &&
+                             child->height() >= (set.height() ? set.height() : hint.height()),
+                         qPrintable(name + " is squeezed"));
+                QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
+                         qPrintable(name + " sticks out of its parent"));
+                for (const QWidget* other : children) {
+                    QVERIFY2(other == child || other->parentWidget() != child->parentWidget() ||
+                                 !other->isVisibleTo(page) ||
+                                 !child->geometry().intersects(other->geometry()),
+                             qPrintable(name + " overlaps " + other->objectName()));
+                }
+            }
         }
     }
 };
