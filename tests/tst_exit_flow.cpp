@@ -2,6 +2,7 @@
 #include "EditorFixture.h"
 #include "TestFiles.h"
 #include "platform/ProgramEnd.h"
+#include "shell/DraftRecovery.h"
 #include "shell/MainFrame.h"
 
 #include <QMdiSubWindow>
@@ -15,7 +16,8 @@ class TestExitFlow : public QObject {
 private slots:
     // An empty or saved post only needs the confirmation; a changed one is offered a save,
     // after which the program ends whatever the save dialog did. The close box runs the
-    // same flow and is always refused: only the flow ends the program.
+    // same flow and is always refused: only the flow ends the program, and removes the
+    // recovery copy when it does.
     void exitAsksAndEndsOnlyWhenTold() {
         enum { ExitButton, FileExit, CloseBox };
         const QString confirm = "Quillet: OK to Exit ?";
@@ -35,6 +37,7 @@ private slots:
             f.workArea->post().setSaved(saved);
             f.prompter.answers = {answer};
             f.prompter.fileNames = {*file ? dir.filePath(file) : QString()};
+            f.workArea->recovery().writeIfDue();
             if (trigger == CloseBox)
                 QVERIFY(!f.workArea->close());
             else if (trigger == FileExit)
@@ -46,6 +49,7 @@ private slots:
             QCOMPARE(f.prompter.messages[0].buttons,
                      question == save ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::YesNo);
             QCOMPARE(f.ended, ended);
+            QCOMPARE(QFile::exists(f.workArea->recovery().copyPath()), *typed && !ended);
             // Yes to the save question runs the save before the program ends.
             QCOMPARE(f.prompter.fileDialogKinds, question == save && answer == Answer::Yes
                                                      ? QStringList{"save"}

@@ -84,14 +84,6 @@ private slots:
             QCOMPARE(f.text(), inserted ? after : "see HERE now");
             QCOMPARE(f.prompter.asked(),
                      *message ? QStringList{"Quillet: " + QString(message)} : QStringList());
-            if (*message) {
-                QCOMPARE(f.prompter.messages[0].icon, QString(item) == "mnuIrregualr"
-                                                          ? Prompter::Icon::Information
-                                                          : Prompter::Icon::None);
-                QCOMPARE(f.prompter.messages[0].buttons, QString(message) == ask
-                                                             ? Prompter::Buttons::YesNo
-                                                             : Prompter::Buttons::Ok);
-            }
             QCOMPARE(open, *message && !inserted);
             QCOMPARE(f.clipboard.content.has_value(), !inserted);
             QVERIFY(focused);

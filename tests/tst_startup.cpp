@@ -5,12 +5,10 @@
 #include "TestFiles.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
-#include "platform/Sites.h"
 #include "post/Post.h"
 #include "settings/IniFile.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
-#include "shell/PostEditorInfo.h"
 #include "shell/Startup.h"
 
 #include <QCheckBox>
@@ -22,37 +20,25 @@
 namespace {
 
 // One start of the program in a folder, with its modal windows scripted: the splash goes
-// by itself, then the introduction, if shown, is handed to the given step. Forum pages are
-// recorded instead of opened.
+// by itself, then the introduction, if shown, is handed to the given step.
 struct ProgramStart {
-    explicit ProgramStart(const QString& folder, const ModalScript::Step& introduction = {}) {
-        StartupOptions options;
-        options.splashMilliseconds = 100;
-        options.paths = {folder + "/Settings.ini", folder + "/CustomList.ini",
-                         folder + "/recovery"};
-        options.workAreaLoaded = [this](MainFrame&, PostEditor& workArea) {
-            QObject::disconnect(&workArea.info(), nullptr, &workArea, nullptr);
-            QObject::connect(&workArea.info(), &PostEditorInfo::forumPageRequested,
-                             [this](const QString& address, bool maximised) {
-                                 forumRequests << address + (maximised ? " maximised" : "");
-                             });
-        };
-        startup = std::make_unique<Startup>(options);
+    explicit ProgramStart(const QString& folder, const ModalScript::Step& introduction = {})
+        : startup({100,
+                   {folder + "/Settings.ini", folder + "/CustomList.ini", folder + "/recovery"},
+                   {}}) {
         modal.steps << [this](QDialog& splash) {
             QSignalSpy finished(&splash, &QDialog::finished);
-            QTest::keyClick(&splash, Qt::Key_Escape); // does not cut it short
             QVERIFY(!finished.wait(50) && finished.wait(2000));
-            QVERIFY(!startup->workArea()); // the work area loads when the splash has gone
+            QVERIFY(!startup.workArea()); // the work area loads when the splash has gone
         };
         if (introduction)
             modal.steps << introduction;
-        startup->run();
+        startup.run();
     }
-    bool shown() const { return startup->frame()->isVisible() && startup->workArea()->isVisible(); }
+    bool shown() const { return startup.frame()->isVisible() && startup.workArea()->isVisible(); }
 
     ModalScript modal;
-    std::unique_ptr<Startup> startup;
-    QStringList forumRequests;
+    Startup startup;
 };
 
 QCheckBox* startUpBox(QDialog& introduction) {
@@ -66,9 +52,8 @@ class TestStartup : public QObject {
 
     QTemporaryDir m_dir;
     ScriptedPrompter m_prompter;
-    QString settingsPath() const { return m_dir.filePath("Settings.ini"); }
     QString stored() const {
-        return IniFile::readValue("startup settings", "STARTUP", settingsPath());
+        return IniFile::readValue("startup settings", "STARTUP", m_dir.filePath("Settings.ini"));
     }
 
 private slots:
@@ -76,7 +61,7 @@ private slots:
         ProgramEnd::setHandler([] {});
     }
     void cleanupTestCase() { ProgramEnd::setHandler({}); }
-    void init() { QFile::remove(settingsPath()); }
+    void init() { QFile::remove(m_dir.filePath("Settings.ini")); }
 
     // Ticked and OK: the next start goes straight to the frame, with the font settings
     // window loaded hidden.
@@ -84,7 +69,7 @@ private slots:
         bool boxClear = false, frameHidden = false;
         ProgramStart first(m_dir.path(), [&](QDialog& introduction) {
             boxClear = !startUpBox(introduction)->isChecked();
-            frameHidden = !first.startup->frame()->isVisible();
+            frameHidden = !first.startup.frame()->isVisible();
             startUpBox(introduction)->setChecked(true);
             introduction.findChild<QPushButton*>("Command1")->click();
         });
@@ -101,38 +86,16 @@ private slots:
         }));
     }
 
-    // A forum link stores the box like OK; the close box and Escape store nothing. Either
-    // way the work area shows in its frame.
-    void closingTheIntroduction() {
-        for (const QString how : {"close", "Escape", "lblAdvSearch"}) {
-            QFile::remove(settingsPath());
-            ProgramStart start(m_dir.path(), [&](QDialog& introduction) {
-                introduction.show();
-                startUpBox(introduction)->setChecked(true);
-                if (how == "close")
-                    introduction.close();
-                else if (how == "Escape")
-                    QTest::keyClick(&introduction, Qt::Key_Escape);
-                else
-                    QTest::mouseClick(introduction.findChild<QWidget*>(how), Qt::LeftButton);
-                QVERIFY(!introduction.isVisible());
-            });
-            QVERIFY(start.shown());
-            const bool link = how == "lblAdvSearch";
-            QCOMPARE(stored(), link ? "1" : "");
-            QCOMPARE(start.forumRequests,
-                     link ? QStringList{Sites::Forum + QString("/search.cfm maximised")}
-                          : QStringList());
-        }
-    }
-
-    void theStoredValueDecides() {
-        for (const auto& [value, introductionShown] :
-             {std::pair("0", true), {"1", false}, {"yes", true}, {"", true}, {"1.0", false}}) {
-            writeFile(settingsPath(), "[Startup Settings]\r\nstartup=" + QByteArray(value));
-            QCOMPARE(ProgramStart(m_dir.path()).modal.opened.contains("FrmStartup"),
-                     introductionShown);
-        }
+    // Escape, like the close box, stores nothing; the work area shows in its frame anyway.
+    void escapeFromTheIntroductionStoresNothing() {
+        ProgramStart start(m_dir.path(), [](QDialog& introduction) {
+            introduction.show();
+            startUpBox(introduction)->setChecked(true);
+            QTest::keyClick(&introduction, Qt::Key_Escape);
+            QVERIFY(!introduction.isVisible());
+        });
+        QVERIFY(start.shown());
+        QCOMPARE(stored(), "");
     }
 
     void aLeftoverPostIsOfferedBeforeTheIntroduction() {
@@ -146,7 +109,7 @@ private slots:
             introduction.reject();
         });
         QCOMPARE(askedBeforeIntroduction, 1);
-        QCOMPARE(start.startup->workArea()->post().editor().surface().text(), "my lost post");
+        QCOMPARE(start.startup.workArea()->post().editor().surface().text(), "my lost post");
         QVERIFY(!QFile::exists(copy));
     }
 };
