@@ -30,10 +30,14 @@ private slots:
             EditorFixture f;
             f.clickAll(clicks);
             QCOMPARE(f.shownTags(), tag + QString(" YOUR TEXT ") + (*tag ? "[/color]" : ""));
-            const QPalette palette = f.workArea->findChild<QLabel*>("LblSample")->palette();
+            const QPalette palette = f.child<QLabel>("LblSample")->palette();
             QCOMPARE(palette.color(QPalette::WindowText).name() + " " +
                          palette.color(QPalette::Window).name(),
                      sample);
+            // Apply is enabled, when the work area takes the focus, while a colour is chosen.
+            f.workArea->setFocus(Qt::MouseFocusReason);
+            QVERIFY(f.box()->hasFocus());
+            QCOMPARE(f.button("cmdInsert")->isEnabled(), *tag != 0);
         }
     }
 

@@ -24,7 +24,7 @@ private slots:
               {"post", false, Answer::Yes, "", "", "Untitled- Quillet"}}) {
             EditorFixture f;
             f.type(typed);
-            f.workArea->post().setSaved(saved);
+            f.post().setSaved(saved);
             f.prompter.answers = {answer};
             f.prompter.fileNames = {*file ? m_dir.filePath(file) : QString()};
             f.workArea->recovery().writeIfDue();
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(f.prompter.fileDialogs[1].title, "Open");
         QCOMPARE(f.text(), QString::fromUtf8("one\r\ntwo\r\nthré"));
         QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
-        QVERIFY(!f.workArea->post().isSaved()); // exiting right after an Open asks to save
+        QVERIFY(!f.post().isSaved()); // exiting right after an Open asks to save
         QVERIFY(!QFile::exists(f.workArea->recovery().copyPath()));
 
         f.prompter.fileNames = {out, out + "/inside.txt"};
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
         f.type("x");
         f.workArea->documents().save();
-        QVERIFY(f.workArea->post().isSaved());
+        QVERIFY(f.post().isSaved());
         QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xC3\xA9"));
     }
 
@@ -91,11 +91,11 @@ private slots:
         QCOMPARE(f.surface().selStart() + f.surface().selLength(), 0);
         QVERIFY(f.prompter.messages.last().text.startsWith("Copied All text to Clipboard\r\n\r\n"));
 
-        f.workArea->post().setSaved(true);
+        f.post().setSaved(true);
         f.workArea->documents().clearAll();
         QCOMPARE(f.text(), QString());
         QCOMPARE(f.prompter.messages.size(), 2); // no question
-        QVERIFY(!f.workArea->post().isSaved());
+        QVERIFY(!f.post().isSaved());
     }
 };
 

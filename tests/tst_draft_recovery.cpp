@@ -43,7 +43,7 @@ private slots:
         QVERIFY(f.workArea->recovery().offerLeftoverCopy(f.workArea.get()));
         QVERIFY(f.prompter.messages[0].text.endsWith("was not saved. Recover the post?"));
         QCOMPARE(f.text(), "lost\r\npost");
-        QVERIFY(!f.workArea->post().isSaved());
+        QVERIFY(!f.post().isSaved());
         QVERIFY(f.workArea->recovery().leftoverCopies().isEmpty());
         QTest::qWait(300);
         f.action("mnuUndo")->trigger();

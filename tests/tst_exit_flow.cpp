@@ -1,11 +1,8 @@
 // Leaving the program: which questions are asked, and when it really ends.
 #include "EditorFixture.h"
 #include "TestFiles.h"
-#include "platform/ProgramEnd.h"
 #include "shell/DraftRecovery.h"
-#include "shell/MainFrame.h"
 
-#include <QMdiSubWindow>
 #include <QMenuBar>
 
 using Answer = Prompter::Answer;
@@ -34,7 +31,7 @@ private slots:
               {"line one\nline two", false, Answer::Yes, "post.txt", ExitButton, save, true}}) {
             EditorFixture f;
             f.type(typed);
-            f.workArea->post().setSaved(saved);
+            f.post().setSaved(saved);
             f.prompter.answers = {answer};
             f.prompter.fileNames = {*file ? dir.filePath(file) : QString()};
             f.workArea->recovery().writeIfDue();
@@ -56,36 +53,28 @@ private slots:
                                                      : QStringList());
             if (*file) {
                 QCOMPARE(fileBytes(dir.filePath(file)), QByteArray("line one\r\nline two"));
-                QVERIFY(f.workArea->post().isSaved());
+                QVERIFY(f.post().isSaved());
             }
         }
     }
 
     void theFrameAsksTheWorkAreaAndShowsItsMenus() {
-        ScriptedPrompter prompter;
-        bool ended = false;
-        ProgramEnd::setHandler([&] { ended = true; });
-        MainFrame frame;
-        auto* workArea = new PostEditor;
-        QMdiSubWindow* subWindow = frame.addWorkArea(workArea);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QCOMPARE(frame.windowTitle(), "Vornet FORUMS QUILLET");
-        frame.resize(100, 100);
-        QVERIFY(frame.width() >= 800 && frame.height() >= 646);
+        FrameFixture f;
+        QCOMPARE(f.frame.windowTitle(), "Vornet FORUMS QUILLET");
+        f.frame.resize(100, 100);
+        QVERIFY(f.frame.width() >= 800 && f.frame.height() >= 646);
         QStringList menus;
-        for (const QAction* action : frame.menuBar()->actions())
+        for (const QAction* action : f.frame.menuBar()->actions())
             menus << action->text();
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Tools", "&Browser", "&Help"}));
 
-        prompter.answers = {Answer::No, Answer::No, Answer::Yes};
-        QVERIFY(!frame.close());
-        QVERIFY(!subWindow->close()); // the document window's own close box
-        QVERIFY(frame.isVisible() && workArea->isVisible() && !ended);
-        frame.close();
-        QCOMPARE(prompter.asked(), QStringList(3, "Quillet: OK to Exit ?"));
-        QVERIFY(ended);
-        ProgramEnd::setHandler({});
+        f.prompter.answers = {Answer::No, Answer::No, Answer::Yes};
+        QVERIFY(!f.frame.close());
+        QVERIFY(!f.subWindow->close()); // the document window's own close box
+        QVERIFY(f.frame.isVisible() && f.workArea->isVisible() && !f.ended);
+        f.frame.close();
+        QCOMPARE(f.prompter.asked(), QStringList(3, "Quillet: OK to Exit ?"));
+        QVERIFY(f.ended);
     }
 };
 

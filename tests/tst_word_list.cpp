@@ -8,12 +8,10 @@
 class TestWordList : public QObject {
     Q_OBJECT
 
-    static QWidget* popUp(const EditorFixture& f) {
-        return f.workArea->findChild<QWidget*>("PicList");
-    }
+    static QWidget* popUp(const EditorFixture& f) { return f.child("PicList"); }
     static QListWidget* openList(const EditorFixture& f) {
         QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
-        return f.workArea->findChild<QListWidget*>("ListWords");
+        return f.child<QListWidget>("ListWords");
     }
 
 private slots:
@@ -23,11 +21,11 @@ private slots:
         QVERIFY(popUp(f)->isHidden());
         f.type("some words\nab");
         f.select(12);
-        f.workArea->post().setSaved(true);
+        f.post().setSaved(true);
         QListWidget* words = openList(f);
         QCOMPARE(words->count(), 3);
         QCOMPARE(words->item(0)->text() + "|" + words->item(1)->text(), " a |");
-        const QPoint offset = popUp(f)->pos() - f.box()->pos() - f.workArea->post().caretPosition();
+        const QPoint offset = popUp(f)->pos() - f.box()->pos() - f.post().caretPosition();
         QVERIFY2(offset.x() > 0 && offset.x() < 20 && offset.y() > f.box()->cursorRect().height() &&
                      offset.y() < 60,
                  "just below and right of the caret");
@@ -36,7 +34,7 @@ private slots:
         QTest::keyClick(words, Qt::Key_Return);
         QCOMPARE(f.text(), "some words\r\nafirst entryb");
         QCOMPARE(f.surface().selStart(), 23);
-        QVERIFY(popUp(f)->isHidden() && f.box()->hasFocus() && !f.workArea->post().isSaved());
+        QVERIFY(popUp(f)->isHidden() && f.box()->hasFocus() && !f.post().isSaved());
     }
 
     void anEmptyListOpensAndEnterRemovesTheSelection() {
@@ -46,8 +44,7 @@ private slots:
         QVERIFY(popUp(f)->isVisible() && words->hasFocus());
         QCOMPARE(words->count(), 0);
         QCOMPARE(SystemColours::backgroundOf(words), QColor(255, 255, 202));
-        QCOMPARE(SystemColours::backgroundOf(f.workArea->findChild<QWidget*>("ListShadow")),
-                 SystemColours::appWorkspace());
+        QCOMPARE(SystemColours::backgroundOf(f.child("ListShadow")), SystemColours::appWorkspace());
         QCOMPARE(words->font().family() + " " + QString::number(words->font().pointSizeF()),
                  "Verdana 10"); // the font window's choice
         QTest::keyClick(words, Qt::Key_Escape);

@@ -1,8 +1,5 @@
 // How the work area arranges itself when its size changes.
 #include "EditorFixture.h"
-#include "shell/MainFrame.h"
-
-#include <QMdiSubWindow>
 
 class TestWorkAreaLayout : public QObject {
     Q_OBJECT
@@ -41,22 +38,17 @@ private slots:
     }
 
     void theHelpLineIsLargerWhenMaximised() {
-        ScriptedPrompter prompter;
-        MainFrame frame;
-        auto* area = new PostEditor;
-        QMdiSubWindow* subWindow = frame.addWorkArea(area);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        auto* help = area->findChild<QLabel*>("Label6");
+        FrameFixture f;
+        auto* help = f.child<QLabel>("Label6");
         QCOMPARE(help->font().pointSize(), 7);
-        subWindow->showNormal();
+        f.subWindow->showNormal();
         QCoreApplication::processEvents();
         QCOMPARE(help->font().pointSize(), 6);
-        const QRect surface = area->findChild<QWidget*>("RichTextBox1")->geometry();
-        subWindow->showMinimized();
+        const QRect surface = f.child("RichTextBox1")->geometry();
+        f.subWindow->showMinimized();
         QCoreApplication::processEvents();
-        QCOMPARE(area->findChild<QWidget*>("RichTextBox1")->geometry(), surface);
-        subWindow->showMaximized();
+        QCOMPARE(f.child("RichTextBox1")->geometry(), surface);
+        f.subWindow->showMaximized();
         QCoreApplication::processEvents();
         QCOMPARE(help->font().pointSize(), 7);
     }

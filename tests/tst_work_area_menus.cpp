@@ -26,8 +26,7 @@ private slots:
         for (const char* name : {"cmdInsert", "cmdDefault", "cmdStyle", "cmdSmiley", "cmdList",
                                  "cmdCopyClipBoard", "cmdExit", "cmdWink", "cmdListInsert"})
             QVERIFY2(f.button(name)->cursor().shape() == Qt::PointingHandCursor, name);
-        QCOMPARE(f.workArea->findChild<QLabel*>("Label1")->cursor().shape(),
-                 Qt::PointingHandCursor);
+        QCOMPARE(f.child<QLabel>("Label1")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(f.button("cmdHandlePaste")->cursor().shape(), Qt::ArrowCursor);
     }
 

@@ -86,3 +86,13 @@ void EditorFixture::type(const QString& text) const {
             QTest::keyClicks(box(), QString(c));
     }
 }
+
+FrameFixture::FrameFixture() : workArea(new PostEditor), subWindow(frame.addWorkArea(workArea)) {
+    ProgramEnd::setHandler([this] { ended = true; });
+    frame.show();
+    (void)QTest::qWaitForWindowActive(&frame);
+}
+
+FrameFixture::~FrameFixture() {
+    ProgramEnd::setHandler({});
+}

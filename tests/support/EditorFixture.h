@@ -5,12 +5,14 @@
 // What the work area's tests use besides: the post, its window and the usual controls.
 #include "platform/RichTextBox.h"
 #include "post/Post.h"
+#include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -36,6 +38,11 @@ struct EditorFixture {
 
     RichTextBox* box() const;
     EditingSurface& surface() const;
+    Post& post() const { return workArea->post(); }
+    // The work area's control (or menu, label, window) of that name.
+    template <class T = QWidget> T* child(const char* name) const {
+        return workArea->findChild<T*>(name);
+    }
     QString text() const;
     // Sets the selection, start first; a line break counts as one character.
     void select(int start, int length = 0) const;
@@ -50,4 +57,21 @@ struct EditorFixture {
     QString shownTags() const;
     // Types text into the surface key by key, as a user would.
     void type(const QString& text) const;
+};
+
+// The work area in the program's frame, maximised in it as at start, with scripted dialogs
+// and a program end that only records itself.
+struct FrameFixture {
+    FrameFixture();
+    ~FrameFixture();
+
+    ScriptedPrompter prompter;
+    bool ended = false;
+    MainFrame frame;
+    PostEditor* workArea; // the frame's
+    QMdiSubWindow* subWindow;
+
+    template <class T = QWidget> T* child(const char* name) const {
+        return workArea->findChild<T*>(name);
+    }
 };
