@@ -1,5 +1,4 @@
-// The text colour and highlight groups: the one colour tag they compose, the sample's
-// colours, and the captions drawn in or on their colours.
+// The text colour and highlight groups of the formatting page.
 #include "EditorFixture.h"
 #include "markup/ColourOptions.h"
 #include "platform/SystemColours.h"
@@ -39,14 +38,12 @@ private slots:
             QVERIFY(f.box()->hasFocus());
             QCOMPARE(f.button("cmdInsert")->isEnabled(), *tag != 0);
         }
-    }
 
-    void captionsAreDrawnInOrOnTheirColours() {
+        // The captions are drawn in their colours, or on them in black or white.
         EditorFixture f;
         QCOMPARE(f.button("OptionRed")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLYellow")), QColor(255, 255, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLAqua")), QColor(128, 255, 255));
-        // On a highlight, black or white, whichever reads.
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLNavy")), QColor(Qt::white));
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
     }

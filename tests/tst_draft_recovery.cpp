@@ -1,5 +1,4 @@
-// Unsaved posts survive a crash. (Saving, opening and the exit flow remove the copy: see
-// their tests.)
+// Unsaved posts survive a crash. (Saving, opening and exiting remove the copy: see there.)
 #include "EditorFixture.h"
 #include "TestFiles.h"
 #include "shell/DraftRecovery.h"

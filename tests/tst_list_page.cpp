@@ -41,6 +41,10 @@ private slots:
             f.clickAll(QString(option) + " cmdListInsert");
             QVERIFY(!f.button(previous.toLatin1())->isChecked());
             previous = option;
+            // Captioned with its count, in its kind's column.
+            QCOMPARE(f.button(option)->text(),
+                     QString(items > 1 ? "%1 Items" : "%1 Item").arg(items));
+            QCOMPARE(f.button(option)->parent() == f.button("Option1")->parent(), *tag == 'u');
             const QStringList lines = f.text().split("\r\n");
             QCOMPARE(lines.size(), items + 3);
             QCOMPARE(lines[1] + lines.last(), QString("[%1][/%1]").arg(tag));

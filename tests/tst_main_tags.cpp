@@ -1,6 +1,4 @@
-// The main tags: Text Only, Quote, Quote( ) with its handle, and Code; the picture of the
-// chosen one, the Italic box they take away or clear, and Apply's refusal of a credited
-// quote without a handle.
+// The main tags: Text Only, Quote, Quote( ) with its handle, and Code.
 #include "EditorFixture.h"
 
 class TestMainTags : public QObject {

@@ -1,6 +1,4 @@
-// The link, image and irregular tag dialogs, opened from the Tools menu over a post
-// "see HERE now" with HERE selected and "earlier" on the clipboard, and driven through
-// their own controls.
+// The link, image and irregular tag dialogs, driven through their own controls.
 #include "EditorFixture.h"
 #include "ModalScript.h"
 
@@ -12,6 +10,7 @@ using Answer = Prompter::Answer;
 class TestMarkupDialogs : public QObject {
     Q_OBJECT
 
+    // "see HERE now" with HERE selected and "earlier" on the clipboard.
     struct Post : EditorFixture {
         Post() {
             type("see HERE now");

@@ -1,5 +1,4 @@
-// The markup tables that need no window: the button pictures and the list page's options.
-#include "markup/ListText.h"
+// The pictures of the smiley and main tag buttons.
 #include "markup/MainTags.h"
 #include "markup/SmileyTable.h"
 
@@ -32,18 +31,6 @@ private slots:
                 drawn += qAlpha(image.pixel(pixel % 32, pixel / 32)) > 0;
             QVERIFY2(drawn > 32 * 32 / 4, qPrintable(path));
         }
-    }
-
-    // Each column lists its kind from 1 item down to 15.
-    void listColumnsCoverEveryOption() {
-        for (ListKind kind : {ListKind::Bulleted, ListKind::Numbered}) {
-            const QList<int> column = listColumn(kind);
-            QCOMPARE(column.size(), kMaxListItems);
-            for (int row = 0; row < column.size(); ++row)
-                QCOMPARE(listShapeOf(column[row]), std::optional<ListShape>({kind, row + 1}));
-        }
-        QVERIFY(!listShapeOf(0) && !listShapeOf(31));
-        QCOMPARE(listOptionCaption(11) + ", " + listOptionCaption(30), "1 Item, 15 Items");
     }
 };
 

@@ -1,6 +1,4 @@
-// The preview window beside the work area: it follows the typing, a click on a tag
-// problem selects the tag, links open outside, images come only when asked for, and the
-// focus stays in the editing surface throughout.
+// The preview window beside the work area, which never takes the focus from the post.
 #include "EditorFixture.h"
 #include "LocalWebServer.h"
 #include "markup/PreviewBrowser.h"

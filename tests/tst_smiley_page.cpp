@@ -1,5 +1,4 @@
-// The smiley page: each picture button puts its code in at the caret and stays grey
-// until Reset; the star asks first.
+// The smiley page.
 #include "EditorFixture.h"
 #include "markup/SmileyPage.h"
 #include "markup/SmileyTable.h"
@@ -9,8 +8,8 @@ class TestSmileyPage : public QObject {
     Q_OBJECT
 
 private slots:
-    // A mouse click, which gives the button the focus as a user's click does. Among the
-    // buttons those whose names are spelt unlike their codes.
+    // A used button stays grey until Reset; the star asks first. Clicked with the mouse,
+    // which gives the button the focus. Among them those spelt unlike their codes.
     void buttonsPutTheirCodeInAndTurnGreyUntilReset() {
         EditorFixture f;
         f.click("cmdSmiley");

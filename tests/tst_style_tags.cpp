@@ -1,5 +1,4 @@
-// The formatting page: the tags its controls compose and Apply puts around the selection,
-// Clear, the sample, and the buttons that switch the tool pages.
+// The formatting page: Apply, Clear, the sample and the buttons that switch the pages.
 #include "EditorFixture.h"
 
 #include <QClipboard>
@@ -41,7 +40,7 @@ private slots:
         }
     }
 
-    void sampleAndDisplayShowTheChoiceUntilClear() {
+    void theSampleAndThePagesShowTheChoice() {
         EditorFixture f;
         f.type("text");
         auto* sample = f.child<QLabel>("LblSample");
@@ -68,10 +67,8 @@ private slots:
         QCOMPARE(f.shownTags(), " YOUR TEXT ");
         QCOMPARE(font(), "Verdana 10");
         QCOMPARE(f.text(), "text"); // Clear leaves the post alone
-    }
 
-    void pageButtonsBringTheirPageToTheFront() {
-        EditorFixture f;
+        // The page buttons bring their page to the front.
         for (const auto& [button, page, help] :
              {std::tuple("cmdSmiley", "FrameSmiley", "verify & insert more"),
               {"cmdList", "FrameList", "To insert sub items"},

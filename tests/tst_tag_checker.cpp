@@ -1,5 +1,4 @@
-// The tag check: which tags it reports, where it says they are, and what it lets pass.
-// (The preview's problem list shows the messages.)
+// The tag check (the preview's problem list shows its messages).
 #include "markup/TagChecker.h"
 
 #include <QTest>

@@ -1,5 +1,4 @@
-// Every tool page fits the frame at its smallest: no control is squeezed below the size
-// it needs, sticks out of its parent or covers a sibling.
+// Every tool page fits the frame at its smallest.
 #include "EditorFixture.h"
 
 class TestToolPageLayout : public QObject {
@@ -10,7 +9,8 @@ private slots:
         FrameFixture f;
         f.frame.resize(f.frame.minimumSize());
         QTRY_COMPARE(f.frame.size(), f.frame.minimumSize());
-        // The credited quote shows the handle controls on the formatting page.
+        // No control is squeezed, sticks out of its parent or covers a sibling; the credited
+        // quote shows the handle controls.
         for (const auto& [click, name] : {std::pair("cmdStyle", "FrameCustom"),
                                           {"OptionQuoteDave", "FrameCustom"},
                                           {"cmdSmiley", "FrameSmiley"},

@@ -1,5 +1,4 @@
-// The post as the forum shows it: every tag the program writes, what stays as written,
-// and input meant to break the preview.
+// The post as the forum shows it, as the preview renders it.
 #include "markup/ListText.h"
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"

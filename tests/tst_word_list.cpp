@@ -1,5 +1,4 @@
-// The word list pop-up: Ctrl+L opens it at the caret; Enter or a double click writes the
-// chosen entry; Escape and a click in the surface close it.
+// The word list pop-up that Ctrl+L opens at the caret.
 #include "EditorFixture.h"
 #include "platform/SystemColours.h"
 

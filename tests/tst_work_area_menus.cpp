@@ -1,5 +1,4 @@
-// The work area's menu bar and buttons: a spot check of the items, what the File items
-// run, and the hand over every button.
+// The work area's menus and buttons.
 #include "EditorFixture.h"
 
 #include <QMenu>
@@ -8,7 +7,7 @@ class TestWorkAreaMenus : public QObject {
     Q_OBJECT
 
 private slots:
-    void menusItemsAndCursorsAreInPlace() {
+    void menusButtonsAndFileItemsAreInPlace() {
         EditorFixture f;
         QStringList menus;
         for (const QMenu* menu : f.workArea->findChildren<QMenu*>())
@@ -28,11 +27,8 @@ private slots:
             QVERIFY2(f.button(name)->cursor().shape() == Qt::PointingHandCursor, name);
         QCOMPARE(f.child<QLabel>("Label1")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(f.button("cmdHandlePaste")->cursor().shape(), Qt::ArrowCursor);
-    }
 
-    // The File items are told apart by their index, with gaps at 4, 6, 7 and 8.
-    void fileItemsRunTheirCommand() {
-        EditorFixture f;
+        // The File items are told apart by their index, with gaps at 4, 6, 7 and 8.
         f.fileItem(5)->trigger(); // Copy All on an empty post
         QCOMPARE(f.prompter.asked(), QStringList{"Quillet: No text to copy"});
         f.fileItem(3)->trigger(); // Save asks for a file name
