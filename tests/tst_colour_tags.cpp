@@ -1,107 +1,51 @@
-// The text colour and highlight groups: the one colour tag they compose, the sample's
-// colours and the two defaults that together remove the colour tag.
+// The text colour and highlight groups of the formatting page.
 #include "EditorFixture.h"
-#include "platform/RichTextBox.h"
+#include "markup/ColourOptions.h"
 #include "platform/SystemColours.h"
-#include "shell/PostEditor.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QTest>
 
 class TestColourTags : public QObject {
     Q_OBJECT
 
-    static QString startTag(const EditorFixture& f) { return f.workArea->holders.TxtStartTag; }
-    static QString endTag(const EditorFixture& f) { return f.workArea->holders.TxtEndTag; }
-    static QLabel* sample(const EditorFixture& f) {
-        return f.workArea->findChild<QLabel*>("LblSample");
-    }
-    static QColor sampleText(const EditorFixture& f) {
-        return sample(f)->palette().color(QPalette::WindowText);
-    }
-    static QColor sampleBackground(const EditorFixture& f) {
-        return sample(f)->palette().color(QPalette::Window);
-    }
-
 private slots:
-    void startsWithoutColourTag() {
-        EditorFixture f;
-        QVERIFY(f.button("OptionBlack")->isChecked());
-        QVERIFY(f.button("OptionHLNone")->isChecked());
-        QCOMPARE(startTag(f), QString());
-        QCOMPARE(endTag(f), QString());
-        QCOMPARE(sampleText(f), QColor(Qt::black));
-        QCOMPARE(sampleBackground(f), QColor(Qt::white));
-    }
+    // The sample's text colour, then its background (aqua lightened). Black with None
+    // removes the colour tag.
+    void composesOneColourTag() {
+        for (const auto& [clicks, tag, sample] : {
+                 std::tuple("", "", "#000000 #ffffff"),
+                 {"OptionRed OptionHLYellow", "[color red yellow]", "#ff0000 #ffff00"},
+                 {"OptionRed OptionHLYellow OptionHLNone", "[color red white]", "#ff0000 #ffffff"},
+                 {"OptionRed OptionHLYellow OptionHLNone OptionBlack", "", "#000000 #ffffff"},
+                 {"OptionHLYellow", "[color  yellow]", "#000000 #ffff00"},
+                 {"OptionHLYellow OptionBlack", "[color black yellow]", "#000000 #ffff00"},
+                 {"OptionNavy OptionHLSilver OptionTeal", "[color teal silver]", "#008080 #c0c0c0"},
+                 {"OptionHLRed OptionHLAqua OptionWhite", "[color white aqua]", "#ffffff #80ffff"},
+                 {"OptionHLBlue OptionBlack OptionHLNone", "", "#000000 #ffffff"},
+                 // Either reset forgets every colour word.
+                 {"OptionGreen OptionHLPurple OptionHLNone OptionBlack OptionHLRed", "[color  red]",
+                  "#000000 #ff0000"},
+                 {"OptionGreen OptionHLPurple OptionBlack OptionHLNone OptionRed", "[color red]",
+                  "#ff0000 #ffffff"},
+             }) {
+            EditorFixture f;
+            f.clickAll(clicks);
+            QCOMPARE(f.shownTags(), tag + QString(" YOUR TEXT ") + (*tag ? "[/color]" : ""));
+            const QPalette palette = f.child<QLabel>("LblSample")->palette();
+            QCOMPARE(palette.color(QPalette::WindowText).name() + " " +
+                         palette.color(QPalette::Window).name(),
+                     sample);
+            // Apply is enabled, when the work area takes the focus, while a colour is chosen.
+            f.workArea->setFocus(Qt::MouseFocusReason);
+            QVERIFY(f.box()->hasFocus());
+            QCOMPARE(f.button("cmdInsert")->isEnabled(), *tag != 0);
+        }
 
-    void textColourThenHighlightsThenBlack() {
-        EditorFixture f;
-        f.click("OptionRed");
-        QCOMPARE(startTag(f), "[color red]");
-        QCOMPARE(endTag(f), "[/color]");
-        f.click("OptionHLYellow");
-        QCOMPARE(startTag(f), "[color red yellow]");
-        QCOMPARE(sampleText(f), QColor(255, 0, 0));
-        QCOMPARE(sampleBackground(f), QColor(255, 255, 0));
-        f.click("OptionHLNone");
-        QCOMPARE(startTag(f), "[color red white]");
-        QCOMPARE(sampleBackground(f), QColor(Qt::white));
-        f.click("OptionBlack"); // with None: the full reset
-        QCOMPARE(startTag(f), QString());
-        QCOMPARE(endTag(f), QString());
-        QCOMPARE(sampleText(f), QColor(Qt::black));
-    }
-
-    void colourTagSitsInsideTheStyleTags() {
-        EditorFixture f;
-        f.type("abc");
-        f.surface().setSelStart(0);
-        f.surface().setSelLength(3);
-        f.click("OptionRed");
-        f.click("chkBold");
-        f.click("cmdInsert");
-        QCOMPARE(f.surface().text(), "[b][color red]abc[/color][/b]");
-    }
-
-    void clearSelectsTheDefaultsAndRemovesEveryTag() {
-        EditorFixture f;
-        for (const char* control : {"OptionPurple", "OptionHLGreen", "OptionQuote", "chkBold"})
-            f.click(control);
-        f.click("cmdDefault");
-        for (const char* option : {"OptionBlack", "OptionHLNone", "OptionNone"})
-            QVERIFY2(f.button(option)->isChecked(), option);
-        QCOMPARE(startTag(f), QString());
-        QCOMPARE(endTag(f), QString());
-        const TagHolders& h = f.workArea->holders;
-        QCOMPARE(h.TxtLBracket + h.TxtRBracket + h.TxtColorEnd + h.TxtPurple + h.TxtHLGreen +
-                     h.TxtHLWhite + h.TxtBlack,
-                 QString());
-        QCOMPARE(sampleText(f), QColor(Qt::black));
-        QCOMPARE(sampleBackground(f), QColor(Qt::white));
-        QVERIFY(!sample(f)->font().italic());
-    }
-
-    void applyIsDisabledOnFocusWhileNoColourIsChosen() {
-        EditorFixture f;
-        auto* apply = f.button("cmdInsert");
-        f.click("OptionQuote"); // the main tag does not count
-        f.workArea->setFocus(Qt::MouseFocusReason);
-        QVERIFY(!apply->isEnabled());
-        f.click("OptionHLRed");
-        f.workArea->setFocus(Qt::MouseFocusReason);
-        QVERIFY(apply->isEnabled());
-        f.click("OptionHLNone");
-        f.click("OptionGray");
-        f.workArea->setFocus(Qt::MouseFocusReason);
-        QVERIFY(apply->isEnabled());
-    }
-
-    void captionsAreDrawnInOrOnTheirColours() {
+        // The captions are drawn in their colours, or on them in black or white.
         EditorFixture f;
         QCOMPARE(f.button("OptionRed")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLYellow")), QColor(255, 255, 0));
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLAqua")), QColor(128, 255, 255));
+        QCOMPARE(captionForeground(*findColourOption(u"OptionHLNavy")), QColor(Qt::white));
+        QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
     }
 };
 

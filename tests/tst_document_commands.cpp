@@ -1,13 +1,8 @@
-// New, Open, Save and Copy All against real files, with the dialogs scripted.
+// New, Open, Save, Copy All and Clear All against real files, with the dialogs scripted.
 #include "EditorFixture.h"
 #include "TestFiles.h"
-#include "platform/RichTextBox.h"
 #include "shell/DocumentCommands.h"
-#include "shell/PostEditor.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include "shell/DraftRecovery.h"
 
 using Answer = Prompter::Answer;
 
@@ -16,142 +11,91 @@ class TestDocumentCommands : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString fileWith(const QString& name, const QByteArray& bytes) {
-        writeFile(m_dir.filePath(name), bytes);
-        return m_dir.filePath(name);
-    }
-    static void newPost(EditorFixture& f) { f.workArea->documents().NewFunction(); }
-    static void open(EditorFixture& f) { f.workArea->documents().OpenWithPrompt(); }
-
 private slots:
-    void newOnAnEmptyPostDoesNothing() {
-        EditorFixture f;
-        newPost(f);
-        QVERIFY(f.prompter.messages.isEmpty());
-        QCOMPARE(f.workArea->windowTitle(), "Editor");
+    // Yes saves first, then empties the post, even when the save dialog was cancelled. An
+    // emptied post needs no recovery copy.
+    void newOffersToSaveChangedText() {
+        for (const auto& [typed, saved, answer, file, after, caption] :
+             {std::tuple("", false, Answer::Cancel, "", "", "Editor"),
+              {"post", true, Answer::Cancel, "", "", "Editor"},
+              {"post", false, Answer::Cancel, "", "post", "Editor"},
+              {"post", false, Answer::No, "", "", "Editor"},
+              {"post", false, Answer::Yes, "new.txt", "", "Untitled- Quillet"},
+              {"post", false, Answer::Yes, "", "", "Untitled- Quillet"}}) {
+            EditorFixture f;
+            f.type(typed);
+            f.post().setSaved(saved);
+            f.prompter.answers = {answer};
+            f.prompter.fileNames = {*file ? m_dir.filePath(file) : QString()};
+            f.workArea->recovery().writeIfDue();
+            f.workArea->documents().newPost();
+            f.workArea->recovery().writeIfDue();
+            QCOMPARE(QFile::exists(f.workArea->recovery().copyPath()), *after != 0);
+            QCOMPARE(f.prompter.asked(),
+                     *typed && !saved ? QStringList{"Save file?: Text has been changed. Do you "
+                                                    "want to save changes?"}
+                                      : QStringList());
+            QCOMPARE(f.text(), after);
+            QCOMPARE(f.workArea->windowTitle(), caption);
+            if (*file)
+                QCOMPARE(fileBytes(m_dir.filePath(file)), QByteArray("post"));
+        }
     }
 
-    void newAfterASaveEmptiesWithoutAsking() {
+    // Open names the window after the file; Save never renames it, writes UTF-8 with CR LF,
+    // and counts the post as saved before writing, so even a failed write does. Either
+    // removes the recovery copy.
+    void openAndSaveMoveThePostBetweenFiles() {
         EditorFixture f;
-        f.type("post");
-        f.prompter.fileNames = {m_dir.filePath("saved.txt")};
-        f.workArea->documents().SaveFunction();
-        newPost(f);
-        QVERIFY(f.prompter.messages.isEmpty());
-        QCOMPARE(f.surface().text(), QString());
-    }
-
-    void newOnChangedText() {
-        EditorFixture f;
-        f.type("post");
-        f.prompter.answers = {Answer::Cancel};
-        newPost(f);
-        QCOMPARE(f.prompter.messages.last().title, "Save file?");
-        QCOMPARE(f.prompter.messages.last().text,
-                 "Text has been changed. Do you want to save changes?");
-        QCOMPARE(f.surface().text(), "post");
-
-        f.prompter.answers = {Answer::No};
-        newPost(f);
-        QCOMPARE(f.surface().text(), QString());
-        QCOMPARE(f.workArea->windowTitle(), "Editor");
-
-        f.type("again");
-        f.prompter.answers = {Answer::Yes}; // and the save dialog is cancelled
-        newPost(f);
-        QCOMPARE(f.prompter.fileDialogKinds, QStringList{"save"});
-        QCOMPARE(f.surface().text(), QString());
-        QCOMPARE(f.workArea->windowTitle(), "Untitled- Quillet");
-    }
-
-    void openAsksToSaveFirstAndNamesTheWindowAfterTheFile() {
-        EditorFixture f;
-        const QString path = fileWith("crlf.txt", "one\r\ntwo\nthree");
+        const QString in = m_dir.filePath("in.txt"), out = m_dir.filePath("out.txt");
+        writeFile(in, "one\r\ntwo\nthr\xE9");
         f.type("changed");
+        f.workArea->recovery().writeIfDue();
         f.prompter.answers = {Answer::Yes};
-        f.prompter.fileNames = {QString(), path}; // the save is cancelled, the open is not
-        open(f);
-        QCOMPARE(f.prompter.fileDialogKinds, (QStringList{"save", "open"}));
-        QCOMPARE(f.prompter.fileDialogs.last().title, "Open");
-        QCOMPARE(f.surface().text(), "one\r\ntwo\r\nthree");
-        QCOMPARE(f.workArea->windowTitle(), path + "- Quillet");
-        QVERIFY(!f.workArea->TextSaved); // exiting right after an Open asks to save
-    }
-
-    void cancelledOrFailedOpenLeavesThePostAlone() {
-        EditorFixture f;
-        f.type("keep me");
-        f.workArea->TextSaved = true;
-        f.prompter.fileNames = {QString(), m_dir.path(), m_dir.filePath("missing.txt")};
+        // The save is cancelled, the open is not; then a cancelled open, a folder, a
+        // missing file, which all leave the post as it was.
+        f.prompter.fileNames = {QString(), in, QString(), m_dir.path(), m_dir.filePath("none")};
+        f.workArea->documents().openWithPrompt();
         for (int i = 0; i < 3; ++i)
-            open(f);
-        QCOMPARE(f.prompter.fileDialogKinds.size(), 3);
-        QCOMPARE(f.surface().text(), "keep me");
-        QCOMPARE(f.workArea->windowTitle(), "Editor");
-    }
+            f.workArea->documents().open();
+        QCOMPARE(f.prompter.fileDialogKinds, (QStringList{"save", "open", "open", "open", "open"}));
+        QCOMPARE(f.prompter.fileDialogs[1].title, "Open");
+        QCOMPARE(f.text(), QString::fromUtf8("one\r\ntwo\r\nthré"));
+        QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
+        QVERIFY(!f.post().isSaved()); // exiting right after an Open asks to save
+        QVERIFY(!QFile::exists(f.workArea->recovery().copyPath()));
 
-    void opensUtf8AndWindows1252() {
-        EditorFixture f;
-        f.prompter.fileNames = {fileWith("bom.txt", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"),
-                                fileWith("cp1252.txt", "caf\xE9 \x80 \x93quote\x94")};
-        open(f);
-        QCOMPARE(f.surface().text(), QString::fromUtf8("été"));
-        f.workArea->TextSaved = true;
-        open(f);
-        QCOMPARE(f.surface().text(), QString::fromUtf8("café € “quote”"));
-    }
-
-    void aBinaryFileOpensAsText() {
-        EditorFixture f;
-        QByteArray bytes;
-        for (int i = 0; i < 64 * 1024; ++i)
-            bytes += char(i * 7 % 256);
-        f.prompter.fileNames = {fileWith("binary.bin", bytes)};
-        open(f);
-        QVERIFY(f.box()->characterCount() > 60000);
-        QVERIFY(f.workArea->windowTitle().endsWith("binary.bin- Quillet"));
-        const int before = f.box()->characterCount();
-        f.type("x"); // still editable
-        QCOMPARE(f.box()->characterCount(), before + 1);
-    }
-
-    void saveWritesUtf8WithCrLfAndCountsAsSavedBeforeWriting() {
-        EditorFixture f;
-        f.type(QString::fromUtf8("ä\nb"));
-        const QString path = m_dir.filePath("out.txt");
-        f.prompter.fileNames = {path};
-        f.workArea->documents().SaveFunction();
-        QCOMPARE(f.prompter.fileDialogs.first().defaultExtension, "txt");
-        QCOMPARE(fileBytes(path), QByteArray("\xC3\xA4\r\nb"));
-        QVERIFY(f.workArea->TextSaved);
-        QCOMPARE(f.workArea->windowTitle(), "Editor"); // saving never renames the window
-
-        // A target that cannot be written: still counts as saved, and nothing is damaged.
-        const QString blocked = fileWith("blocked", "old");
+        f.prompter.fileNames = {out, out + "/inside.txt"};
+        f.type(" ");
+        f.workArea->recovery().writeIfDue();
+        f.workArea->documents().save();
+        QVERIFY(!QFile::exists(f.workArea->recovery().copyPath()));
+        QCOMPARE(f.prompter.fileDialogs.last().defaultExtension, "txt");
+        QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
         f.type("x");
-        f.prompter.fileNames = {blocked + "/inside.txt"};
-        f.workArea->documents().SaveFunction();
-        QVERIFY(f.workArea->TextSaved);
-        QCOMPARE(fileBytes(blocked), QByteArray("old"));
+        f.workArea->documents().save();
+        QVERIFY(f.post().isSaved());
+        QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xC3\xA9"));
     }
 
-    void copyAllOfBlanksCopiesNothing() {
+    void copyAllAndClearAll() {
         EditorFixture f;
         f.clipboard.setText("old");
         f.type("   \n  ");
-        f.workArea->documents().CopyAllFunction();
-        QCOMPARE(f.prompter.messages.last().text, "No text to copy");
+        f.workArea->documents().copyAll();
+        QCOMPARE(f.prompter.asked(), QStringList{"Quillet: No text to copy"});
         QVERIFY(!f.clipboard.content.has_value());
-    }
+        f.type("first\nsecond"); // at the start, where the caret went
+        f.workArea->documents().copyAll();
+        QCOMPARE(f.clipboard.content.value_or(""), "first\r\nsecond   \r\n  ");
+        QCOMPARE(f.surface().selStart() + f.surface().selLength(), 0);
+        QVERIFY(f.prompter.messages.last().text.startsWith("Copied All text to Clipboard\r\n\r\n"));
 
-    void clearAllEmptiesWithoutAQuestion() {
-        EditorFixture f;
-        f.type("text");
-        f.workArea->TextSaved = true;
-        f.workArea->documents().ClearAll();
-        QCOMPARE(f.surface().text(), QString());
-        QVERIFY(f.prompter.messages.isEmpty());
-        QVERIFY(!f.workArea->TextSaved);
+        f.post().setSaved(true);
+        f.workArea->documents().clearAll();
+        QCOMPARE(f.text(), QString());
+        QCOMPARE(f.prompter.messages.size(), 2); // no question
+        QVERIFY(!f.post().isSaved());
     }
 };
 

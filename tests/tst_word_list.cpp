@@ -1,129 +1,84 @@
-// The word list pop-up: Ctrl+L opens it at the caret, Enter or a double click writes the
-// chosen entry, Escape and a click in the surface close it.
+// The word list pop-up that Ctrl+L opens at the caret.
 #include "EditorFixture.h"
-#include "platform/RichTextBox.h"
 #include "platform/SystemColours.h"
-#include "platform/Twips.h"
-#include "shell/PostEditor.h"
 
 #include <QListWidget>
-#include <QTest>
-
-namespace {
-
-struct PopUp {
-    QWidget* frame;
-    QListWidget* words;
-    QListWidget* shadow;
-};
-
-PopUp popUp(const EditorFixture& f) {
-    return {f.workArea->findChild<QWidget*>("PicList"),
-            f.workArea->findChild<QListWidget*>("ListWords"),
-            f.workArea->findChild<QListWidget*>("ListShadow")};
-}
-
-void pressCtrlL(const EditorFixture& f) {
-    QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
-}
-
-} // namespace
 
 class TestWordList : public QObject {
     Q_OBJECT
 
+    static QWidget* popUp(const EditorFixture& f) { return f.child("PicList"); }
+    static QListWidget* openList(const EditorFixture& f) {
+        QTest::keyClick(f.box(), Qt::Key_L, Qt::ControlModifier);
+        return f.child<QListWidget>("ListWords");
+    }
+
 private slots:
-    void entriesAreTheFileLinesAsTheyAre() {
-        EditorFixture f(EditorFixture::UseTestClipboard, {" a ", "", " a ", "b"});
-        QListWidget* words = popUp(f).words;
-        QCOMPARE(words->count(), 4);
-        QCOMPARE(words->item(0)->text(), " a ");
-        QCOMPARE(words->item(1)->text(), "");
-        QVERIFY(popUp(f).frame->isHidden());
+    // The entries are the file's lines as they are; the first is chosen on opening.
+    void enterInsertsTheChosenEntryAtTheCaret() {
+        EditorFixture f(EditorFixture::UseTestClipboard, {" a ", "", "first entry"});
+        QVERIFY(popUp(f)->isHidden());
+        f.type("some words\nab");
+        f.select(12);
+        f.post().setSaved(true);
+        QListWidget* words = openList(f);
+        QCOMPARE(words->count(), 3);
+        QCOMPARE(words->item(0)->text() + "|" + words->item(1)->text(), " a |");
+        const QPoint offset = popUp(f)->pos() - f.box()->pos() - f.post().caretPosition();
+        QVERIFY2(offset.x() > 0 && offset.x() < 20 && offset.y() > f.box()->cursorRect().height() &&
+                     offset.y() < 60,
+                 "just below and right of the caret");
+        QCOMPARE(words->currentRow(), 0);
+        words->setCurrentRow(2);
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(f.text(), "some words\r\nafirst entryb");
+        QCOMPARE(f.surface().selStart(), 23);
+        QVERIFY(popUp(f)->isHidden() && f.box()->hasFocus() && !f.post().isSaved());
     }
 
-    void anEmptyListOpensAndEscapeClosesIt() {
-        EditorFixture f;
-        f.type("keep me");
-        pressCtrlL(f);
-        const PopUp list = popUp(f);
-        QVERIFY(list.frame->isVisible());
-        QCOMPARE(list.words->count(), 0);
-        QVERIFY(list.words->hasFocus());
-        QCOMPARE(SystemColours::backgroundOf(list.words), QColor(255, 255, 202));
-        QCOMPARE(SystemColours::backgroundOf(list.shadow), SystemColours::appWorkspace());
-        QCOMPARE(list.words->font().family(), "Verdana"); // the font window's choice
-        QCOMPARE(list.words->font().pointSizeF(), 10.0);
-
-        QTest::keyClick(list.words, Qt::Key_Escape);
-        QVERIFY(list.frame->isHidden());
-        QVERIFY(f.box()->hasFocus());
-        QCOMPARE(f.surface().text(), "keep me");
-    }
-
-    void enterOnAnEmptyListRemovesTheSelection() {
+    void anEmptyListOpensAndEnterRemovesTheSelection() {
         EditorFixture f;
         f.surface().setText("abcdef");
-        f.surface().setSelStart(1);
-        f.surface().setSelLength(3);
-        pressCtrlL(f);
-        QTest::keyClick(popUp(f).words, Qt::Key_Return);
-        QCOMPARE(f.surface().text(), "aef");
-        QVERIFY(popUp(f).frame->isHidden());
+        QListWidget* words = openList(f);
+        QVERIFY(popUp(f)->isVisible() && words->hasFocus());
+        QCOMPARE(words->count(), 0);
+        QCOMPARE(SystemColours::backgroundOf(words), QColor(255, 255, 202));
+        QCOMPARE(SystemColours::backgroundOf(f.child("ListShadow")), SystemColours::appWorkspace());
+        QCOMPARE(words->font().family() + " " + QString::number(words->font().pointSizeF()),
+                 "Verdana 10"); // the font window's choice
+        QTest::keyClick(words, Qt::Key_Escape);
+        QVERIFY(popUp(f)->isHidden() && f.box()->hasFocus());
+        f.select(1, 3);
+        QTest::keyClick(openList(f), Qt::Key_Return);
+        QCOMPARE(f.text(), "aef");
     }
 
-    void enterInsertsTheFirstEntryAndLeavesTheCaretAfterIt() {
-        EditorFixture f(EditorFixture::UseTestClipboard, {"first entry", "second"});
-        f.type("ab");
-        f.surface().setSelStart(1);
-        pressCtrlL(f);
-        const PopUp list = popUp(f);
-        QCOMPARE(list.words->currentRow(), 0);
-        QTest::keyClick(list.words, Qt::Key_Return);
-        QCOMPARE(f.surface().text(), "afirst entryb");
-        QCOMPARE(f.surface().selStart(), 12);
-        QCOMPARE(f.surface().selLength(), 0);
-        QVERIFY(list.frame->isHidden());
-        QVERIFY(f.box()->hasFocus());
-        QVERIFY(!f.workArea->TextSaved);
-    }
-
-    void aChosenEntryReplacesTheSelection() {
+    // Keys and clicks that reach the surface while the list is open act on the list too;
+    // the Enter still makes its line break.
+    void theSurfaceClosesOrInsertsWhileTheListIsOpen() {
         EditorFixture f(EditorFixture::UseTestClipboard, {"first", "second"});
         f.surface().setText("one two");
-        f.surface().setSelStart(4);
-        f.surface().setSelLength(3);
-        pressCtrlL(f);
-        QListWidget* words = popUp(f).words;
-        const QRect second = words->visualItemRect(words->item(1));
-        // A double click arrives as a click followed by the double click itself.
-        QTest::mouseClick(words->viewport(), Qt::LeftButton, {}, second.center());
-        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(f.surface().text(), "one second");
-        QVERIFY(popUp(f).frame->isHidden());
-    }
-
-    void aClickInTheSurfaceClosesWithoutInserting() {
-        EditorFixture f(EditorFixture::UseTestClipboard, {"entry"});
-        f.type("text");
-        pressCtrlL(f);
-        QVERIFY(popUp(f).frame->isVisible());
+        openList(f);
         QTest::mouseClick(f.box()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(popUp(f).frame->isHidden());
-        QCOMPARE(f.surface().text(), "text");
-    }
+        QVERIFY(popUp(f)->isHidden());
+        openList(f);
+        QTest::keyClick(f.box(), Qt::Key_Escape);
+        QVERIFY(popUp(f)->isHidden());
+        QCOMPARE(f.text(), "one two");
+        openList(f);
+        QTest::keyClick(f.box(), Qt::Key_Return);
+        QCOMPARE(f.text(), "first\r\none two");
+        QVERIFY(popUp(f)->isHidden());
 
-    void opensBelowAndRightOfTheCaretAtItsOwnSize() {
-        EditorFixture f(EditorFixture::UseTestClipboard, {"entry"});
-        f.type("some words\nand a second line");
-        pressCtrlL(f);
-        const QWidget* frame = popUp(f).frame;
-        const auto twips = [](int pixels) { return Twips::fromPixels(pixels); };
-        const int left = twips(f.box()->x()) + twips(f.workArea->GetCaretX()) + 190;
-        const int top = twips(f.box()->y()) + twips(f.workArea->GetCaretY()) + 800;
-        QCOMPARE(frame->pos(), QPoint(Twips::toPixels(left), Twips::toPixels(top)));
-        QCOMPARE(frame->size(), QSize(Twips::toPixels(3195), Twips::toPixels(2295)));
-        QVERIFY(frame->y() > f.workArea->GetCaretY()); // below the caret's line
+        f.surface().setText("one two");
+        f.select(4, 3);
+        QListWidget* words = openList(f);
+        const QPoint second = words->visualItemRect(words->item(1)).center();
+        // A double click arrives as a click followed by the double click itself.
+        QTest::mouseClick(words->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(f.text(), "one second");
+        QVERIFY(popUp(f)->isHidden());
     }
 };
 

@@ -1,8 +1,9 @@
 // A stand-in for the program in the recovery test: "type FOLDER TEXT" writes a post and
 // waits to be killed; "recover FOLDER yes|no" starts again, answers the recovery
-// question and prints the post it ends up with.
+// question and prints the post it ends up with and the number of questions asked.
 #include "ScriptedPrompter.h"
 #include "platform/RichTextBox.h"
+#include "post/Post.h"
 #include "settings/SettingsPaths.h"
 #include "shell/DraftRecovery.h"
 #include "shell/PostEditor.h"
@@ -17,18 +18,17 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 4)
         return 2;
-    const QString mode = args[1];
-    SettingsPaths paths{QDir(args[2]).filePath("Settings.ini"),
-                        QDir(args[2]).filePath("CustomList.ini"),
-                        QDir(args[2]).filePath("recovery")};
+    const QDir folder(args[2]);
     ScriptedPrompter prompter;
-    PostEditor workArea(nullptr, paths);
+    PostEditor workArea(nullptr, {folder.filePath("Settings.ini"),
+                                  folder.filePath("CustomList.ini"), folder.filePath("recovery")});
     workArea.show();
+    RichTextBox* editor = &workArea.post().editor();
 
-    if (mode == "type") {
-        QTest::keyClicks(workArea.RichTextBox1, args[3]);
-        QTest::keyClick(workArea.RichTextBox1, Qt::Key_Return);
-        QTest::keyClicks(workArea.RichTextBox1, "second line");
+    if (args[1] == "type") {
+        QTest::keyClicks(editor, args[3]);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, "second line");
         while (!QFile::exists(workArea.recovery().copyPath()))
             QTest::qWait(50);
         std::puts("ready");
@@ -37,7 +37,6 @@ int main(int argc, char* argv[]) {
     }
     prompter.answers = {args[3] == "yes" ? Prompter::Answer::Yes : Prompter::Answer::No};
     workArea.recovery().offerLeftoverCopy(&workArea);
-    std::printf("%s|%d\n", qPrintable(workArea.RichTextBox1->surface().text()),
-                int(prompter.messages.size()));
+    std::printf("%s|%d\n", qPrintable(editor->surface().text()), int(prompter.messages.size()));
     return 0;
 }

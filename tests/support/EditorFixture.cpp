@@ -1,16 +1,10 @@
 #include "EditorFixture.h"
 
 #include "platform/ProgramEnd.h"
-#include "platform/RichTextBox.h"
-#include "post/Post.h"
 #include "settings/CustomTextFile.h"
 #include "settings/SettingsPaths.h"
-#include "shell/PostEditor.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QKeyEvent>
-#include <QTest>
 
 EditorFixture::EditorFixture(ClipboardKind kind, const QStringList& customText) {
     if (kind == UseSystemClipboard)
@@ -43,8 +37,25 @@ EditingSurface& EditorFixture::surface() const {
     return box()->surface();
 }
 
+QString EditorFixture::text() const {
+    return surface().text();
+}
+
+void EditorFixture::select(int start, int length) const {
+    surface().setSelStart(start);
+    surface().setSelLength(length);
+}
+
 QAction* EditorFixture::action(const char* name) const {
     return workArea->findChild<QAction*>(name);
+}
+
+QAction* EditorFixture::fileItem(int index) const {
+    for (QAction* item : workArea->findChildren<QAction*>("mnuFile")) {
+        if (!item->isSeparator() && item->property("index") == index)
+            return item;
+    }
+    return nullptr;
 }
 
 QAbstractButton* EditorFixture::button(const char* name) const {
@@ -53,6 +64,15 @@ QAbstractButton* EditorFixture::button(const char* name) const {
 
 void EditorFixture::click(const char* buttonName) const {
     button(buttonName)->click();
+}
+
+void EditorFixture::clickAll(const QString& buttonNames) const {
+    for (const QString& name : buttonNames.split(' ', Qt::SkipEmptyParts))
+        click(name.toLatin1());
+}
+
+QString EditorFixture::shownTags() const {
+    return workArea->findChild<QLabel*>("lblShow")->text();
 }
 
 void EditorFixture::type(const QString& text) const {
@@ -65,4 +85,14 @@ void EditorFixture::type(const QString& text) const {
         } else
             QTest::keyClicks(box(), QString(c));
     }
+}
+
+FrameFixture::FrameFixture() : workArea(new PostEditor), subWindow(frame.addWorkArea(workArea)) {
+    ProgramEnd::setHandler([this] { ended = true; });
+    frame.show();
+    (void)QTest::qWaitForWindowActive(&frame);
+}
+
+FrameFixture::~FrameFixture() {
+    ProgramEnd::setHandler({});
 }

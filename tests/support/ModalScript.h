@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <QList>
 #include <QStringList>
 #include <functional>
-
-class QDialog;
 
 // Stands in for the modal loop while it lives. Each window opened modally is recorded by
 // its name and handed to the next scripted step, which drives it as a user would (fields,

@@ -1,5 +1,12 @@
 #include "ScriptedPrompter.h"
 
+QStringList ScriptedPrompter::asked() const {
+    QStringList lines;
+    for (const Message& message : messages)
+        lines << message.title + ": " + message.text;
+    return lines;
+}
+
 Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message) {
     messages << message;
     return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();

@@ -20,6 +20,9 @@ public:
     QList<Answer> answers; // taken front first by ask()
     QStringList fileNames; // taken front first by the file dialogs
 
+    // Every message asked, as "title: text".
+    QStringList asked() const;
+
     Answer ask(QWidget* parent, const Message& message) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
