@@ -23,7 +23,7 @@ ImageDialog::ImageDialog(EditingSurface& surface, QWidget* parent)
     QPushButton* insertButton = MarkupDialogs::button("&Insert", "cmdInsert", this);
     QPushButton* cancelButton = MarkupDialogs::button("&Cancel", "cmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &ImageDialog::insertImage);
-    connect(cancelButton, &QPushButton::clicked, this, &ImageDialog::cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     MarkupDialogs::layOutAddressDialog(this, {{"Enter image URL:", m_addressField}}, label3,
                                        {insertButton, cancelButton});
 }
@@ -40,13 +40,4 @@ void ImageDialog::insertImage() {
     Insertion::insertClearingClipboard(m_surface, Clipboard::instance(), "[img " + address + "]");
     m_addressField->clear();
     accept();
-}
-
-void ImageDialog::cancel() {
-    m_addressField->clear();
-    QDialog::reject();
-}
-
-void ImageDialog::reject() {
-    cancel();
 }

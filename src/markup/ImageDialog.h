@@ -12,12 +12,9 @@ class ImageDialog : public QDialog {
 public:
     explicit ImageDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void insertImage();
-    void cancel();
-    // Escape and the close box cancel too.
-    void reject() override;
-
 private:
+    void insertImage();
+
     EditingSurface& m_surface;
     QLineEdit* m_addressField = nullptr;
 };

@@ -58,7 +58,7 @@ IrregularTagsDialog::IrregularTagsDialog(EditingSurface& surface, QWidget* paren
     cancelButton->setObjectName("cmdCancel");
     cancelButton->setAutoDefault(false);
     connect(applyButton, &QPushButton::clicked, this, &IrregularTagsDialog::applyTag);
-    connect(cancelButton, &QPushButton::clicked, this, &IrregularTagsDialog::cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* button : {applyButton, cancelButton}) {
@@ -128,8 +128,4 @@ void IrregularTagsDialog::applyTag() {
         }
     }
     Prompter::inform(this, NoOptionMessage);
-}
-
-void IrregularTagsDialog::cancel() {
-    reject();
 }

@@ -15,11 +15,9 @@ class IrregularTagsDialog : public QDialog {
 public:
     explicit IrregularTagsDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
+private:
     void showTag(const IrregularTag& tag);
     void applyTag();
-    void cancel();
-
-private:
     QWidget* createOptions();
     QRadioButton* option(const char* objectName) const;
 

@@ -11,6 +11,12 @@
 #include <QPushButton>
 #include <QUrl>
 
+namespace {
+QString missingAddressMessage() {
+    return " You must enter a link like  http:// " + QUrl(Sites::Forum).host() + "/";
+}
+} // namespace
+
 LinkDialog::LinkDialog(EditingSurface& surface, QWidget* parent)
     : QDialog(parent), m_surface(surface) {
     setObjectName("FrmAnchor");
@@ -26,14 +32,10 @@ LinkDialog::LinkDialog(EditingSurface& surface, QWidget* parent)
     QPushButton* insertButton = MarkupDialogs::button("&Insert", "CmdAnchor", this);
     QPushButton* cancelButton = MarkupDialogs::button("&Canel", "CmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &LinkDialog::insertLink);
-    connect(cancelButton, &QPushButton::clicked, this, &LinkDialog::cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     MarkupDialogs::layOutAddressDialog(
         this, {{"Enter link address:", m_addressField}, {"Enter display text:", m_textField}}, note,
         {insertButton, cancelButton});
-}
-
-QString LinkDialog::missingAddressMessage() {
-    return " You must enter a link like  http:// " + QUrl(Sites::Forum).host() + "/";
 }
 
 void LinkDialog::insertLink() {
@@ -60,17 +62,5 @@ void LinkDialog::insertLink() {
 
 void LinkDialog::insertAndClose(const QString& text) {
     Insertion::insertClearingClipboard(m_surface, Clipboard::instance(), text);
-    m_addressField->clear();
-    m_textField->clear();
     accept();
-}
-
-void LinkDialog::cancel() {
-    m_addressField->clear();
-    m_textField->clear();
-    QDialog::reject();
-}
-
-void LinkDialog::reject() {
-    cancel();
 }

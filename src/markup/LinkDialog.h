@@ -12,15 +12,8 @@ class LinkDialog : public QDialog {
 public:
     explicit LinkDialog(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void insertLink();
-    void cancel();
-    // Escape and the close box cancel too.
-    void reject() override;
-
-    // " You must enter a link like  http:// " followed by the forum's host and "/".
-    static QString missingAddressMessage();
-
 private:
+    void insertLink();
     void insertAndClose(const QString& text);
 
     EditingSurface& m_surface;

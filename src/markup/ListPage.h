@@ -12,9 +12,8 @@ class ListPage : public QGroupBox {
 public:
     explicit ListPage(EditingSurface& surface, QWidget* parent = nullptr);
 
-    void insertList();
-
 private:
+    void insertList();
     QWidget* createColumn(const char* headingName, const char* heading, const QList<int>& options);
 
     EditingSurface& m_surface;

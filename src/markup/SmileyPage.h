@@ -13,18 +13,17 @@ class SmileyPage : public QGroupBox {
 public:
     explicit SmileyPage(EditingSurface& surface, QWidget* parent = nullptr);
 
+signals:
+    // More Smileys: the owner shows the page that lists further smileys.
+    void moreSmileysRequested();
+
+private:
     // Puts the smiley's code in at the caret and greys its button.
     void insertSmiley(const Smiley& smiley, QPushButton* button);
     // The star, after a warning that it is the forum's star picture.
     void insertStar();
     // Every used button back to white.
     void resetButtons();
-
-signals:
-    // More Smileys: the owner shows the page that lists further smileys.
-    void moreSmileysRequested();
-
-private:
     QPushButton* createPictureButton(const char* objectName, const QString& picturePath);
 
     EditingSurface& m_surface;

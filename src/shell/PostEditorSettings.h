@@ -35,18 +35,17 @@ public:
     FontSettingsDialog& fontWindow();
     // The current font choice: the texts of the font window's two lists.
     FontChoice fontChoice();
-    void showFontSettings();
 
     CustomStyleCommands& customStyles() { return m_customStyles; }
 
     // The custom text window: modal from the button, beside the work area from the menu.
     void showCustomText(bool modal);
 
-    WordListPopup& wordList() const { return *m_wordList; }
     // Ctrl+L: opens the pop-up near the caret.
     void openWordList();
 
 private:
+    void showFontSettings();
     void customTextClosed();
 
     QWidget& m_workArea;

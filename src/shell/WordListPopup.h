@@ -30,8 +30,6 @@ public:
     // Hides the pop-up and gives the surface the focus.
     void dismiss();
 
-    QListWidget* entries() const { return m_entries; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
