@@ -3,6 +3,7 @@
 #include "markup/Insertion.h"
 #include "markup/MarkupDialogs.h"
 #include "platform/Clipboard.h"
+#include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
 
 #include <QLabel>
@@ -20,8 +21,8 @@ ImageDialog::ImageDialog(EditingSurface& surface, QWidget* parent)
                               this);
     label3->setObjectName("Label3");
 
-    QPushButton* insertButton = MarkupDialogs::button("&Insert", "cmdInsert", this);
-    QPushButton* cancelButton = MarkupDialogs::button("&Cancel", "cmdCancel", this);
+    QPushButton* insertButton = DialogButtons::make("&Insert", "cmdInsert", this);
+    QPushButton* cancelButton = DialogButtons::make("&Cancel", "cmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &ImageDialog::insertImage);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     MarkupDialogs::layOutAddressDialog(this, {{"Enter image URL:", m_addressField}}, label3,

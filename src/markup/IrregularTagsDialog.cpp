@@ -2,7 +2,7 @@
 
 #include "markup/Insertion.h"
 #include "platform/Clipboard.h"
-#include "platform/HandCursor.h"
+#include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
 
 #include <QGroupBox>
@@ -51,26 +51,15 @@ IrregularTagsDialog::IrregularTagsDialog(EditingSurface& surface, QWidget* paren
     m_explanation->setWordWrap(true);
     m_explanation->setMinimumHeight(m_explanation->fontMetrics().lineSpacing() * 2);
 
-    auto* applyButton = new QPushButton("&Apply", this);
-    applyButton->setObjectName("cmdApply");
-    applyButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton("&Cancel", this);
-    cancelButton->setObjectName("cmdCancel");
-    cancelButton->setAutoDefault(false);
+    QPushButton* applyButton = DialogButtons::make("&Apply", "cmdApply", this);
+    QPushButton* cancelButton = DialogButtons::make("&Cancel", "cmdCancel", this);
     connect(applyButton, &QPushButton::clicked, this, &IrregularTagsDialog::applyTag);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {applyButton, cancelButton}) {
-        HandCursor::showOver(button);
-        buttons->addWidget(button);
-    }
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createOptions());
     layout->addWidget(m_sample);
     layout->addWidget(m_explanation);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogButtons::row({applyButton, cancelButton}));
     setMinimumWidth(380);
 }
 

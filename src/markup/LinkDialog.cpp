@@ -3,6 +3,7 @@
 #include "markup/Insertion.h"
 #include "markup/MarkupDialogs.h"
 #include "platform/Clipboard.h"
+#include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
 #include "platform/Sites.h"
 
@@ -29,8 +30,8 @@ LinkDialog::LinkDialog(EditingSurface& surface, QWidget* parent)
         "Make sure you are entering exact url. This program will not validate the link", this);
     note->setObjectName("Label3");
 
-    QPushButton* insertButton = MarkupDialogs::button("&Insert", "CmdAnchor", this);
-    QPushButton* cancelButton = MarkupDialogs::button("&Canel", "CmdCancel", this);
+    QPushButton* insertButton = DialogButtons::make("&Insert", "CmdAnchor", this);
+    QPushButton* cancelButton = DialogButtons::make("&Canel", "CmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &LinkDialog::insertLink);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     MarkupDialogs::layOutAddressDialog(

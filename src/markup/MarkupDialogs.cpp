@@ -1,10 +1,9 @@
 #include "markup/MarkupDialogs.h"
 
-#include "platform/HandCursor.h"
+#include "platform/DialogButtons.h"
 
 #include <QDialog>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,28 +11,16 @@
 
 namespace MarkupDialogs {
 
-QPushButton* button(const QString& caption, const char* name, QDialog* dialog) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    HandCursor::showOver(button);
-    return button;
-}
-
 void layOutAddressDialog(QDialog* dialog, const QList<QPair<QString, QLineEdit*>>& fields,
                          QLabel* note, const QList<QPushButton*>& buttons) {
     auto* form = new QFormLayout;
     for (const auto& [label, field] : fields)
         form->addRow(label, field);
     note->setWordWrap(true);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton* button : buttons)
-        row->addWidget(button);
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(form);
     layout->addWidget(note);
-    layout->addLayout(row);
+    layout->addLayout(DialogButtons::row(buttons));
     dialog->setMinimumWidth(420);
 }
 

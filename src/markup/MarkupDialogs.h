@@ -21,9 +21,6 @@ template <class Dialog> void openModal(EditingSurface& surface, QWidget* owner) 
     ModalDialogs::run(dialog);
 }
 
-// A dialog button that shows the hand and never becomes the default on its own.
-QPushButton* button(const QString& caption, const char* name, QDialog* dialog);
-
 // The address dialogs' shape: labelled fields, a note below them, then the buttons.
 void layOutAddressDialog(QDialog* dialog, const QList<QPair<QString, QLineEdit*>>& fields,
                          QLabel* note, const QList<QPushButton*>& buttons);

@@ -2,14 +2,13 @@
 
 #include "markup/Insertion.h"
 #include "platform/Clipboard.h"
+#include "platform/DialogButtons.h"
 #include "platform/EditingSurface.h"
-#include "platform/HandCursor.h"
 #include "platform/Prompter.h"
 
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,27 +43,16 @@ CustomStylesDialog::CustomStylesDialog(EditingSurface& surface, const QString& s
     m_tagsLabel->setMinimumHeight(m_tagsLabel->fontMetrics().height() + 6);
     m_tagsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_applyButton = new QPushButton("&Apply", this);
-    m_applyButton->setObjectName("cmdApply");
-    m_applyButton->setDefault(true); // Enter anywhere in the window applies
-    m_deleteButton = new QPushButton("&Delete", this);
-    m_deleteButton->setObjectName("cmdDel");
-    auto* closeButton = new QPushButton("&Close", this);
-    closeButton->setObjectName("cmdClose");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {m_applyButton, m_deleteButton, closeButton}) {
-        HandCursor::showOver(button);
-        if (button != m_applyButton)
-            button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
+    // Enter anywhere in the window applies.
+    m_applyButton = DialogButtons::make("&Apply", "cmdApply", this, true);
+    m_deleteButton = DialogButtons::make("&Delete", "cmdDel", this);
+    QPushButton* closeButton = DialogButtons::make("&Close", "cmdClose", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addWidget(slotsArea);
     layout->addWidget(m_tagsLabel);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogButtons::row({m_applyButton, m_deleteButton, closeButton}));
 
     connect(m_applyButton, &QPushButton::clicked, this, &CustomStylesDialog::applySelectedStyle);
     connect(m_deleteButton, &QPushButton::clicked, this, &CustomStylesDialog::deleteSelectedStyle);

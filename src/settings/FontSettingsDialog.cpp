@@ -1,13 +1,12 @@
 #include "settings/FontSettingsDialog.h"
 
-#include "platform/HandCursor.h"
+#include "platform/DialogButtons.h"
 #include "platform/RichTextBox.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -56,21 +55,11 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     grid->addWidget(m_fontSizeBox, 1, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* applyButton = new QPushButton("&Apply", this);
-    applyButton->setObjectName("cmdApply");
-    applyButton->setDefault(true);
-    auto* cancelButton = new QPushButton("&Cancel", this);
-    cancelButton->setObjectName("CmdCancel");
-    cancelButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {applyButton, cancelButton}) {
-        HandCursor::showOver(button);
-        buttons->addWidget(button);
-    }
+    QPushButton* applyButton = DialogButtons::make("&Apply", "cmdApply", this, true);
+    QPushButton* cancelButton = DialogButtons::make("&Cancel", "CmdCancel", this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogButtons::row({applyButton, cancelButton}));
 
     connect(applyButton, &QPushButton::clicked, this, &FontSettingsDialog::applyFont);
     connect(cancelButton, &QPushButton::clicked, this, &FontSettingsDialog::reject);

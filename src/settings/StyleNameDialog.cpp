@@ -1,9 +1,8 @@
 #include "settings/StyleNameDialog.h"
 
-#include "platform/HandCursor.h"
+#include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,24 +19,14 @@ StyleNameDialog::StyleNameDialog(QWidget* parent) : QDialog(parent) {
     m_nameBox = new QLineEdit(this);
     m_nameBox->setObjectName("TxtSettingName");
 
-    auto* applyButton = new QPushButton("&Apply", this);
-    applyButton->setObjectName("cmdApply");
-    applyButton->setDefault(true);
-    auto* cancelButton = new QPushButton("&Cancel", this);
-    cancelButton->setObjectName("cmdCancel");
-    cancelButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {applyButton, cancelButton}) {
-        HandCursor::showOver(button);
-        buttons->addWidget(button);
-    }
+    QPushButton* applyButton = DialogButtons::make("&Apply", "cmdApply", this, true);
+    QPushButton* cancelButton = DialogButtons::make("&Cancel", "cmdCancel", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(example);
     layout->addWidget(m_nameBox);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogButtons::row({applyButton, cancelButton}));
 
     connect(applyButton, &QPushButton::clicked, this, &StyleNameDialog::acceptName);
     connect(cancelButton, &QPushButton::clicked, this, &StyleNameDialog::reject);
