@@ -87,23 +87,18 @@ private slots:
         f.action("mnuRedoAll")->trigger();
         QCOMPARE(f.surface().text(), "one two six");
         QVERIFY(elsewhere->hasFocus());
+
+        // Undo gives back the selection that typing replaced.
+        f.select(4, 3);
+        typeSteps(f, {"ten"});
         f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "one two six");
+        QCOMPARE(f.surface().selStart(), 4);
+        QCOMPARE(f.surface().selLength(), 3);
         f.action("mnuResetUndo")->trigger(); // forgets the history, keeps the text
-        QCOMPARE(f.surface().text(), "one two");
+        QCOMPARE(f.surface().text(), "one two six");
         QCOMPARE(enabled(f), "00001");
         QCOMPARE(f.workArea->undoHistory().undoCount(), 0);
-    }
-
-    void undoRestoresTheReplacedSelection() {
-        EditorFixture f;
-        typeSteps(f, {"hello world"});
-        f.surface().setSelStart(6);
-        f.surface().setSelLength(5);
-        typeSteps(f, {"there"});
-        f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "hello world");
-        QCOMPARE(f.surface().selStart(), 6);
-        QCOMPARE(f.surface().selLength(), 5);
     }
 
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {
@@ -127,14 +122,10 @@ private slots:
             QVERIFY(!hot.hasProperty(property));
             QVERIFY(!formatAt(f, 15).hasProperty(property)); // the heading
         }
-        QTest::keyClick(f.box(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f.box(), Qt::Key_Delete);
-        f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "plain hotgone\r\nTitle");
 
-        // Putting tags around the plain word is one step, undone and redone in one piece.
-        f.surface().setSelStart(0);
-        f.surface().setSelLength(5);
+        // Putting tags around the plain word is one step, undone and redone in one piece,
+        // and the pasted colours and strike-out come back with it.
+        f.select(0, 5);
         f.click("chkBold");
         f.click("cmdInsert");
         waitForIdle();
