@@ -3,17 +3,10 @@
 // pasted colours and strike-out).
 #include "EditorFixture.h"
 #include "ModalScript.h"
-#include "platform/RichTextBox.h"
-#include "post/Post.h"
-#include "shell/PostEditor.h"
-#include "undo/UndoHistory.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTest>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -47,9 +40,7 @@ class TestUndoOnSurface : public QObject {
 private slots:
     void menuItemsAndKeysUndoAndRedo() {
         EditorFixture f;
-        QTimer* timer = f.workArea->findChild<QTimer*>("UndoTimer_RichTextBox1");
-        QVERIFY(timer);
-        QCOMPARE(timer->interval(), 250);
+        QCOMPARE(f.child<QTimer>("UndoTimer_RichTextBox1")->interval(), 250);
         QCOMPARE(enabled(f), "00001");
         f.type("one");
         QCOMPARE(enabled(f), "00001"); // not recorded before the idle delay
@@ -98,7 +89,6 @@ private slots:
         f.action("mnuResetUndo")->trigger(); // forgets the history, keeps the text
         QCOMPARE(f.surface().text(), "one two six");
         QCOMPARE(enabled(f), "00001");
-        QCOMPARE(f.workArea->undoHistory().undoCount(), 0);
     }
 
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {
@@ -136,8 +126,6 @@ private slots:
         QCOMPARE(formatAt(f, 13).foreground().color(), QColor("#ff0000"));
         QCOMPARE(formatAt(f, 13).background().color(), QColor("#ffff00"));
         QVERIFY(formatAt(f, 16).fontStrikeOut());
-        QVERIFY(!formatAt(f, 3).hasProperty(QTextFormat::ForegroundBrush));
-        QCOMPARE(f.box()->document()->defaultFont().family(), "Verdana");
     }
 };
 
