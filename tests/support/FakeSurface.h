@@ -62,7 +62,6 @@ public:
         for (QChar c : text)
             setSelText(c);
     }
-    // Deletes the character before the caret, as Backspace does.
     void backspace() {
         m_cursor.deletePreviousChar();
         notifyChange();

@@ -2,11 +2,8 @@
 
 #include "undo/UndoHistory.h"
 
-// Reads the engine's private parts, for tests and benchmarks that check its records.
+// Reads the engine's records, for tests and benchmarks that check them.
 struct UndoEngineProbe {
-    static int commonRunLength(QStringView first, QStringView second, bool fromRight) {
-        return UndoHistory::commonRunLength(first, second, fromRight);
-    }
     static const std::vector<UndoStep>& undoList(const UndoHistory& engine) {
         return engine.m_undoList;
     }
