@@ -4,11 +4,10 @@
 #include "TestClipboard.h"
 #include "markup/SmileyTable.h"
 #include "platform/DesktopLinks.h"
+#include "platform/EditingSurface.h"
 #include "platform/ProgramEnd.h"
-#include "platform/RichTextBox.h"
 #include "post/Post.h"
 #include "services/BrowserWindows.h"
-#include "services/ForumBrowserMenus.h"
 #include "services/ForumBrowserWindow.h"
 #include "services/WebBrowser.h"
 #include "services/WebBrowserWindow.h"
@@ -16,7 +15,6 @@
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
 #include "shell/PostEditorBrowsers.h"
-#include "shell/PostEditorMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +27,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineProfile>
@@ -140,12 +137,12 @@ private slots:
         QCOMPARE(forum.title() + " " + forum.address() + " " + forum.status(),
                  "Page / " + site + "/ " + site + "/");
         QVERIFY(forum.go("cmdForward", "/search.cfm"));
-        QCOMPARE(forum.address(), site + "/search.cfm");
         const int requests = f.server.requests.size();
         QVERIFY(forum.go("cmdRefresh"));
         QTRY_VERIFY(f.server.requests.size() > requests && forum.shows("/search.cfm"));
         QVERIFY(forum.go("cmdStop"));
         QCOMPARE(forum.title(), "Page /search.cfm");
+        QVERIFY(forum.go("cmdHoem", "/"));
 
         // Two forum lists: the browser's own, and the work area's with a bare "?".
         QVERIFY(forum.go("mnuForums", "/forumlist.cfm")); // the title names the exact request
@@ -158,13 +155,9 @@ private slots:
         QCOMPARE(forum.title(), "Page /forumlist.cfm");
         f.choose("mnuForums");
         QVERIFY(forum.shows("/forumlist.cfm?"));
-        QCOMPARE(forum.address(), site + "/forumlist.cfm?");
         f.choose("mnuAdvSearch");
         QVERIFY(forum.shows("/search.cfm"));
-        QVERIFY(forum.go("cmdHoem", "/"));
-
-        QVERIFY(forum.go("mnuAdvSearch", "/search.cfm")); // closed, it opens on the home page again
-        forum.window()->parentWidget()->close();
+        forum.window()->parentWidget()->close(); // closed, it opens on the home page again
         QTRY_VERIFY(!forum.window() && f.workAreaWindow()->isVisible());
         f.choose("mnuBrowser");
         QVERIFY(forum.shows("/"));
@@ -181,9 +174,6 @@ private slots:
         QCOMPARE(forum.menu(2), "Text &Editor"); // the browser's menus while it is active
         f.prompter.answers = {Prompter::Answer::No};
         QVERIFY(forum.go("mnuExit") && !f.ended);
-        QCOMPARE(forum.find<QPushButton>("cmdHoem")->toolTip(), "Vornet Home");
-        for (QPushButton* button : forum.window()->findChildren<QPushButton*>())
-            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
 
         // Copy URL: nothing to copy, an address, a clipboard held elsewhere, the pop-up menu.
         const QString url = "http://example.test/a b?x=1";
@@ -208,11 +198,9 @@ private slots:
         popUp->close();
         QVERIFY(!QApplication::activePopupWidget()); // the box's own menu never opened
         QCOMPARE(f.clipboard.content, std::optional<QString>(url));
-        QStringList said;
-        for (const Prompter::Message& message : f.prompter.messages)
-            said << message.title + ": " + message.text;
-        QCOMPARE(said, QStringList({"Quillet: OK to Exit ?", "Quillet: No URL to copy"}) +
-                           QStringList(3, "Quillet: Copied URL to Clipboard"));
+        QCOMPARE(f.prompter.asked(),
+                 QStringList({"Quillet: OK to Exit ?", "Quillet: No URL to copy"}) +
+                     QStringList(3, "Quillet: Copied URL to Clipboard"));
 
         // The progress bar lies over panel 2; a window too small leaves the sizes alone.
         forum.window()->parentWidget()->showNormal();
