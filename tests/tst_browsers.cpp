@@ -239,10 +239,8 @@ private slots:
         QVERIFY(forum.shows("/other.html"));
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 2); // the work area and this one
 
-        QTcpServer closed;
-        closed.listen(QHostAddress::LocalHost);
-        const QUrl unreachable(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
-        closed.close();
+        const QUrl unreachable(f.server.address() + "/");
+        f.server.close();
         forum.window()->navigate(unreachable);
         QTRY_COMPARE_WITH_TIMEOUT(forum.address(), unreachable.toString(), 15000);
         QVERIFY(!runScript(web, "document.body.innerText").toString().isEmpty()); // the error page
@@ -266,8 +264,7 @@ private slots:
         QVERIFY(f.server.requests.contains(kMoreSmileysPath) && f.workAreaWindow()->isVisible());
         QTRY_COMPARE(window->windowTitle(), "Insert Smileys");
         auto* box = window->findChild<QLineEdit*>("txtAddress");
-        QCOMPARE(box->text(), BrowserAddresses::localSmileyPage());
-        box->setText("data:text/html,<title>Typed</title>"); // the box does not navigate
+        box->setText(f.server.address() + "/typed"); // the box does not navigate
         QTest::keyClick(box, Qt::Key_Return);
 
         const QVariantList wink = runScript(web, R"(
@@ -281,7 +278,6 @@ private slots:
         QAction* insert = window->findChild<QAction*>("Insert");
         insert->trigger();
         QCOMPARE(surface.text(), "Hello [wink]world");
-        QCOMPARE(surface.selStart(), 12);
         QVERIFY(!f.clipboard.hasText() && !window->isVisible());
         QCOMPARE(web->title(), "Vornet Forum Smileys");
 
@@ -296,11 +292,7 @@ private slots:
         window->show();
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!window);
-        QTcpServer closed;
-        closed.listen(QHostAddress::LocalHost);
-        f.addresses.smileys = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
-        closed.close();
-        f.browsers().setAddresses(f.addresses);
+        f.server.close();
         f.browsers().moreSmileys();
         web = webView(f.frame.findChild<WebBrowserWindow*>());
         QTRY_COMPARE_WITH_TIMEOUT(web->url(), QUrl(BrowserAddresses::localSmileyPage()), 15000);

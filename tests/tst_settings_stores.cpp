@@ -158,13 +158,6 @@ private slots:
                 expected += "PresetName" + QByteArray::number(slot) + suffix + "=\r\n";
         }
         QCOMPARE(fileBytes(iniPath()), expected);
-
-        CustomStyles styles;
-        styles.set(9, {u"Überschrift"_s, "[b][color purple]", "[/color][/b]"});
-        QVERIFY(store.save(styles));
-        const CustomStyle last = store.load().at(9);
-        QCOMPARE(last.name + last.startTag + last.endTag,
-                 u"Überschrift[b][color purple][/color][/b]"_s);
     }
 
     void customTextFileReadAndWritten() {

@@ -105,7 +105,6 @@ private slots:
         FontSettingsDialog next(box, settings());
         QComboBox* sizes = list(&next, "cboFontSize");
         QCOMPARE(sizes->currentText(), "14"); // Cancel stored nothing
-        QCOMPARE(sizes->itemText(0) + '-' + sizes->itemText(sizes->count() - 1), "8-16");
         list(&next, "cboFontName")->setEditText("DejaVu Serif");
         sizes->setEditText("large"); // not a number: the size stays
         const QString size = QString::number(box.document()->defaultFont().pointSizeF());
@@ -235,7 +234,6 @@ private slots:
     void workAreaWordListFollowsTheCustomTextFile() {
         EditorFixture f(EditorFixture::UseTestClipboard, {"zulu", "alpha"});
         const auto words = [&] { return shown(f.workArea.get(), "ListWords"); };
-        QCOMPARE(words(), QStringList({"zulu", "alpha"})); // file order
         ModalScript modal;
         modal.steps << [](QDialog& window) {
             addText(&window, "mike");
