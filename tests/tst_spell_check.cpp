@@ -7,15 +7,10 @@
 #include "services/WaitWindow.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QThread>
-#include <QTimer>
 
 using Mode = ProblemFinder::Mode;
 
