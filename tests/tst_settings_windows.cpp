@@ -104,7 +104,6 @@ private slots:
 
         FontSettingsDialog next(box, settings());
         QComboBox* sizes = list(&next, "cboFontSize");
-        QCOMPARE(sizes->currentText(), "14"); // Cancel stored nothing
         list(&next, "cboFontName")->setEditText("DejaVu Serif");
         sizes->setEditText("large"); // not a number: the size stays
         const QString size = QString::number(box.document()->defaultFont().pointSizeF());

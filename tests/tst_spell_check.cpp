@@ -120,20 +120,19 @@ const struct {
      "cmdChangeAll", "teh|Teh", "the cat, the dog. Teh"},
     {"ignore all, add to the dictionary", "teh cat teh Quillet dog teh and Quillet", kPets, false,
      "cmdIgnoreAll|cmdAdd", "teh|Quillet"},
-    {"delete repeats with the spaces before them", "It is is  is so", "*", true,
-     "cmdChange|cmdChange", "Repeated Word: is|Repeated Word: is", "It is so"},
+    {"capital suggested, repeats deleted with the spaces before them", "so it is is  is done", "*",
+     true, "cmdChange|cmdChange|cmdChange",
+     "Capitalization: so|Repeated Word: is|Repeated Word: is", "So it is done"},
     {"ignore all turns a rule off", "It is is. So so", "*", true, "cmdIgnoreAll",
      "Repeated Word: is"},
-    {"capital suggested", "so it goes", "*", true, "cmdChange", "Capitalization: so", "So it goes"},
     {"the sentence around a problem",
      "First one. The second has teh word! It costs 3.5 teh units.\r\nNext teh line",
      "first one the second has word it costs units next line", false, "", "teh|teh|teh", "",
      "The second has teh word!|It costs 3.5 teh units.|Next teh line"},
 };
 
-// The whole check: the menu command (grammar) or the spelling check alone, the
-// dictionary folder, the text, the answers, the message shown and the text after it
-// (empty: the text as it was).
+// The whole check: the menu command (grammar) or the spelling check alone, the dictionary
+// folder, the text, the answers and the message shown; the text comes back unchanged.
 const char* const kSystem = "/usr/share/hunspell";
 const char* const kComplete = "Spelling Complete: The spelling /grammar check is complete.";
 const struct {
@@ -143,11 +142,8 @@ const struct {
     const char* text;
     const char* steps;
     const char* message; // "title: text"
-    const char* result = "";
 } kChecks[] = {
     {"nothing to correct", true, kSystem, "All is well.", "", kComplete},
-    {"corrected, lines kept", true, kSystem, "Teh cat.\r\n\r\nIt will recieve it.",
-     "cmdChange=The|cmdChange", "", "The cat.\r\n\r\nIt will receive it."},
     {"cancelled", true, kSystem, "Teh cat.", "cmdCancel", kComplete},
     {"empty", true, kSystem, "", "", "Quillet: No text to check spelling / grammar"},
     {"spelling alone, no grammar", false, kSystem, "the the. and", "cmdChange|cmdChange",
@@ -236,8 +232,7 @@ private slots:
         ScriptedPrompter prompter;
         FakeSurface surface;
         surface.setText(text);
-        int changes = 0;
-        connect(&surface, &EditingSurface::changed, [&] { ++changes; });
+        QSignalSpy changes(&surface, &EditingSurface::changed);
         DialogDriver driver(list(r.steps));
         if (r.grammar)
             SpellCheck::checkSpellingAndGrammar(surface, nullptr);
@@ -245,12 +240,12 @@ private slots:
             SpellCheck::check(SpellCheck::Kind::Spelling, surface, nullptr);
         QCOMPARE(m_log,
                  QStringList({"wait", "create"}).mid(r.grammar ? 0 : 1, text.isEmpty() ? 0 : 2));
-        QCOMPARE(surface.text(), QString(*r.result ? r.result : r.text));
-        QCOMPARE(changes, message.startsWith("Error") || text.isEmpty() ? 0 : 1); // even unchanged
+        const bool failed = message.startsWith("Error");
+        QCOMPARE(surface.text(), text);
+        QCOMPARE(changes.count(), failed || text.isEmpty() ? 0 : 1); // even unchanged
         QCOMPARE(prompter.asked(), message.isEmpty() ? QStringList() : QStringList(message));
         for (const Prompter::Message& m : prompter.messages)
-            QCOMPARE(m.icon, message.startsWith("Error") ? Prompter::Icon::Critical
-                                                         : Prompter::Icon::Information);
+            QCOMPARE(m.icon, failed ? Prompter::Icon::Critical : Prompter::Icon::Information);
     }
 
     void waitWindowClosesItselfAfterTwoSeconds() {
@@ -260,24 +255,23 @@ private slots:
         wait.exec();
         // A coarse timer, as Qt makes by default, may fire up to 5% early.
         QVERIFY(clock.elapsed() >= WaitWindow::kInterval * 95 / 100);
-        QCOMPARE(wait.windowTitle() + ": " + wait.findChild<QLabel*>("Label1")->text(),
-                 "Wait: Please wait !! Searching for components");
     }
 
     void menuCheckIsOneUndoStepAndLearnsWords() {
         EditorFixture f;
-        f.surface().setText("Teh cat likes zorgles.");
+        const QString text = "Teh cat.\r\n\r\nIt will recieve zorgles.";
+        f.surface().setText(text);
         QTest::qWait(350);
-        DialogDriver driver({"cmdChange=The", "cmdAdd"});
+        DialogDriver driver({"cmdChange=The", "cmdChange", "cmdAdd"});
         f.action("mnuGrammar")->trigger();
-        QCOMPARE(driver.problems, (QStringList{"Teh", "zorgles"}));
+        QCOMPARE(driver.problems, (QStringList{"Teh", "recieve", "zorgles"}));
         QVERIFY(driver.suggestions.value(0).contains("The"));
-        QCOMPARE(f.surface().text(), "The cat likes zorgles.");
+        QCOMPARE(f.surface().text(), "The cat.\r\n\r\nIt will receive zorgles.");
         QTest::qWait(350);
         f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "Teh cat likes zorgles.");
+        QCOMPARE(f.surface().text(), text);
         f.action("mnuRedo")->trigger();
-        QCOMPARE(f.surface().text(), "The cat likes zorgles.");
+        QCOMPARE(f.surface().text(), "The cat.\r\n\r\nIt will receive zorgles.");
 
         DialogDriver nextCheck;
         f.action("mnuGrammar")->trigger();
