@@ -23,7 +23,7 @@ class TestSettingsStores : public QObject {
 private slots:
     void init() { QFile::remove(iniPath()); }
 
-    void iniNamesMatchWithoutCaseAndTheFirstOfTwoCounts() {
+    void iniReadMatchesNamesWithoutCaseAndCutsLongValues() {
         QCOMPARE(read("S", "k"), QString()); // no file
         writeFile(iniPath(), "k=loose\n"
                              "  [ Font Settings ]  \n \t FontName \t=  Arial Black \t\n"
@@ -37,10 +37,8 @@ private slots:
         for (const char* key : {"eq", "dq", "dup", "odd", "later", "b", "", "k"})
             values << read("Font Settings", key);
         QCOMPARE(values, QStringList({"a=b", " padded ", "first", "v", "", "", "", ""}));
-    }
 
-    // A value read back is cut to 254 characters, without splitting a surrogate pair.
-    void iniReadsLineEndsEncodingsAndLongValues() {
+        // Line ends, encodings, and values cut to 254 characters but not in a surrogate pair.
         static const char junk[] = "\x00\xFF[S\x00]\n\x01\x02=\x03\n[S]\nk=v\n";
         const std::pair<QByteArray, QString> cases[] = {
             {"[S]\rj=w\rk=v", "v"},
@@ -56,7 +54,7 @@ private slots:
         }
     }
 
-    void iniWriteChangesOnlyTheLinesItNeeds() {
+    void iniWriteChangesOnlyTheLinesItNeedsAndRefusesTheRest() {
         // Before (null: no file yet), section, key, value, after.
         using Case = std::tuple<QByteArray, const char*, const char*, QString, QByteArray>;
         const Case cases[] = {
@@ -80,9 +78,8 @@ private slots:
             QCOMPARE(fileBytes(iniPath()), after);
             QCOMPARE(read(section, key), value);
         }
-    }
 
-    void iniWriteRefusesWhatCouldNotBeReadBackOrStored() {
+        // What could not be read back, or has no folder to go to, leaves the file alone.
         const QByteArray before("[S]\r\nk=old\r\n");
         writeFile(iniPath(), before);
         for (const char* key : {"", "  ", "a=b", "[k", "k\nj"})
