@@ -176,7 +176,7 @@ class TestSpellCheck : public QObject {
         const HunspellSetup setup{{folder}, "xx_YY", m_dir.filePath("PersonalWords.txt")};
         WordProcessor::installFactory([this, setup](QWidget* parent) {
             m_log << "create";
-            return std::make_unique<HunspellApplication>(setup, parent);
+            return std::make_unique<HunspellWordProcessor>(setup, parent);
         });
     }
 

@@ -28,9 +28,9 @@ void HunspellDocument::check(ProblemFinder::Mode mode) {
     m_paragraphs = dialog.text();
 }
 
-HunspellApplication::HunspellApplication(const HunspellSetup& setup, QWidget* parent)
+HunspellWordProcessor::HunspellWordProcessor(const HunspellSetup& setup, QWidget* parent)
     : m_dictionary(std::make_shared<HunspellDictionary>(setup)), m_parent(parent) {}
 
-std::unique_ptr<WordDocument> HunspellApplication::addDocument() {
+std::unique_ptr<WordDocument> HunspellWordProcessor::addDocument() {
     return std::make_unique<HunspellDocument>(m_dictionary, m_parent);
 }

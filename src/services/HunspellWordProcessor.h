@@ -28,10 +28,10 @@ private:
     QString m_paragraphs; // without the final paragraph mark
 };
 
-class HunspellApplication : public WordApplication {
+class HunspellWordProcessor : public WordApplication {
 public:
     // Throws AutomationError when no dictionary can be found.
-    HunspellApplication(const HunspellSetup& setup, QWidget* parent);
+    HunspellWordProcessor(const HunspellSetup& setup, QWidget* parent);
 
     std::unique_ptr<WordDocument> addDocument() override;
     // Nothing to do: there is no process of its own to end.

@@ -9,7 +9,7 @@ WordProcessor::Factory installedFactory;
 std::unique_ptr<WordApplication> WordProcessor::create(QWidget* parent) {
     if (installedFactory)
         return installedFactory(parent);
-    return std::make_unique<HunspellApplication>(HunspellSetup::standard(), parent);
+    return std::make_unique<HunspellWordProcessor>(HunspellSetup::standard(), parent);
 }
 
 void WordProcessor::installFactory(Factory factory) {
