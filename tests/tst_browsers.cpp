@@ -211,6 +211,8 @@ private slots:
         f.server.pages["/links.html"] =
             "<html><head><title>Links</title></head><body style='margin:0'>"
             "<a href='mailto:someone@127.0.0.1' style='display:block;height:100px'>m</a>"
+            "<a href='data:text/html,<title>Data</title>' target='_blank' "
+            "style='display:block;height:100px'>d</a>"
             "<a href='/other.html' target='_blank' style='display:block;height:100px'>o</a>"
             "<script>navigator.geolocation.getCurrentPosition(function() {}, "
             "function() { document.body.id = 'denied'; });</script></body></html>";
@@ -221,13 +223,13 @@ private slots:
 
         f.desktopLinks.clear();
         runScript(web, "location.href = 'mailto:script@127.0.0.1'; 1");
-        box->setText("data:text/html,<title>Typed</title>");
-        QTest::keyClick(box, Qt::Key_Return);
+        forum.window()->navigate(QUrl("data:text/html,<title>Asked for</title>"));
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 150));
         QTest::qWait(1000);
         QVERIFY(web->title() == "Links" && f.desktopLinks.isEmpty());
         QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 50));
         QTRY_COMPARE(f.desktopLinks, QList<QUrl>({QUrl("mailto:someone@127.0.0.1")}));
-        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 150));
+        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 250));
         QVERIFY(forum.shows("/other.html"));
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 2); // the work area and this one
 
