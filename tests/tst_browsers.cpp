@@ -207,30 +207,59 @@ private slots:
         QCOMPARE(box->size(), boxSize);
         forum.window()->parentWidget()->showMaximized();
 
-        // Links and scripts keep to the window: no new windows, data: pages or permissions.
+        // Links and scripts keep to the window: no new windows, no page but a web page, no
+        // permissions or downloads, nothing out to another program but on a click (and a Yes).
+        const QString site = f.server.address();
+        const QString ran = "document.title = 'Ran'; new Image().src = '" + site + "/ran'";
         f.server.pages["/links.html"] =
-            "<html><head><title>Links</title></head><body style='margin:0'>"
-            "<a href='mailto:someone@127.0.0.1' style='display:block;height:100px'>m</a>"
-            "<a href='data:text/html,<title>Data</title>' target='_blank' "
-            "style='display:block;height:100px'>d</a>"
-            "<a href='/other.html' target='_blank' style='display:block;height:100px'>o</a>"
-            "<script>navigator.geolocation.getCurrentPosition(function() {}, "
-            "function() { document.body.id = 'denied'; });</script></body></html>";
-        forum.window()->navigate(QUrl(f.server.address() + "/links.html"));
+            QString("<html><head><title>Links</title><style>a { display: block; height: 40px }"
+                    "</style></head><body style='margin:0'><a href='mailto:someone@127.0.0.1'>m</a>"
+                    "<a target=_blank href=\"data:text/html,<script>%1</script>\">d</a>"
+                    "<a target=_blank href=\"javascript:void(%1)\">j</a>"
+                    "<a href='irc://irc.example/quillet'>i</a>"
+                    "<a target=_blank href='tel:+15550100'>t</a>"
+                    "<a download href='/quillet-refused.txt'>f</a>"
+                    "<a target=_blank href='/other.html'>o</a>"
+                    "<script>navigator.geolocation.getCurrentPosition(function() {}, "
+                    "function() { document.body.id = 'denied'; });</script></body></html>")
+                .arg(ran)
+                .toUtf8();
+        forum.window()->navigate(QUrl(site + "/links.html"));
         WebBrowser* web = webView(forum.window());
+        const auto click = [web](int row) {
+            QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 40 * row + 20));
+        };
         QVERIFY(waitForTitle(web, "Links"));
         QTRY_COMPARE(runScript(web, "document.body.id").toString(), "denied");
 
         f.desktopLinks.clear();
-        runScript(web, "location.href = 'mailto:script@127.0.0.1'; 1");
+        f.prompter.messages.clear();
+        for (const char* script :
+             {"location.href = 'mailto:script@127.0.0.1'",
+              "location.href = 'irc://script.example/'", "document.links[4].click()"})
+            runScript(web, QString(script) + "; 1");
         forum.window()->navigate(QUrl("data:text/html,<title>Asked for</title>"));
-        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 150));
+        click(1); // data: and javascript: in a new window: nothing loads, nothing runs
+        click(2);
         QTest::qWait(1000);
-        QVERIFY(web->title() == "Links" && f.desktopLinks.isEmpty());
-        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 50));
+        QVERIFY(web->title() == "Links" && web->url() == QUrl(site + "/links.html"));
+        QVERIFY(f.desktopLinks.isEmpty() && f.prompter.messages.isEmpty() &&
+                !f.server.requests.contains("/ran"));
+        click(0);
         QTRY_COMPARE(f.desktopLinks, QList<QUrl>({QUrl("mailto:someone@127.0.0.1")}));
-        QTest::mouseClick(web->focusProxy(), Qt::LeftButton, {}, QPoint(20, 250));
-        QVERIFY(forum.shows("/other.html"));
+        f.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+        click(3);
+        QTRY_COMPARE(f.prompter.messages.size(), 1);
+        click(4);
+        QTRY_COMPARE(f.desktopLinks.value(1), QUrl("tel:+15550100")); // after No, Yes
+        QCOMPARE(f.prompter.asked().first(),
+                 "Quillet: Open this link with another application?\n\nirc://irc.example/quillet");
+        QVERIFY(f.prompter.messages.first().buttons == Prompter::Buttons::YesNo);
+        click(5);
+        QTRY_COMPARE(f.prompter.asked().value(2), "Quillet: Quillet does not download files.");
+        QVERIFY(!QDir(web->page()->profile()->downloadPath()).exists("quillet-refused.txt"));
+        click(6);
+        QVERIFY(forum.shows("/other.html") && f.prompter.messages.size() == 3); // asked once
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 2); // the work area and this one
 
         const QUrl unreachable(f.server.address() + "/");
