@@ -15,7 +15,8 @@ public:
     ReadProgress(QWidget& window, const QString& path, qint64 size)
         : m_size(size), m_shown(size > PostFileReader::ProgressThreshold) {
         if (m_shown)
-            ProgressWindow::instance().begin(&window, QObject::tr("Opening %1...").arg(path));
+            ProgressWindow::instance().begin(
+                &window, QObject::tr("Opening %1...").arg(QFileInfo(path).fileName()));
     }
     ~ReadProgress() {
         if (m_shown)
