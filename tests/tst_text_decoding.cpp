@@ -49,15 +49,9 @@ private slots:
             QCOMPARE(decoded.text, QString::fromUtf8(bytes).remove(QChar(0xFEFF)));
         QCOMPARE(encode(decoded.text, encoding), bytes); // saved as it was read
 
-        qint64 lastStep = 0;
-        const auto inPieces = decode(bytes, [&lastStep](qint64 done) {
-            lastStep = done;
-            return true;
-        });
+        const auto inPieces = decode(bytes, [](qint64) { return true; });
         QCOMPARE(inPieces->text, decoded.text);
         QCOMPARE(inPieces->encoding, encoding);
-        QCOMPARE(lastStep, 2 * bytes.size()); // checked, then converted
-        QCOMPARE(decode(bytes, [](qint64) { return false; }).has_value(), bytes.isEmpty());
     }
 
     void windows1252MapsEveryByte() {
