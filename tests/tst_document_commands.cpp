@@ -1,8 +1,12 @@
 // New, Open, Save, Copy All and Clear All against real files, with the dialogs scripted.
 #include "EditorFixture.h"
+#include "ScriptedProgress.h"
 #include "TestFiles.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
+#include "shell/PostFileReader.h"
+
+#include <sys/stat.h>
 
 using Answer = Prompter::Answer;
 
@@ -42,9 +46,9 @@ private slots:
         }
     }
 
-    // Open names the window after the file; Save never renames it, writes UTF-8 with CR LF,
-    // and counts the post as saved before writing, so even a failed write does. Either
-    // removes the recovery copy.
+    // Open names the window after the file; Save never renames it, writes CR LF in the file's
+    // encoding until a character does not fit (then UTF-8, said once), and counts the post
+    // as saved before writing, so even a failed write does. Either removes the recovery copy.
     void openAndSaveMoveThePostBetweenFiles() {
         EditorFixture f;
         const QString in = m_dir.filePath("in.txt"), out = m_dir.filePath("out.txt");
@@ -75,7 +79,65 @@ private slots:
         f.type("x");
         f.workArea->documents().save();
         QVERIFY(f.post().isSaved());
-        QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xC3\xA9"));
+        QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xE9"));
+
+        f.type(QChar(0x263A)); // a smiley has no Windows-1252 byte
+        f.prompter.fileNames = {out, out};
+        const qsizetype asked = f.prompter.messages.size();
+        f.workArea->documents().save();
+        f.workArea->documents().save();
+        QCOMPARE(f.prompter.messages.size(), asked + 1);
+        QVERIFY(f.prompter.messages.last().text.contains("saved as UTF-8"));
+        QCOMPARE(fileBytes(out), QByteArray(" x\xE2\x98\xBAone\r\ntwo\r\nthr\xC3\xA9"));
+    }
+
+    // What cannot be read is refused with the system's reason, a file with NUL bytes opens
+    // only after a Yes, and a large file shows progress that can be cancelled while it is
+    // read or decoded. Refused, declined or cancelled, the post stays as it was.
+    void openRefusesDeclinesOrCancels() {
+        const QString binary = m_dir.filePath("binary.txt"), large = m_dir.filePath("large.txt"),
+                      pipe = m_dir.filePath("pipe.txt"), link = m_dir.filePath("link.txt");
+        writeFile(binary, QByteArray("MZ\0\0text", 8));
+        QByteArray lines;
+        while (lines.size() <= PostFileReader::ProgressThreshold)
+            lines += "a line of the large file\n";
+        writeFile(large, lines);
+        QCOMPARE(mkfifo(pipe.toLocal8Bit(), 0600), 0); // opening one would wait for a writer
+        QVERIFY(QFile::link(m_dir.filePath("gone.txt"), link));
+        const int allSteps = 3 * int(lines.size() >> 20) + 3; // read, check, convert
+        for (const auto& [path, answer, cancelAt, said, opened] :
+             {std::tuple(m_dir.path(), Answer::Ok, 0, QString("It is a folder"), false),
+              {m_dir.filePath("none.txt"), Answer::Ok, 0, "No such file or directory", false},
+              {link, Answer::Ok, 0, "No such file or directory", false},
+              {pipe, Answer::Ok, 0, "pipe", false},
+              {"/proc/self/mem", Answer::Ok, 0, "Input/output error", false},
+              {binary, Answer::No, 0, "does not look like text. Open it anyway?", false},
+              {binary, Answer::Yes, 0, "does not look like text.", true},
+              {large, Answer::Ok, 1, "", false},
+              {large, Answer::Ok, allSteps, "", false},
+              {large, Answer::Ok, 0, "", true}}) {
+            EditorFixture f;
+            ScriptedProgress progress;
+            progress.cancelAtStep = cancelAt;
+            f.type("kept");
+            f.post().setSaved(true);
+            f.prompter.answers = {answer};
+            f.prompter.fileNames = {path};
+            f.workArea->documents().open();
+            QCOMPARE(f.workArea->windowTitle() == path + "- Quillet", opened);
+            QCOMPARE(f.text() == "kept" && f.post().isSaved(), !opened);
+            const QString asked = f.prompter.asked().join('|');
+            QVERIFY2(said.isEmpty() ? asked.isEmpty()
+                                    : asked.startsWith("Quillet: ") && !asked.contains('|') &&
+                                          asked.contains(path) && asked.contains(said) &&
+                                          f.prompter.messages[0].icon == Prompter::Icon::Warning,
+                     qPrintable(asked));
+            QCOMPARE(progress.shown, int(path == large));
+            QCOMPARE(progress.steps.size(), cancelAt ? cancelAt : path == large ? allSteps : 0);
+            if (opened && path == large) // the bar reached its end
+                QCOMPARE(progress.steps.last(), 3 * lines.size());
+            QVERIFY(!progress.showing);
+        }
     }
 
     void copyAllAndClearAll() {

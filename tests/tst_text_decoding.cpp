@@ -30,6 +30,12 @@ private slots:
         row("cut at end", "abc\xE2\x82", SourceEncoding::Windows1252);
         row("lone continuation", "a\x80z", SourceEncoding::Windows1252);
         row("five-byte lead", "\xF8\x88\x80\x80\x80", SourceEncoding::Windows1252);
+        // Long texts are decoded in pieces of a megabyte, cut between characters.
+        const QByteArray piece((1 << 20) - 1, 'a');
+        QTest::newRow("euro across a piece's end")
+            << piece + "\xE2\x82\xAC" << SourceEncoding::Utf8;
+        QTest::newRow("bad byte in the last piece")
+            << piece + piece + "\xE9" << SourceEncoding::Windows1252;
     }
 
     void decodeTakesStrictUtf8OrElseWindows1252() {
@@ -41,6 +47,11 @@ private slots:
             QCOMPARE(decoded.text.size(), bytes.size()); // one character for every byte
         else
             QCOMPARE(decoded.text, QString::fromUtf8(bytes).remove(QChar(0xFEFF)));
+        QCOMPARE(encode(decoded.text, encoding), bytes); // saved as it was read
+
+        const auto inPieces = decode(bytes, [](qint64) { return true; });
+        QCOMPARE(inPieces->text, decoded.text);
+        QCOMPARE(inPieces->encoding, encoding);
     }
 
     void windows1252MapsEveryByte() {
@@ -53,6 +64,10 @@ private slots:
             QCOMPARE(text.at(unassigned), QChar(unassigned));
         // 256 distinct characters: nothing is lost.
         QCOMPARE(QSet<QChar>(text.cbegin(), text.cend()).size(), 256);
+        // A character without a byte (U+0080 is not the euro's 0x80) turns the text to UTF-8.
+        QVERIFY(!fitsWindows1252(text + QChar(0x80)));
+        QCOMPARE(encode(text + QChar(0x263A), SourceEncoding::Windows1252),
+                 (text + QChar(0x263A)).toUtf8());
     }
 
     void textFileRefusesWhatItCannotReplace() {

@@ -1,5 +1,7 @@
 #include "platform/TextDecoding.h"
 
+#include <QList>
+#include <algorithm>
 #include <array>
 
 namespace TextDecoding {
@@ -17,13 +19,43 @@ constexpr std::array<char16_t, 32> kHighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
+// Long texts are decoded in pieces of this size, so that progress can be shown between them.
+constexpr qsizetype kPieceSize = 1 << 20;
+
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// The bytes cut into pieces of about pieceSize, each cut moved back (at most three bytes)
+// to the start of a character, so that each piece checks and converts alone as it would
+// within the whole.
+QList<QByteArrayView> piecesOf(const QByteArray& bytes, qsizetype pieceSize) {
+    QList<QByteArrayView> pieces;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = std::min(start + pieceSize, bytes.size());
+        for (int back = 0;
+             back < 3 && end < bytes.size() && end - 1 > start && isContinuation(data[end]); ++back)
+            --end;
+        pieces.append(QByteArrayView(bytes).sliced(start, end - start));
+        start = end;
+    }
+    return pieces;
+}
+
+std::optional<char> toWindows1252(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return char(code);
+    const auto* found = std::find(kHighControlRange.begin(), kHighControlRange.end(), code);
+    if (found == kHighControlRange.end())
+        return std::nullopt;
+    return char(0x80 + (found - kHighControlRange.begin()));
+}
+
 } // namespace
 
-bool isValidUtf8(const QByteArray& bytes) {
+bool isValidUtf8(QByteArrayView bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
@@ -67,7 +99,7 @@ QChar fromWindows1252(unsigned char byte) {
     return QChar(inHighControlRange ? kHighControlRange[byte - 0x80] : char16_t(byte));
 }
 
-QString fromWindows1252(const QByteArray& bytes) {
+QString fromWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes)
@@ -76,18 +108,52 @@ QString fromWindows1252(const QByteArray& bytes) {
 }
 
 DecodedText decode(const QByteArray& bytes) {
-    if (!isValidUtf8(bytes))
-        return {fromWindows1252(bytes), SourceEncoding::Windows1252};
-    if (bytes.startsWith(kUtf8Bom))
-        return {
-            QString::fromUtf8(bytes.constData() + kUtf8Bom.size(), bytes.size() - kUtf8Bom.size()),
-            SourceEncoding::Utf8WithBom};
-    return {QString::fromUtf8(bytes), SourceEncoding::Utf8};
+    return *decode(bytes, KeepGoing());
 }
 
-QByteArray encode(const QString& text, bool withByteOrderMark) {
+std::optional<DecodedText> decode(const QByteArray& bytes, const KeepGoing& keepGoing) {
+    // Without progress to show, the whole text is one piece.
+    const QList<QByteArrayView> pieces =
+        piecesOf(bytes, keepGoing ? kPieceSize : std::max<qsizetype>(bytes.size(), 1));
+    const auto stopped = [&keepGoing](qint64 done) { return keepGoing && !keepGoing(done); };
+    bool valid = true;
+    qint64 done = 0;
+    for (const QByteArrayView piece : pieces) {
+        valid = valid && isValidUtf8(piece);
+        if (stopped(done += piece.size()))
+            return std::nullopt;
+    }
+    DecodedText decoded;
+    decoded.encoding = !valid                       ? SourceEncoding::Windows1252
+                       : bytes.startsWith(kUtf8Bom) ? SourceEncoding::Utf8WithBom
+                                                    : SourceEncoding::Utf8;
+    if (pieces.size() > 1)
+        decoded.text.reserve(bytes.size());
+    for (QByteArrayView piece : pieces) {
+        done += piece.size();
+        if (decoded.encoding == SourceEncoding::Utf8WithBom && piece.data() == bytes.constData())
+            piece = piece.sliced(kUtf8Bom.size());
+        decoded.text += valid ? QString::fromUtf8(piece) : fromWindows1252(piece);
+        if (stopped(done))
+            return std::nullopt;
+    }
+    return decoded;
+}
+
+bool fitsWindows1252(QStringView text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return toWindows1252(c).has_value(); });
+}
+
+QByteArray encode(const QString& text, SourceEncoding encoding) {
+    if (encoding == SourceEncoding::Windows1252 && fitsWindows1252(text)) {
+        QByteArray bytes(text.size(), Qt::Uninitialized);
+        std::transform(text.begin(), text.end(), bytes.begin(),
+                       [](QChar c) { return *toWindows1252(c); });
+        return bytes;
+    }
     const QByteArray body = text.toUtf8();
-    return withByteOrderMark ? kUtf8Bom + body : body;
+    return encoding == SourceEncoding::Utf8WithBom ? kUtf8Bom + body : body;
 }
 
 QString normalizeLineBreaks(const QString& text, QStringView lineBreak) {

@@ -5,6 +5,8 @@
 Post::Post(RichTextBox& editor, QObject* parent) : QObject(parent), m_editor(editor) {
     connect(&editor.surface(), &EditingSurface::changed, this, [this] {
         m_saved = false;
+        if (isEmpty())
+            m_encoding = TextDecoding::SourceEncoding::Utf8;
         emit changed();
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextDecoding.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -32,6 +34,12 @@ public:
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName);
 
+    // The encoding of the file the post was opened from, which Save keeps: a file written
+    // by another program goes back in the form that program reads. An emptied post starts
+    // afresh as UTF-8.
+    TextDecoding::SourceEncoding encoding() const { return m_encoding; }
+    void setEncoding(TextDecoding::SourceEncoding encoding) { m_encoding = encoding; }
+
     // The caret's position in pixels, in the editing control's coordinates.
     QPoint caretPosition() const;
 
@@ -45,4 +53,5 @@ private:
     RichTextBox& m_editor;
     bool m_saved = false;
     QString m_fileName;
+    TextDecoding::SourceEncoding m_encoding = TextDecoding::SourceEncoding::Utf8;
 };

@@ -59,7 +59,10 @@ bool writeValues(const QList<Entry>& entries, const QString& filePath) {
         return allStored;
     const bool keepByteOrderMark =
         content && content->encoding == TextDecoding::SourceEncoding::Utf8WithBom;
-    return TextFile::write(filePath, document.text(), keepByteOrderMark) && allStored;
+    return TextFile::write(filePath, document.text(),
+                           keepByteOrderMark ? TextDecoding::SourceEncoding::Utf8WithBom
+                                             : TextDecoding::SourceEncoding::Utf8) &&
+           allStored;
 }
 
 bool fileExists(const QString& filePath) {

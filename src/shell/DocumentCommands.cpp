@@ -5,6 +5,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
 #include "post/Post.h"
+#include "shell/PostFileReader.h"
 
 #include <QWidget>
 
@@ -74,10 +75,11 @@ void DocumentCommands::open() {
         Prompter::instance().openFileName(&m_window, {"Open", FileFilter, QString()});
     if (fileName.isEmpty())
         return;
-    const auto file = TextFile::read(fileName);
+    const auto file = PostFileReader(m_window).read(fileName);
     if (!file)
-        return; // an unreadable file leaves the post as it was
+        return;
     m_post.surface().setText(file->text);
+    m_post.setEncoding(file->encoding);
     m_post.setFileName(fileName);
     m_post.markMatchesFile();
 }
@@ -88,8 +90,23 @@ void DocumentCommands::save() {
     if (fileName.isEmpty())
         return;
     m_post.setSaved(true);
-    if (TextFile::write(fileName, m_post.surface().text()))
+    if (TextFile::write(fileName, m_post.surface().text(), encodingForSave()))
         m_post.markMatchesFile();
+}
+
+// A post opened from a Windows-1252 file is saved back in that encoding, so that the
+// program which wrote the file still reads it; converting it would need a question about
+// encodings that few users could answer. Once the post holds a character that encoding
+// cannot, it is saved as UTF-8 from then on, and the user is told once.
+TextDecoding::SourceEncoding DocumentCommands::encodingForSave() {
+    if (m_post.encoding() == TextDecoding::SourceEncoding::Windows1252 &&
+        !TextDecoding::fitsWindows1252(m_post.surface().text())) {
+        m_post.setEncoding(TextDecoding::SourceEncoding::Utf8);
+        Prompter::inform(&m_window, "The file was opened as Windows-1252 text, which cannot hold "
+                                    "some of the characters in the post.\r\n\r\nIt is saved "
+                                    "as UTF-8 instead, so that no character is lost.");
+    }
+    return m_post.encoding();
 }
 
 void DocumentCommands::copyAll() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextDecoding.h"
+
 #include <QObject>
 
 class Post;
@@ -32,6 +34,7 @@ public:
 private:
     enum class SaveAnswer { Yes, No, Cancel };
     SaveAnswer askToSave();
+    TextDecoding::SourceEncoding encodingForSave();
 
     Post& m_post;
     QWidget& m_window;
