@@ -8,6 +8,8 @@
 #include "settings/StartupSettingsStore.h"
 
 #include <QtTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -85,6 +87,8 @@ private slots:
         for (const char* key : {"", "  ", "a=b", "[k", "k\nj"})
             QVERIFY2(!IniFile::writeValue("S", key, "v", iniPath()), key);
         QVERIFY(!IniFile::writeValue("S", "k", "two\r\nlines", iniPath()));
+        QTest::ignoreMessage(QtWarningMsg, "Not written: cannot create the lock file for " +
+                                               m_dir.filePath("missing/Settings.ini").toUtf8());
         QVERIFY(!IniFile::writeValue("S", "k", "v", m_dir.filePath("missing/Settings.ini")));
         QCOMPARE(fileBytes(iniPath()), before);
         QVERIFY(!IniFile::writeValues({{"A", "a=", "x"}, {"A", "a2", "4"}}, iniPath()));
@@ -162,6 +166,26 @@ private slots:
         }
         QVERIFY(CustomTextFile::write({"A", "b", u"  café "_s}, listPath));
         QCOMPARE(fileBytes(listPath), QByteArray("A\r\nb\r\n  caf\xC3\xA9 \r\n"));
+    }
+
+    // A held lock fails a write after a bounded wait; a killed process's lock is taken over.
+    void writesRespectAnotherCopysLock() {
+        writeFile(iniPath(), "[S]\r\nk=2\r\n");
+        QLockFile held(iniPath() + ".lock");
+        QVERIFY(held.tryLock(0));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Not written: .*Settings.ini"));
+        QVERIFY(!IniFile::writeValue("S", "k", "3", iniPath()));
+        held.unlock();
+        QCOMPARE(read("S", "k"), u"2"_s);
+
+        const pid_t killedCopy = fork();
+        if (killedCopy == 0)
+            _exit(held.tryLock(0) ? 0 : 1); // leaves its lock file behind
+        int status = -1;
+        QCOMPARE(waitpid(killedCopy, &status, 0), killedCopy);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0 && QFile::exists(held.fileName()));
+        QVERIFY(IniFile::writeValue("S", "k", "4", iniPath()));
+        QCOMPARE(read("S", "k"), u"4"_s);
     }
 };
 

@@ -204,7 +204,7 @@ private slots:
     void customTextAddAndDeleteChangeTheSortedListAndClosingWritesIt() {
         const QString path = m_folder.filePath("CustomList.ini");
         writeFile(path, "zulu\r\nAlpha\r\n");
-        CustomTextDialog window(path);
+        CustomTextDialog window(path), otherCopy(path);
         addText(&window, "mike");
         addText(&window, "alpha");
         QCOMPARE(shown(&window, "ListCustom"), QStringList({"Alpha", "alpha", "mike", "zulu"}));
@@ -222,6 +222,23 @@ private slots:
         QCOMPARE(fileBytes(path), QByteArray("zulu\r\nAlpha\r\n"));
         QTest::keyClick(&window, Qt::Key_Escape); // closes, and only closing writes
         QCOMPARE(fileBytes(path), QByteArray("   word \r\nAlpha\r\nalpha\r\nzulu\r\n"));
+
+        // Another copy's edits merge into the file as it is now; under a held lock, No keeps them.
+        otherCopy.show();
+        addText(&otherCopy, "other");
+        otherCopy.findChild<QListWidget*>("ListCustom")->setCurrentRow(2); // zulu
+        button(&otherCopy, "cmdDelete")->click();
+        QLockFile held(path + ".lock");
+        QVERIFY(held.tryLock(0));
+        ScriptedPrompter prompter;
+        prompter.answers << Prompter::Answer::No;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Not written: "));
+        button(&otherCopy, "cmdClose")->click();
+        QCOMPARE(prompter.messages.value(0).icon, Prompter::Icon::Warning);
+        QVERIFY(otherCopy.isVisible() && fileBytes(path).endsWith("zulu\r\n"));
+        held.unlock();
+        button(&otherCopy, "cmdClose")->click();
+        QCOMPARE(fileBytes(path), QByteArray("   word \r\nAlpha\r\nalpha\r\nother\r\n"));
     }
 
     void workAreaWordListFollowsTheCustomTextFile() {

@@ -1,6 +1,7 @@
 // The spelling dialog on a word list made up here, then the whole check on Hunspell.
 #include "EditorFixture.h"
 #include "FakeSurface.h"
+#include "TestFiles.h"
 #include "services/HunspellWordProcessor.h"
 #include "services/SpellCheck.h"
 #include "services/SpellingDialog.h"
@@ -276,6 +277,14 @@ private slots:
         DialogDriver nextCheck;
         f.action("mnuGrammar")->trigger();
         QVERIFY(nextCheck.problems.isEmpty());
+
+        // Two running copies share the word list: each keeps and learns the other's words.
+        const HunspellSetup setup{{kSystem}, "xx_YY", m_dir.filePath("SharedWords.txt")};
+        HunspellDictionary first(setup), second(setup);
+        first.add("blorfs");
+        second.add("snarfle");
+        QCOMPARE(fileBytes(setup.personalWordList), "blorfs\nsnarfle\n");
+        QVERIFY(second.knows("blorfs") && !first.knows("snarfle"));
     }
 };
 

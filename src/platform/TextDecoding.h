@@ -39,6 +39,11 @@ using KeepGoing = std::function<bool(qint64 done)>;
 // up to twice the size). Nothing when keepGoing stopped it.
 std::optional<DecodedText> decode(const QByteArray& bytes, const KeepGoing& keepGoing);
 
+// UTF-8 for a file the program rewrites, with a byte order mark where it had one.
+inline SourceEncoding asUtf8(SourceEncoding read) {
+    return read == SourceEncoding::Utf8WithBom ? read : SourceEncoding::Utf8;
+}
+
 // Whether every character has a Windows-1252 byte.
 bool fitsWindows1252(QStringView text);
 

@@ -1,13 +1,14 @@
 #include "services/HunspellDictionary.h"
 
+#include "platform/TextFile.h"
 #include "services/WordProcessor.h"
 #include "settings/IniFile.h"
+#include "settings/LockedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTextStream>
 #include <hunspell.hxx>
 #include <optional>
 
@@ -75,6 +76,15 @@ QStringConverter::Encoding encodingOf(std::string name) {
     return QStringConverter::encodingForName(name.c_str()).value_or(QStringConverter::Utf8);
 }
 
+// The words of the personal word list: one a line, white space around them ignored.
+QStringList personalWordsIn(const QString& text) {
+    QStringList words;
+    for (const QString& line : text.split(u'\n'))
+        if (const QString word = line.trimmed(); !word.isEmpty())
+            words << word;
+    return words;
+}
+
 } // namespace
 
 HunspellSetup HunspellSetup::standard() {
@@ -101,7 +111,10 @@ HunspellDictionary::HunspellDictionary(const HunspellSetup& setup)
     loadPersonalWords();
 }
 
-HunspellDictionary::~HunspellDictionary() = default;
+HunspellDictionary::~HunspellDictionary() {
+    if (!m_unsavedWords.isEmpty())
+        savePersonalWords();
+}
 
 std::string HunspellDictionary::encode(const QString& word) const {
     const QByteArray bytes = m_encoder.encode(word);
@@ -119,23 +132,45 @@ QStringList HunspellDictionary::suggestions(const QString& word) const {
     return result;
 }
 
+void HunspellDictionary::learn(const QString& word) {
+    if (!m_learnedWords.contains(word)) {
+        m_learnedWords.insert(word);
+        m_hunspell->add(encode(word));
+    }
+}
+
 void HunspellDictionary::add(const QString& word) {
-    m_hunspell->add(encode(word));
+    learn(word);
     if (m_personalWordList.isEmpty())
         return;
-    QFile file(m_personalWordList);
-    if (file.open(QIODevice::Append | QIODevice::Text))
-        file.write((word + u'\n').toUtf8());
+    if (!m_unsavedWords.contains(word))
+        m_unsavedWords << word;
+    savePersonalWords();
 }
 
 void HunspellDictionary::loadPersonalWords() {
-    QFile file(m_personalWordList);
-    if (m_personalWordList.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QString word = in.readLine().trimmed();
-        if (!word.isEmpty())
-            m_hunspell->add(encode(word));
-    }
+    if (const auto content = TextFile::read(m_personalWordList))
+        for (const QString& word : personalWordsIn(content->text))
+            learn(word);
+}
+
+bool HunspellDictionary::savePersonalWords() {
+    return LockedFile::update(m_personalWordList, [this] {
+        const auto content = LockedFile::readCurrent(m_personalWordList);
+        if (!content)
+            return false; // never replace a list that could not be read
+        QString text = content->text;
+        const QStringList listed = personalWordsIn(text);
+        for (const QString& word : listed)
+            learn(word); // added by another running copy
+        if (!text.isEmpty() && !text.endsWith(u'\n'))
+            text += u'\n';
+        for (const QString& word : std::as_const(m_unsavedWords))
+            if (!listed.contains(word))
+                text += word + u'\n';
+        if (!TextFile::write(m_personalWordList, text, TextDecoding::asUtf8(content->encoding)))
+            return false;
+        m_unsavedWords.clear();
+        return true;
+    });
 }

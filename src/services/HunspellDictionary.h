@@ -2,6 +2,7 @@
 
 #include "services/Dictionary.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <memory>
@@ -27,15 +28,21 @@ public:
 
     bool knows(const QString& word) const override;
     QStringList suggestions(const QString& word) const override;
-    // Also appends the word to the personal word list.
+    // Also appends the word to the personal word list, under the list's lock (see
+    // LockedFile), keeping and learning the words another running copy added meanwhile. A
+    // word that could not be written is tried again with the next one and on destruction.
     void add(const QString& word) override;
 
 private:
     std::string encode(const QString& word) const;
+    void learn(const QString& word);
     void loadPersonalWords();
+    bool savePersonalWords();
 
     std::unique_ptr<Hunspell> m_hunspell;
     QString m_personalWordList;
+    QSet<QString> m_learnedWords;
+    QStringList m_unsavedWords; // added here, not yet in the list
     mutable QStringEncoder m_encoder;
     mutable QStringDecoder m_decoder;
 };

@@ -1,9 +1,12 @@
 #include "settings/CustomTextDialog.h"
 
 #include "platform/HandCursor.h"
+#include "platform/Prompter.h"
 #include "settings/CustomTextFile.h"
 #include "settings/CustomTextList.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +57,7 @@ CustomTextDialog::CustomTextDialog(const QString& listPath, QWidget* parent)
 
     for (const QString& entry : CustomTextFile::read(m_listPath))
         addEntry(entry);
+    m_loadedEntries = m_entries;
     m_addButton->setEnabled(false);
     help->setText(QStringLiteral("Enter all the custom text into this list.") +
                   QStringLiteral(" Use CTRL+L to get the list while you are typing."));
@@ -86,9 +90,23 @@ void CustomTextDialog::deleteSelectedEntry() {
 }
 
 void CustomTextDialog::writeAndClose() {
-    CustomTextFile::write(m_entries, m_listPath);
+    const bool written = CustomTextFile::update(m_listPath, [this](const QStringList& current) {
+        return CustomTextList::merge(m_loadedEntries, m_entries, current);
+    });
+    if (!written && m_entries != m_loadedEntries && !confirmCloseUnwritten())
+        return; // stays open with the changes, to be closed (and written) again
     QDialog::done(QDialog::Accepted);
     emit closedAndWritten();
+}
+
+bool CustomTextDialog::confirmCloseUnwritten() {
+    const QString text =
+        QStringLiteral("The custom text list could not be saved to %1: it cannot be written, or "
+                       "another Quillet is changing it.\r\n\r\nClose without saving your "
+                       "changes?")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_listPath).absoluteFilePath()));
+    return Prompter::instance().ask(this, {"Quillet", text, Prompter::Icon::Warning,
+                                           Prompter::Buttons::YesNo}) == Prompter::Answer::Yes;
 }
 
 void CustomTextDialog::reject() {

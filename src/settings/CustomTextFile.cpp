@@ -1,6 +1,7 @@
 #include "settings/CustomTextFile.h"
 
 #include "platform/TextFile.h"
+#include "settings/LockedFile.h"
 
 namespace CustomTextFile {
 
@@ -41,7 +42,14 @@ QStringList read(const QString& path) {
 }
 
 bool write(const QStringList& entries, const QString& path) {
-    return TextFile::write(path, formatEntries(entries));
+    return LockedFile::update(path, [&] { return TextFile::write(path, formatEntries(entries)); });
+}
+
+bool update(const QString& path, const std::function<QStringList(const QStringList&)>& change) {
+    return LockedFile::update(path, [&] {
+        const auto content = LockedFile::readCurrent(path);
+        return content && TextFile::write(path, formatEntries(change(parseEntries(content->text))));
+    });
 }
 
 } // namespace CustomTextFile

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The custom text list's file, "CustomList.ini": one entry per line, nothing else.
 namespace CustomTextFile {
@@ -17,5 +18,9 @@ QStringList read(const QString& path);
 // Replaces the file with the entries, each followed by CR LF (UTF-8). Returns whether it
 // was written; on failure the old file stays as it was.
 bool write(const QStringList& entries, const QString& path);
+// Replaces the file with change(its entries as they are on disk now), reading and writing
+// under the file's lock (see LockedFile) so that another running copy's changes are seen.
+// A file that exists but cannot be read is left alone and the result is false.
+bool update(const QString& path, const std::function<QStringList(const QStringList&)>& change);
 
 } // namespace CustomTextFile

@@ -2,6 +2,7 @@
 
 #include "platform/TextFile.h"
 #include "settings/IniDocument.h"
+#include "settings/LockedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,14 +41,14 @@ bool writeValue(const QString& section, const QString& key, const QString& value
     return writeValues({{section, key, value}}, filePath);
 }
 
-bool writeValues(const QList<Entry>& entries, const QString& filePath) {
-    std::optional<TextDecoding::DecodedText> content;
-    if (QFileInfo::exists(filePath)) {
-        content = TextFile::read(filePath);
-        if (!content)
-            return false; // never replace a file whose content could not be read
-    }
-    IniDocument document(content ? content->text : QString());
+namespace {
+
+// Sets the values in the file as it is on disk now; runs under the file's lock.
+bool storeValues(const QList<Entry>& entries, const QString& filePath) {
+    const auto content = LockedFile::readCurrent(filePath);
+    if (!content)
+        return false; // never replace a file whose content could not be read
+    IniDocument document(content->text);
     bool allStored = true;
     bool changed = false;
     for (const Entry& entry : entries) {
@@ -57,12 +58,14 @@ bool writeValues(const QList<Entry>& entries, const QString& filePath) {
     }
     if (!changed)
         return allStored;
-    const bool keepByteOrderMark =
-        content && content->encoding == TextDecoding::SourceEncoding::Utf8WithBom;
-    return TextFile::write(filePath, document.text(),
-                           keepByteOrderMark ? TextDecoding::SourceEncoding::Utf8WithBom
-                                             : TextDecoding::SourceEncoding::Utf8) &&
+    return TextFile::write(filePath, document.text(), TextDecoding::asUtf8(content->encoding)) &&
            allStored;
+}
+
+} // namespace
+
+bool writeValues(const QList<Entry>& entries, const QString& filePath) {
+    return LockedFile::update(filePath, [&] { return storeValues(entries, filePath); });
 }
 
 bool fileExists(const QString& filePath) {

@@ -31,6 +31,8 @@ struct Entry {
 // Sets several values in the given order, with the same effect as one writeValue after
 // the other, but reading and writing the file once, so they are stored all together or
 // not at all. An entry that cannot be stored is skipped and makes the result false.
+// The file is read and written under its lock (see LockedFile), so values another running
+// copy wrote meanwhile are kept; when the lock cannot be had, nothing is written.
 bool writeValues(const QList<Entry>& entries, const QString& filePath);
 
 // Whether the file exists and can be opened for reading.
