@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 QByteArray fileBytes(const QString& path) {
@@ -17,4 +19,21 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = (long long)limit.rlim_cur;
+    limit.rlim_cur = rlim_t(bytes);
+    std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_previous);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
 }
