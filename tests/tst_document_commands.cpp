@@ -97,10 +97,7 @@ private slots:
         QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
         f.type("x");
         drafts.writeIfDue();
-        {
-            const FileSizeLimit limit(8);
-            f.workArea->documents().save();
-        }
+        underFileSizeLimit(8, [&] { f.workArea->documents().save(); });
         QVERIFY(!f.post().isSaved());
         QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xC3\xA9"));
         const Prompter::Message failure = f.prompter.messages.last();

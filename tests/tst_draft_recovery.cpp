@@ -22,8 +22,7 @@ class TestDraftRecovery : public QObject {
         const QString folder = QFileInfo(copyOf(f)).absolutePath();
         QDir().mkpath(folder);
         QFile file(QDir(folder).filePath("draft-" + pid + ".txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-        file.flush();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush());
         file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
                          QFileDevice::FileModificationTime);
     }
@@ -94,12 +93,11 @@ private slots:
         for (int i = 1; i <= DraftFolder::KeptCount + 1; ++i)
             leaveCopy(f, "1-" + QByteArray::number(i), "post " + QByteArray::number(i), i);
         leaveCopy(f, "1-old", "old post", (DraftFolder::KeptDays + 1) * 24 * 60);
-        const QFile old(f.workArea->recovery().folder().path() + "/draft-1-old.txt");
         f.prompter.answers = {Answer::Yes};
         QCOMPARE(f.workArea->recovery().offerKeptCopies(f.workArea.get()),
                  DraftRecovery::StartOffer::ListWanted);
         QVERIFY(f.prompter.asked()[0].contains("not saved. 50 copies are kept."));
-        QVERIFY(!old.exists());
+        QVERIFY(!QFile::exists(f.workArea->recovery().folder().path() + "/draft-1-old.txt"));
 
         f.type("present");
         ModalScript script;
@@ -115,7 +113,6 @@ private slots:
         }};
         const QList<QAction*> fileItems = f.child<QMenu>("mnuFileTop")->actions();
         QVERIFY(fileItems[fileItems.indexOf(f.action("mnuRecover")) + 1]->isSeparator());
-        QCOMPARE(f.action("mnuRecover")->text(), "Recover Drafts...");
         f.action("mnuRecover")->trigger();
         QCOMPARE(script.opened, QStringList{"frmDrafts"});
         QCOMPARE(shown.mid(0, 3), (QStringList{"Recover Drafts", "6 bytes    post 1", "49"}));

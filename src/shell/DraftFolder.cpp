@@ -100,7 +100,7 @@ std::optional<QString> DraftFolder::read(const QString& path) {
 }
 
 QString DraftFolder::firstLine(const QString& path) {
-    const int shownLength = 60;
+    const int shownLength = 45;
     QFile file(path);
     if (!isUsersRegularFile(QFileInfo(path)) || !file.open(QIODevice::ReadOnly))
         return QString();

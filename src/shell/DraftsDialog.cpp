@@ -21,7 +21,7 @@ DraftsDialog::DraftsDialog(DraftRecovery& drafts, PostReplacer replacePost, QWid
     m_copyList->setObjectName("lstDrafts");
     m_copyList->setAccessibleName("Kept copies");
     m_copyList->setToolTip("Copies of posts that were not saved, newest first");
-    m_copyList->setMinimumSize(460, 180);
+    m_copyList->setMinimumSize(640, 180);
     m_heading->setBuddy(m_copyList);
 
     m_openButton = DialogButtons::make("&Open", "cmdOpen", this, true);

@@ -21,19 +21,14 @@ bool runningAsRoot() {
     return ::geteuid() == 0;
 }
 
-FileSizeLimit::FileSizeLimit(long long bytes) {
+void underFileSizeLimit(long long bytes, const std::function<void()>& action) {
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    m_previous = (long long)limit.rlim_cur;
+    const rlimit previous = limit;
     limit.rlim_cur = rlim_t(bytes);
     std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
     ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(m_previous);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    action();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, SIG_DFL);
 }

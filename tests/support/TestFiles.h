@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Small file helpers shared by the tests that read and write settings and posts.
 
@@ -14,15 +15,6 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // Permission checks mean nothing to the superuser.
 bool runningAsRoot();
 
-// While it lives, files of this process cannot grow past the given size: a write beyond
+// Runs action while files of this process cannot grow past the given size: a write beyond
 // it fails with "File too large", as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(long long bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    long long m_previous;
-};
+void underFileSizeLimit(long long bytes, const std::function<void()>& action);
