@@ -3,6 +3,7 @@
 #include "ScriptedProgress.h"
 #include "TestFiles.h"
 #include "shell/DocumentCommands.h"
+#include "shell/DraftFolder.h"
 #include "shell/DraftRecovery.h"
 #include "shell/PostFileReader.h"
 
@@ -16,16 +17,18 @@ class TestDocumentCommands : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    // Yes saves first, then empties the post, even when the save dialog was cancelled. An
-    // emptied post needs no recovery copy.
+    // Yes saves first, then empties the post, even when the save dialog was cancelled; a
+    // failed save stops there. An emptied post needs no recovery copy, but the text of a
+    // post whose save was cancelled is kept aside, and a post that stays keeps its own.
     void newOffersToSaveChangedText() {
-        for (const auto& [typed, saved, answer, file, after, caption] :
-             {std::tuple("", false, Answer::Cancel, "", "", "Editor"),
-              {"post", true, Answer::Cancel, "", "", "Editor"},
-              {"post", false, Answer::Cancel, "", "post", "Editor"},
-              {"post", false, Answer::No, "", "", "Editor"},
-              {"post", false, Answer::Yes, "new.txt", "", "Untitled- Quillet"},
-              {"post", false, Answer::Yes, "", "", "Untitled- Quillet"}}) {
+        for (const auto& [typed, saved, answer, file, after, caption, kept] :
+             {std::tuple("", false, Answer::Cancel, "", "", "Editor", ""),
+              {"post", true, Answer::Cancel, "", "", "Editor", ""},
+              {"post", false, Answer::Cancel, "", "post", "Editor", "own"},
+              {"post", false, Answer::No, "", "", "Editor", ""},
+              {"post", false, Answer::Yes, "new.txt", "", "Untitled- Quillet", ""},
+              {"post", false, Answer::Yes, "", "", "Untitled- Quillet", "aside"},
+              {"post", false, Answer::Yes, "none/new.txt", "post", "Editor", "own"}}) {
             EditorFixture f;
             f.type(typed);
             f.post().setSaved(saved);
@@ -34,52 +37,82 @@ private slots:
             f.workArea->recovery().writeIfDue();
             f.workArea->documents().newPost();
             f.workArea->recovery().writeIfDue();
-            QCOMPARE(QFile::exists(f.workArea->recovery().copyPath()), *after != 0);
-            QCOMPARE(f.prompter.asked(),
-                     *typed && !saved ? QStringList{"Save file?: Text has been changed. Do you "
-                                                    "want to save changes?"}
-                                      : QStringList());
+            QCOMPARE(QFile::exists(f.workArea->recovery().copyPath()), kept == QString("own"));
+            const auto aside = f.workArea->recovery().folder().keptCopies();
+            QCOMPARE(aside.size(), kept == QString("aside") ? 1 : 0);
+            if (!aside.isEmpty())
+                QCOMPARE(DraftFolder::read(aside[0].path).value_or(""), "post");
+            QCOMPARE(f.prompter.messages.size(),
+                     *typed && !saved ? 1 + (answer == Answer::Yes && *after) : 0);
+            if (*typed && !saved)
+                QCOMPARE(f.prompter.asked()[0],
+                         "Save file?: Text has been changed. Do you want to save changes?");
             QCOMPARE(f.text(), after);
             QCOMPARE(f.workArea->windowTitle(), caption);
-            if (*file)
+            if (*file && !*after)
                 QCOMPARE(fileBytes(m_dir.filePath(file)), QByteArray("post"));
         }
     }
 
-    // Open names the window after the file; Save never renames it, writes CR LF in the file's
-    // encoding until a character does not fit (then UTF-8, said once), and counts the post
-    // as saved before writing, so even a failed write does. Either removes the recovery copy.
+    // Open names the window after the file. A failed save before it stops there; after a
+    // cancelled one the post's copy is kept aside, and is the post's own again if no file
+    // came in. Save never renames the window, writes CR LF in the file's encoding until a
+    // character does not fit (then UTF-8, said once) and removes the copy; a write that
+    // fails (over a file size limit) leaves the old file as it was and the post unsaved and
+    // kept, and says why.
     void openAndSaveMoveThePostBetweenFiles() {
         EditorFixture f;
+        DraftRecovery& drafts = f.workArea->recovery();
         const QString in = m_dir.filePath("in.txt"), out = m_dir.filePath("out.txt");
         writeFile(in, "one\r\ntwo\nthr\xE9");
         f.type("changed");
-        f.workArea->recovery().writeIfDue();
-        f.prompter.answers = {Answer::Yes};
+        drafts.writeIfDue();
+        f.prompter.answers = {Answer::Yes, Answer::Ok, Answer::Yes, Answer::Yes};
+        f.prompter.fileNames = {m_dir.filePath("none/in.txt"), QString(), QString()};
+        f.workArea->documents().openWithPrompt();
+        f.workArea->documents().openWithPrompt();
+        QCOMPARE(f.prompter.fileDialogKinds, (QStringList{"save", "save", "open"}));
+        QCOMPARE(f.text(), "changed");
+        QCOMPARE(drafts.folder().keptCopies().size(), 1);
+        f.type("!");
+        drafts.writeIfDue();
+        QVERIFY(drafts.folder().keptCopies().isEmpty() && QFile::exists(drafts.copyPath()));
         // The save is cancelled, the open is not; then a cancelled open, a folder, a
         // missing file, which all leave the post as it was.
         f.prompter.fileNames = {QString(), in, QString(), m_dir.path(), m_dir.filePath("none")};
         f.workArea->documents().openWithPrompt();
         for (int i = 0; i < 3; ++i)
             f.workArea->documents().open();
-        QCOMPARE(f.prompter.fileDialogKinds, (QStringList{"save", "open", "open", "open", "open"}));
-        QCOMPARE(f.prompter.fileDialogs[1].title, "Open");
+        QCOMPARE(f.prompter.fileDialogKinds.mid(3),
+                 (QStringList{"save", "open", "open", "open", "open"}));
+        QCOMPARE(f.prompter.fileDialogs[4].title, "Open");
         QCOMPARE(f.text(), QString::fromUtf8("one\r\ntwo\r\nthré"));
         QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
         QVERIFY(!f.post().isSaved()); // exiting right after an Open asks to save
-        QVERIFY(!QFile::exists(f.workArea->recovery().copyPath()));
+        QVERIFY(!QFile::exists(drafts.copyPath()));
+        QCOMPARE(DraftFolder::read(drafts.folder().keptCopies().value(0).path).value_or(""),
+                 "changed!");
 
-        f.prompter.fileNames = {out, out + "/inside.txt"};
+        f.prompter.fileNames = {out, out};
         f.type(" ");
-        f.workArea->recovery().writeIfDue();
+        drafts.writeIfDue();
         f.workArea->documents().save();
-        QVERIFY(!QFile::exists(f.workArea->recovery().copyPath()));
+        QVERIFY(!QFile::exists(drafts.copyPath()));
         QCOMPARE(f.prompter.fileDialogs.last().defaultExtension, "txt");
         QCOMPARE(f.workArea->windowTitle(), in + "- Quillet");
         f.type("x");
-        f.workArea->documents().save();
-        QVERIFY(f.post().isSaved());
+        drafts.writeIfDue();
+        underFileSizeLimit(8, [&] { f.workArea->documents().save(); });
+        QVERIFY(!f.post().isSaved());
         QCOMPARE(fileBytes(out), QByteArray(" one\r\ntwo\r\nthr\xE9"));
+        const Prompter::Message failure = f.prompter.messages.last();
+        QCOMPARE(failure.icon, Prompter::Icon::Critical);
+        QVERIFY2(failure.text.contains(out) && failure.text.contains("File too large") &&
+                     failure.text.endsWith("a recovery copy of it is kept."),
+                 qPrintable(failure.text));
+        QVERIFY(QFile::exists(drafts.copyPath()));
+        f.click("cmdExit");
+        QVERIFY(f.prompter.asked().last().startsWith("Save before exit?") && !f.ended);
 
         f.type(QChar(0x263A)); // a smiley has no Windows-1252 byte
         f.prompter.fileNames = {out, out};

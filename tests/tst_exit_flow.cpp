@@ -12,23 +12,25 @@ class TestExitFlow : public QObject {
 
 private slots:
     // An empty or saved post only needs the confirmation; a changed one is offered a save,
-    // after which the program ends whatever the save dialog did. The close box runs the
-    // same flow and is always refused: only the flow ends the program, and removes the
-    // recovery copy when it does.
+    // after which the program ends unless the save failed. The close box runs the same flow
+    // and is always refused: only the flow ends the program. The recovery copy goes only
+    // when nothing is lost: the post was saved, or the user let it go.
     void exitAsksAndEndsOnlyWhenTold() {
         enum { ExitButton, FileExit, CloseBox };
         const QString confirm = "Quillet: OK to Exit ?";
         const QString save = "Save before exit?: The text in the Text Editor has been changed."
                              "\r\n\r\nDo you wish to save the changes before exiting?";
         QTemporaryDir dir;
-        for (const auto& [typed, saved, answer, file, trigger, question, ended] :
-             {std::tuple("", false, Answer::No, "", ExitButton, confirm, false),
-              {"", false, Answer::Yes, "", CloseBox, confirm, true},
-              {"post", true, Answer::Yes, "", ExitButton, confirm, true},
-              {"draft", false, Answer::Cancel, "", CloseBox, save, false},
-              {"draft", false, Answer::No, "", ExitButton, save, true},
-              {"draft", false, Answer::Yes, "", FileExit, save, true},
-              {"line one\nline two", false, Answer::Yes, "post.txt", ExitButton, save, true}}) {
+        for (const auto& [typed, saved, answer, file, trigger, question, ended, kept] :
+             {std::tuple("", false, Answer::No, "", ExitButton, confirm, false, false),
+              {"", false, Answer::Yes, "", CloseBox, confirm, true, false},
+              {"post", true, Answer::Yes, "", ExitButton, confirm, true, false},
+              {"draft", false, Answer::Cancel, "", CloseBox, save, false, true},
+              {"draft", false, Answer::No, "", ExitButton, save, true, false},
+              {"draft", false, Answer::Yes, "", FileExit, save, true, true},
+              {"draft", false, Answer::Yes, "none/post.txt", FileExit, save, false, true},
+              {"line one\nline two", false, Answer::Yes, "post.txt", ExitButton, save, true,
+               false}}) {
             EditorFixture f;
             f.type(typed);
             f.post().setSaved(saved);
@@ -42,16 +44,17 @@ private slots:
             else
                 f.click("cmdExit");
             QVERIFY(f.workArea->isVisible());
-            QCOMPARE(f.prompter.asked(), QStringList{question});
+            QCOMPARE(f.prompter.asked().first(), question);
+            QCOMPARE(f.prompter.messages.size(), *file && !ended ? 2 : 1); // a failed save
             QCOMPARE(f.prompter.messages[0].buttons,
                      question == save ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::YesNo);
             QCOMPARE(f.ended, ended);
-            QCOMPARE(QFile::exists(f.workArea->recovery().copyPath()), *typed && !ended);
+            QCOMPARE(fileBytes(f.workArea->recovery().copyPath()), QByteArray(kept ? typed : ""));
             // Yes to the save question runs the save before the program ends.
             QCOMPARE(f.prompter.fileDialogKinds, question == save && answer == Answer::Yes
                                                      ? QStringList{"save"}
                                                      : QStringList());
-            if (*file) {
+            if (*file && ended) {
                 QCOMPARE(fileBytes(dir.filePath(file)), QByteArray("line one\r\nline two"));
                 QVERIFY(f.post().isSaved());
             }

@@ -6,6 +6,7 @@
 #include "platform/RichTextBox.h"
 #include "post/Post.h"
 #include "settings/IniFile.h"
+#include "shell/DraftRecovery.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
 #include "shell/Startup.h"
@@ -102,6 +103,8 @@ private slots:
         });
         QCOMPARE(askedBeforeIntroduction, 1);
         QCOMPARE(start.startup.workArea()->post().editor().surface().text(), "my lost post");
+        QVERIFY(QFile::exists(copy)); // until the post's own copy is written
+        start.startup.workArea()->recovery().writeIfDue();
         QVERIFY(!QFile::exists(copy));
         QVERIFY(start.shown());
         QCOMPARE(stored(), "");

@@ -28,8 +28,15 @@ std::optional<TextDecoding::DecodedText> read(const QString& path);
 // Writes text in the given encoding through a temporary file that replaces the target only
 // once it is complete, so a failed write leaves the old file as it was. An existing file
 // that is not writable is refused rather than replaced. Returns whether the file was
-// written.
+// written; when it was not, failure (if given) receives the system's reason.
 bool write(const QString& path, const QString& text,
-           TextDecoding::SourceEncoding encoding = TextDecoding::SourceEncoding::Utf8);
+           TextDecoding::SourceEncoding encoding = TextDecoding::SourceEncoding::Utf8,
+           QString* failure = nullptr);
+
+// Writes text as UTF-8 to a new file readable by its owner only, in path's folder, and
+// renames it to path once it is on disk. Whatever was at path, a symbolic link included,
+// is replaced and never followed. Returns whether the file was written; when it was not,
+// failure (if given) receives the system's reason.
+bool replacePrivately(const QString& path, const QString& text, QString* failure = nullptr);
 
 } // namespace TextFile

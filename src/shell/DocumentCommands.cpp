@@ -5,14 +5,17 @@
 #include "platform/RichTextBox.h"
 #include "platform/TextFile.h"
 #include "post/Post.h"
+#include "shell/DraftRecovery.h"
 #include "shell/PostFileReader.h"
 
+#include <QDir>
 #include <QWidget>
 
 const char* const DocumentCommands::FileFilter = "Text Files (*.txt)|*.txt";
 
-DocumentCommands::DocumentCommands(Post& post, QWidget& window, QObject* parent)
-    : QObject(parent), m_post(post), m_window(window) {}
+DocumentCommands::DocumentCommands(Post& post, DraftRecovery& drafts, QWidget& window,
+                                   QObject* parent)
+    : QObject(parent), m_post(post), m_drafts(drafts), m_window(window) {}
 
 QString DocumentCommands::captionFor(const QString& name) {
     return name + "- Quillet";
@@ -31,43 +34,70 @@ DocumentCommands::SaveAnswer DocumentCommands::askToSave() {
     }
 }
 
+DocumentCommands::Settled DocumentCommands::settleChangedPost() {
+    if (m_post.isEmpty() || m_post.isSaved())
+        return Settled::NothingToSave;
+    switch (askToSave()) {
+    case SaveAnswer::Cancel:
+        return Settled::Stop;
+    case SaveAnswer::No:
+        return Settled::Discarded;
+    case SaveAnswer::Yes:
+        break;
+    }
+    switch (saveToChosenFile()) {
+    case SaveResult::Saved:
+        return Settled::Saved;
+    case SaveResult::Cancelled:
+        return Settled::SaveCancelled;
+    case SaveResult::Failed:
+        break; // the user has just been told; the post stays
+    }
+    return Settled::Stop;
+}
+
+void DocumentCommands::releaseCopy(Settled settled) {
+    if (settled == Settled::SaveCancelled)
+        m_drafts.setAside();
+    else
+        m_drafts.discard();
+}
+
 void DocumentCommands::newPost() {
     if (m_post.isEmpty())
         return;
-    if (m_post.isSaved()) {
-        m_post.surface().setText(QString());
+    const Settled settled = settleChangedPost();
+    if (settled == Settled::Stop)
         return;
-    }
-    switch (askToSave()) {
-    case SaveAnswer::Cancel:
-        return;
-    case SaveAnswer::No:
-        m_post.surface().setText(QString());
-        return;
-    case SaveAnswer::Yes:
-        save();
-        m_post.surface().setText(QString());
+    releaseCopy(settled);
+    m_post.surface().setText(QString());
+    if (settled == Settled::Saved || settled == Settled::SaveCancelled)
         m_post.setFileName("Untitled");
-        return;
-    }
+}
+
+bool DocumentCommands::replaceAskingFirst(const QString& text) {
+    const Settled settled = settleChangedPost();
+    if (settled == Settled::Stop)
+        return false;
+    releaseCopy(settled);
+    m_post.surface().setText(text);
+    return true;
 }
 
 void DocumentCommands::openWithPrompt() {
-    if (m_post.isEmpty() || m_post.isSaved()) {
+    const Settled settled = settleChangedPost();
+    if (settled == Settled::Stop)
+        return;
+    if (settled != Settled::SaveCancelled) {
         open();
         return;
     }
-    switch (askToSave()) {
-    case SaveAnswer::Cancel:
-        return;
-    case SaveAnswer::No:
-        open();
-        return;
-    case SaveAnswer::Yes:
-        save();
-        open();
-        return;
-    }
+    // The copy is set aside before the file comes in; if none does, it is the post's again.
+    const QString before = m_post.surface().text();
+    const QString keptCopy = m_drafts.setAside();
+    open();
+    if (m_post.surface().text() == before)
+        m_drafts.adopt(keptCopy);
 }
 
 void DocumentCommands::open() {
@@ -85,13 +115,32 @@ void DocumentCommands::open() {
 }
 
 void DocumentCommands::save() {
+    saveToChosenFile();
+}
+
+DocumentCommands::SaveResult DocumentCommands::saveToChosenFile() {
     const QString fileName =
         Prompter::instance().saveFileName(&m_window, {"Save", FileFilter, "txt"});
     if (fileName.isEmpty())
-        return;
+        return SaveResult::Cancelled;
+    QString failure;
+    if (!TextFile::write(fileName, m_post.surface().text(), encodingForSave(), &failure)) {
+        reportFailedSave(fileName, failure);
+        return SaveResult::Failed;
+    }
     m_post.setSaved(true);
-    if (TextFile::write(fileName, m_post.surface().text(), encodingForSave()))
-        m_post.markMatchesFile();
+    m_post.markMatchesFile();
+    return SaveResult::Saved;
+}
+
+void DocumentCommands::reportFailedSave(const QString& fileName, const QString& reason) {
+    const bool kept = m_drafts.writeNow();
+    const QString text = QString("The post could not be saved to %1.\r\n%2\r\n\r\n")
+                             .arg(QDir::toNativeSeparators(fileName), reason) +
+                         (kept ? "The post is still open, and a recovery copy of it is kept."
+                               : "The post is still open: save it to another file.");
+    Prompter::instance().ask(&m_window,
+                             {"Quillet", text, Prompter::Icon::Critical, Prompter::Buttons::Ok});
 }
 
 // A post opened from a Windows-1252 file is saved back in that encoding, so that the

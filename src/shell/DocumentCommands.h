@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class DraftRecovery;
 class Post;
 class QWidget;
 
@@ -12,14 +13,23 @@ class QWidget;
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    // Questions and file dialogs belong to window.
-    DocumentCommands(Post& post, QWidget& window, QObject* parent = nullptr);
+    // Questions and file dialogs belong to window. A post is never replaced without
+    // deciding what happens to its recovery copy in drafts.
+    DocumentCommands(Post& post, DraftRecovery& drafts, QWidget& window, QObject* parent = nullptr);
+
+    enum class SaveResult { Saved, Cancelled, Failed };
 
     void newPost();
     // Offers to save changed text first.
     void openWithPrompt();
     void open();
     void save();
+    // Asks for a file and writes the post to it; a failed write is reported and leaves the
+    // post unsaved.
+    SaveResult saveToChosenFile();
+    // Puts text in place of the post, after the same save question as Open. Returns whether
+    // it did: not when the user cancelled or the save failed.
+    bool replaceAskingFirst(const QString& text);
     void copyAll();
     void cut();
     void copy();
@@ -35,7 +45,14 @@ private:
     enum class SaveAnswer { Yes, No, Cancel };
     SaveAnswer askToSave();
     TextDecoding::SourceEncoding encodingForSave();
+    // What became of a changed post the user is about to replace.
+    enum class Settled { NothingToSave, Discarded, Saved, SaveCancelled, Stop };
+    Settled settleChangedPost();
+    // A post whose save was cancelled keeps its copy; any other post is let go.
+    void releaseCopy(Settled settled);
+    void reportFailedSave(const QString& fileName, const QString& reason);
 
     Post& m_post;
+    DraftRecovery& m_drafts;
     QWidget& m_window;
 };

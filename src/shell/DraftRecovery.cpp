@@ -6,44 +6,17 @@
 #include "platform/TextFile.h"
 #include "post/Post.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <cerrno>
-#include <csignal>
-#include <sys/types.h>
+#include <QWidget>
 
-namespace {
-const char* const CopyPrefix = "draft-";
-const char* const CopySuffix = ".txt";
-
-qint64 pidOfCopy(const QString& fileName) {
-    const QString middle =
-        fileName.mid(int(qstrlen(CopyPrefix)),
-                     fileName.size() - int(qstrlen(CopyPrefix)) - int(qstrlen(CopySuffix)));
-    bool isNumber = false;
-    const qint64 pid = middle.toLongLong(&isNumber);
-    return isNumber ? pid : -1;
-}
-
-bool processRuns(qint64 pid) {
-    // Signal 0 checks that the process exists without touching it; EPERM means it
-    // exists but belongs to someone else.
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-}
-} // namespace
-
-DraftRecovery::DraftRecovery(Post& post, const QString& folder, QObject* parent)
-    : QObject(parent), m_post(post), m_folder(folder) {
-    m_copyPath = QDir(folder).filePath(
-        QString(CopyPrefix) + QString::number(QCoreApplication::applicationPid()) + CopySuffix);
+DraftRecovery::DraftRecovery(Post& post, const QString& folder, QWidget* window)
+    : QObject(window), m_post(post), m_window(window), m_folder(folder) {
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(WriteDelayMs);
     connect(&m_writeTimer, &QTimer::timeout, this, &DraftRecovery::writeIfDue);
     connect(&post, &Post::changed, this, &DraftRecovery::onChange);
     connect(&post, &Post::matchesFile, this, &DraftRecovery::onMatchesFile);
-    ProgramEnd::onEnd(this, [this] { discard(); });
+    ProgramEnd::onEnd(this, [this] { onProgramEnd(); });
 }
 
 DraftRecovery::~DraftRecovery() = default;
@@ -57,56 +30,107 @@ void DraftRecovery::onChange() {
 }
 
 void DraftRecovery::writeIfDue() {
-    if (!m_due)
-        return;
-    m_due = false;
-    if (m_post.isEmpty()) {
-        discard();
-        return;
-    }
-    QDir().mkpath(m_folder);
-    TextFile::write(m_copyPath, m_post.surface().text());
+    if (m_due)
+        writeNow();
 }
 
-void DraftRecovery::onMatchesFile() {
+bool DraftRecovery::writeNow() {
+    if (!m_due && !m_post.isEmpty() && QFile::exists(copyPath()))
+        return true; // the copy on disk is the post as it is
     m_due = false;
     m_writeTimer.stop();
-    discard();
+    if (m_post.isEmpty()) {
+        removeOwnCopy(); // an empty post needs no copy
+        return true;
+    }
+    QString failure;
+    if (!m_folder.prepare(&failure) ||
+        !TextFile::replacePrivately(copyPath(), m_post.surface().text(), &failure)) {
+        m_due = true; // tried again after the next change, or at the end
+        reportFailure(failure);
+        return false;
+    }
+    removeAdoptedCopy();
+    return true;
+}
+
+QString DraftRecovery::setAside() {
+    if (m_post.isEmpty())
+        return QString();
+    // Should the write fail, the last copy written is still worth keeping.
+    writeNow();
+    const QString keptPath = m_folder.setAsidePath();
+    return QFile::rename(copyPath(), keptPath) ? keptPath : QString();
+}
+
+void DraftRecovery::adopt(const QString& path) {
+    m_adoptedCopy = path;
 }
 
 void DraftRecovery::discard() {
-    QFile::remove(m_copyPath);
+    m_due = false;
+    m_writeTimer.stop();
+    removeOwnCopy();
+    removeAdoptedCopy();
 }
 
-QStringList DraftRecovery::leftoverCopies() const {
-    QStringList copies;
-    const QFileInfoList files = QDir(m_folder).entryInfoList(
-        {QString(CopyPrefix) + "*" + CopySuffix}, QDir::Files, QDir::Time);
-    for (const QFileInfo& file : files) {
-        const qint64 pid = pidOfCopy(file.fileName());
-        if (file.absoluteFilePath() != QFileInfo(m_copyPath).absoluteFilePath() &&
-            !processRuns(pid))
-            copies << file.absoluteFilePath();
-    }
-    return copies;
+void DraftRecovery::onMatchesFile() {
+    discard();
 }
 
-bool DraftRecovery::offerLeftoverCopy(QWidget* parent) {
-    const QStringList copies = leftoverCopies();
+// A saved or empty post has nothing to lose; any other keeps its copy, brought up to date.
+void DraftRecovery::onProgramEnd() {
+    if (m_post.isEmpty() || m_post.isSaved())
+        discard();
+    else
+        writeIfDue();
+}
+
+void DraftRecovery::removeOwnCopy() {
+    QFile::remove(copyPath());
+}
+
+void DraftRecovery::removeAdoptedCopy() {
+    if (!m_adoptedCopy.isEmpty())
+        QFile::remove(m_adoptedCopy);
+    m_adoptedCopy.clear();
+}
+
+void DraftRecovery::reportFailure(const QString& reason) {
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    Prompter::instance().ask(
+        m_window, {"Quillet", "Quillet cannot keep a recovery copy of the post: " + reason,
+                   Prompter::Icon::Warning, Prompter::Buttons::Ok});
+}
+
+DraftRecovery::StartOffer DraftRecovery::offerKeptCopies(QWidget* parent) {
+    m_folder.prune();
+    const QList<DraftFolder::KeptCopy> copies = m_folder.keptCopies();
     if (copies.isEmpty())
-        return false;
-    const QString newest = copies.first();
-    const Prompter::Answer answer = Prompter::question(
-        parent, "Quillet", "Quillet was closed while a post was not saved. Recover the post?",
-        Prompter::Buttons::YesNo);
-    bool recovered = false;
-    if (answer == Prompter::Answer::Yes) {
-        const auto file = TextFile::read(newest);
-        if (!file)
-            return false; // keep a copy that cannot be read for another try
-        m_post.surface().setText(file->text);
-        recovered = true;
+        return StartOffer::NothingKept;
+    if (copies.size() > 1) {
+        const QString text =
+            QString("Quillet was closed while posts were not saved. %1 copies are kept.\r\n\r\n"
+                    "Show them, to choose one to recover? (No keeps them for later.)")
+                .arg(copies.size());
+        return Prompter::question(parent, "Quillet", text, Prompter::Buttons::YesNo) ==
+                       Prompter::Answer::Yes
+                   ? StartOffer::ListWanted
+                   : StartOffer::Declined;
     }
-    QFile::remove(newest);
-    return recovered;
+    const QString path = copies.first().path;
+    if (Prompter::question(parent, "Quillet",
+                           "Quillet was closed while a post was not saved. Recover the post?",
+                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes) {
+        QFile::remove(path);
+        return StartOffer::Declined;
+    }
+    const auto text = DraftFolder::read(path);
+    if (!text)
+        return StartOffer::Declined; // a copy that cannot be read stays for another try
+    m_post.surface().setText(*text);
+    adopt(path);
+    return StartOffer::Recovered;
 }

@@ -12,6 +12,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DocumentWindows.h"
 #include "platform/HandCursor.h"
+#include "platform/ModalDialogs.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "post/Post.h"
@@ -19,6 +20,7 @@
 #include "services/SpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
+#include "shell/DraftsDialog.h"
 #include "shell/EditingSurfaceHandlers.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
@@ -148,8 +150,8 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
     m_surfaceHandlers = new EditingSurfaceHandlers(
         *m_post, m_menus->actions(), *m_menus->editMenu(),
         [this] { return m_settings->fontChoice(); }, this);
-    m_documents = new DocumentCommands(*m_post, *this, this);
     m_recovery = new DraftRecovery(*m_post, paths.recoveryFolder, this);
+    m_documents = new DocumentCommands(*m_post, *m_recovery, *this, this);
     m_browsers = new PostEditorBrowsers(*this, m_post->surface(), m_menus->actions());
     m_info = new PostEditorInfo(*this, m_menus->actions(), paths.settingsFile); // loads the tips
     // The undo history watches the surface after the handlers above, so a key they act on
@@ -190,6 +192,7 @@ void PostEditor::connectMenus() {
                 [this, open] { open(m_post->surface(), this); });
     }
     connect(actions.exit, &QAction::triggered, this, &PostEditor::requestExit);
+    connect(actions.recoverDrafts, &QAction::triggered, this, &PostEditor::showDrafts);
     connect(actions.preview, &QAction::triggered, this,
             [this] { PreviewWindow::showFor(*m_post, this); });
     connect(actions.spellCheck, &QAction::triggered, this,
@@ -237,7 +240,14 @@ void PostEditor::activate() {
 }
 
 void PostEditor::requestExit() {
-    ProgramExit::offerSaveAndExit(this, *m_post, [this] { m_documents->save(); });
+    ProgramExit::offerSaveAndExit(this, *m_post, *m_documents, *m_recovery);
+}
+
+void PostEditor::showDrafts() {
+    DraftsDialog dialog(
+        *m_recovery, [this](const QString& text) { return m_documents->replaceAskingFirst(text); },
+        this);
+    ModalDialogs::run(dialog);
 }
 
 void PostEditor::closeEvent(QCloseEvent* event) {

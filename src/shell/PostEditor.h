@@ -47,6 +47,8 @@ public:
     void activate();
     // The exit flow; every request to close the work area runs it.
     void requestExit();
+    // The window of kept copies of unsaved posts.
+    void showDrafts();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

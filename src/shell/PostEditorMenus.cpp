@@ -56,6 +56,7 @@ void PostEditorMenus::buildFileMenu() {
     m_actions.save = addFileItem(file, 3, "&Save", "Ctrl+S");
     addFileSeparator(file, 4);
     m_actions.copyAll = addFileItem(file, 5, "Copy All");
+    m_actions.recoverDrafts = addItem(file, "mnuRecover", "Recover Drafts...");
     addFileSeparator(file, 8);
     m_actions.exit = addFileItem(file, 9, "E&xit");
 }

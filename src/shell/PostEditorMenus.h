@@ -15,6 +15,7 @@ struct EditorActions {
     QAction* open = nullptr;
     QAction* save = nullptr;
     QAction* copyAll = nullptr;
+    QAction* recoverDrafts = nullptr;
     QAction* exit = nullptr;
     // Edit
     QAction* undo = nullptr;

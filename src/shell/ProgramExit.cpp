@@ -3,6 +3,8 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
 #include "post/Post.h"
+#include "shell/DocumentCommands.h"
+#include "shell/DraftRecovery.h"
 
 namespace ProgramExit {
 
@@ -12,7 +14,8 @@ void confirm(QWidget* parent) {
         ProgramEnd::end();
 }
 
-void offerSaveAndExit(QWidget* parent, const Post& post, const std::function<void()>& save) {
+void offerSaveAndExit(QWidget* parent, const Post& post, DocumentCommands& documents,
+                      DraftRecovery& drafts) {
     if (post.isEmpty() || post.isSaved()) {
         confirm(parent);
         return;
@@ -24,10 +27,12 @@ void offerSaveAndExit(QWidget* parent, const Post& post, const std::function<voi
         Prompter::Buttons::YesNoCancel);
     switch (answer) {
     case Prompter::Answer::Yes:
-        save();
-        ProgramEnd::end();
+        // The program end keeps the copy of a post whose save was cancelled.
+        if (documents.saveToChosenFile() != DocumentCommands::SaveResult::Failed)
+            ProgramEnd::end();
         break;
     case Prompter::Answer::No:
+        drafts.discard();
         ProgramEnd::end();
         break;
     default:

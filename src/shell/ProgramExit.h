@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
-
+class DocumentCommands;
+class DraftRecovery;
 class Post;
 class QWidget;
 
@@ -11,6 +11,8 @@ namespace ProgramExit {
 void confirm(QWidget* parent);
 
 // An empty or saved post only needs the confirmation; a changed one is offered a save
-// first, after which the program ends whatever the save dialog did.
-void offerSaveAndExit(QWidget* parent, const Post& post, const std::function<void()>& save);
+// first. No discards its recovery copy and ends; Yes ends after the save, or after a
+// cancelled save dialog with the copy kept, but not after a failed save.
+void offerSaveAndExit(QWidget* parent, const Post& post, DocumentCommands& documents,
+                      DraftRecovery& drafts);
 } // namespace ProgramExit

@@ -20,7 +20,8 @@ void Startup::run() {
     loadWorkArea();
     // A post left behind by a run that did not end deliberately is offered back before
     // anything else asks for the user's attention.
-    m_workArea->recovery().offerLeftoverCopy(nullptr);
+    if (m_workArea->recovery().offerKeptCopies(nullptr) == DraftRecovery::StartOffer::ListWanted)
+        m_workArea->showDrafts();
     IntroductionWindow& introduction = m_workArea->info().introduction();
     if (!introduction.startUpBoxTicked()) {
         ModalDialogs::run(introduction); // its OK, or its closing, shows the frame

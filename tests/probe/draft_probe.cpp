@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
         return app.exec(); // until killed
     }
     prompter.answers = {args[3] == "yes" ? Prompter::Answer::Yes : Prompter::Answer::No};
-    workArea.recovery().offerLeftoverCopy(&workArea);
+    workArea.recovery().offerKeptCopies(&workArea);
     std::printf("%s|%d\n", qPrintable(editor->surface().text()), int(prompter.messages.size()));
     return 0;
 }

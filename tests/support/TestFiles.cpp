@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 QByteArray fileBytes(const QString& path) {
@@ -17,4 +19,16 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
+}
+
+void underFileSizeLimit(long long bytes, const std::function<void()>& action) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = rlim_t(bytes);
+    std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    action();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, SIG_DFL);
 }

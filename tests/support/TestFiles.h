@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Small file helpers shared by the tests that read and write settings and posts.
 
@@ -13,3 +14,7 @@ void writeFile(const QString& path, const QByteArray& bytes);
 
 // Permission checks mean nothing to the superuser.
 bool runningAsRoot();
+
+// Runs action while files of this process cannot grow past the given size: a write beyond
+// it fails with "File too large", as on a full disk.
+void underFileSizeLimit(long long bytes, const std::function<void()>& action);
