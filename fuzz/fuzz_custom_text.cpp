@@ -1,22 +1,13 @@
 // Reads any bytes as a custom text file and checks the line rule: entries never hold a
 // carriage return, they are the text cut at CR or CR LF, and writing them gives a file
 // that reads back as the same entries.
-#include "platform/TextDecoding.h"
+#include "FuzzSupport.h"
 #include "settings/CustomTextFile.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-namespace {
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-} // namespace
+using FuzzSupport::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        TextDecoding::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))).text;
+    const QString text = FuzzSupport::textOf(data, size);
     const QStringList entries = CustomTextFile::parseEntries(text);
     for (const QString& entry : entries)
         check(!entry.contains(u'\r'));
