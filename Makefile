@@ -37,7 +37,8 @@ package: build
 
 # Every reader of outside input under libFuzzer, FUZZ_SECONDS each, in a clang build of
 # its own; an input that takes over FUZZ_TIMEOUT seconds counts as a hang. New inputs go
-# to $(FUZZ_BUILD)/corpus/<name>; crashes and hangs to $(FUZZ_BUILD)/<name>-*.
+# to $(FUZZ_BUILD)/corpus/<name>; crashes and hangs to $(FUZZ_BUILD)/<name>-*. A target
+# may have a dictionary, fuzz/<name>.dict.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DQUILLET_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
@@ -45,6 +46,7 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name && \
 	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
 	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$name- \
+	    $$(test -f fuzz/$$name.dict && echo -dict=fuzz/$$name.dict) \
 	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
