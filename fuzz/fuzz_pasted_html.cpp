@@ -4,6 +4,7 @@
 #include "platform/PastedText.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
