@@ -1,5 +1,6 @@
 #include "platform/TextDecoding.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace TextDecoding {
@@ -78,16 +79,19 @@ QString fromWindows1252(const QByteArray& bytes) {
 DecodedText decode(const QByteArray& bytes) {
     if (!isValidUtf8(bytes))
         return {fromWindows1252(bytes), SourceEncoding::Windows1252};
-    if (bytes.startsWith(kUtf8Bom))
-        return {
-            QString::fromUtf8(bytes.constData() + kUtf8Bom.size(), bytes.size() - kUtf8Bom.size()),
-            SourceEncoding::Utf8WithBom};
+    if (bytes.startsWith(kUtf8Bom)) {
+        // Decoded with the mark, then the mark dropped: QString::fromUtf8 would take a U+FEFF
+        // right after it for a second mark and drop that character too.
+        QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return {QString(toText(bytes)).mid(1), SourceEncoding::Utf8WithBom};
+    }
     return {QString::fromUtf8(bytes), SourceEncoding::Utf8};
 }
 
 QByteArray encode(const QString& text, bool withByteOrderMark) {
     const QByteArray body = text.toUtf8();
-    return withByteOrderMark ? kUtf8Bom + body : body;
+    // A text that starts with U+FEFF needs a mark before it, or reading takes it for one.
+    return withByteOrderMark || text.startsWith(QChar(0xFEFF)) ? kUtf8Bom + body : body;
 }
 
 QString normalizeLineBreaks(const QString& text, QStringView lineBreak) {
