@@ -197,8 +197,7 @@ private slots:
         QVERIFY(partial > 200); // most changes leave the tables alone
 
         // A cut just after a backslash turns the \par after it into text.
-        QTextDocument lines, full;
-        lines.setPlainText("x\ny\nz");
+        QTextDocument lines("x\ny\nz"), full;
         const QString rtf = RtfWriter::write(lines);
         const qsizetype head = rtf.indexOf("\\par") + 1,
                         tail = rtf.size() - rtf.lastIndexOf("\\par");
