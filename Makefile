@@ -4,7 +4,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS = ini custom_text rtf
+FUZZ_TIMEOUT ?= 5
+FUZZERS = ini custom_text rtf rtf_splice text_decoding vnml_renderer tag_checker text_tokens \
+  pasted_html
 
 .PHONY: all deps configure build run test bench package fuzz format clean
 
@@ -33,15 +35,19 @@ bench: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# The settings, custom text and RTF readers under libFuzzer, FUZZ_SECONDS each, in a clang
-# build of their own. New inputs go to $(FUZZ_BUILD)/corpus; crashes to $(FUZZ_BUILD)/.
+# Every reader of outside input under libFuzzer, FUZZ_SECONDS each, in a clang build of
+# its own; an input that takes over FUZZ_TIMEOUT seconds counts as a hang. New inputs go
+# to $(FUZZ_BUILD)/corpus/<name>; crashes and hangs to $(FUZZ_BUILD)/<name>-*. A target
+# may have a dictionary, fuzz/<name>.dict.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DQUILLET_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
 	for name in $(FUZZERS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name && \
-	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$name- \
+	    $$(test -f fuzz/$$name.dict && echo -dict=fuzz/$$name.dict) \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
 format:

@@ -1,23 +1,38 @@
 // Reads any bytes as a custom text file and checks the line rule: entries never hold a
 // carriage return, they are the text cut at CR or CR LF, and writing them gives a file
-// that reads back as the same entries.
-#include "platform/TextDecoding.h"
+// that reads back as the same entries. The file routines are reached as the program
+// reaches them, through a file in a folder of the target's own.
+#include "FuzzSupport.h"
 #include "settings/CustomTextFile.h"
 
-#include <cstdint>
-#include <cstdlib>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using FuzzSupport::check;
 
 namespace {
-void check(bool condition) {
-    if (!condition)
-        std::abort();
+
+// In memory where the system offers it: the writer syncs every file to disk.
+const QTemporaryDir& folder() {
+    static const QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                       ? QStringLiteral("/dev/shm/quillet-fuzz-XXXXXX")
+                                       : QDir::tempPath() + QStringLiteral("/quillet-fuzz-XXXXXX"));
+    check(dir.isValid());
+    return dir;
 }
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        TextDecoding::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))).text;
-    const QStringList entries = CustomTextFile::parseEntries(text);
+    const QString path = folder().filePath(QStringLiteral("CustomList.ini"));
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    check(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
+    file.close();
+
+    const QString text = FuzzSupport::textOf(data, size);
+    const QStringList entries = CustomTextFile::read(path);
     for (const QString& entry : entries)
         check(!entry.contains(u'\r'));
 
@@ -28,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         rebuilt += u'\r';
     check(rebuilt == breaksAsCr);
 
-    check(CustomTextFile::parseEntries(CustomTextFile::formatEntries(entries)) == entries);
+    check(CustomTextFile::write(entries, path));
+    check(CustomTextFile::read(path) == entries);
     return 0;
 }

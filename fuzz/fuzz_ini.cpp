@@ -1,12 +1,12 @@
 // Reads any bytes as a settings file, looks up every section and key it names, then sets
 // one existing and one new value and checks that each reads back and that no other value
 // changes, except names that the file's rules make the same key (case, blanks, 0x1A).
-#include "platform/TextDecoding.h"
+#include "FuzzSupport.h"
 #include "settings/IniDocument.h"
 
 #include <QList>
-#include <cstdint>
-#include <cstdlib>
+
+using FuzzSupport::check;
 
 namespace {
 
@@ -29,11 +29,6 @@ QList<Name> namesIn(const QString& text) {
     return names;
 }
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
 void setAndCheck(IniDocument& document, const QList<Name>& others, const Name& name) {
     QList<std::optional<QString>> before;
     for (const Name& other : others)
@@ -52,8 +47,7 @@ void setAndCheck(IniDocument& document, const QList<Name>& others, const Name& n
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        TextDecoding::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))).text;
+    const QString text = FuzzSupport::textOf(data, size);
     IniDocument document(text);
     check(document.text() == text); // reading alone changes nothing
 

@@ -1,19 +1,14 @@
 // Feeds arbitrary bytes to the RTF reader. Whatever it makes of them must write out and
 // read back to the same plain text and the same RTF; a crash, a hang or a difference is
 // a finding.
+#include "FuzzSupport.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/rtf/RtfWriter.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
-#include <cstdint>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Documents measure text with fonts, which need an application object.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    FuzzSupport::startGuiApplication(argc, argv);
     return 0;
 }
 
@@ -31,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString written = RtfWriter::write(first);
     QTextDocument second;
     RtfReader::read(written, second);
-    if (second.toPlainText() != first.toPlainText() || RtfWriter::write(second) != written)
-        std::abort();
+    FuzzSupport::check(second.toPlainText() == first.toPlainText() &&
+                       RtfWriter::write(second) == written);
     return 0;
 }

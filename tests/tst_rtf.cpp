@@ -195,6 +195,15 @@ private slots:
             }
         }
         QVERIFY(partial > 200); // most changes leave the tables alone
+
+        // A cut just after a backslash turns the \par after it into text.
+        QTextDocument lines("x\ny\nz"), full;
+        const QString rtf = RtfWriter::write(lines);
+        const qsizetype head = rtf.indexOf("\\par") + 1,
+                        tail = rtf.size() - rtf.lastIndexOf("\\par");
+        RtfSplice::apply(lines, rtf, head, "", tail);
+        RtfReader::read(rtf.left(head) + rtf.right(tail), full);
+        QCOMPARE(RtfWriter::write(lines), RtfWriter::write(full));
     }
 };
 

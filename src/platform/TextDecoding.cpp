@@ -1,6 +1,7 @@
 #include "platform/TextDecoding.h"
 
 #include <QList>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 
@@ -129,14 +130,17 @@ std::optional<DecodedText> decode(const QByteArray& bytes, const KeepGoing& keep
                                                     : SourceEncoding::Utf8;
     if (pieces.size() > 1)
         decoded.text.reserve(bytes.size());
-    for (QByteArrayView piece : pieces) {
+    // One decoder for all pieces, keeping the mark as a character: QString::fromUtf8 would
+    // drop a U+FEFF at the start of every piece, the text's own one after the mark included.
+    QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    for (const QByteArrayView piece : pieces) {
         done += piece.size();
-        if (decoded.encoding == SourceEncoding::Utf8WithBom && piece.data() == bytes.constData())
-            piece = piece.sliced(kUtf8Bom.size());
-        decoded.text += valid ? QString::fromUtf8(piece) : fromWindows1252(piece);
+        decoded.text += valid ? QString(toText(piece)) : fromWindows1252(piece);
         if (stopped(done))
             return std::nullopt;
     }
+    if (decoded.encoding == SourceEncoding::Utf8WithBom)
+        decoded.text.remove(0, 1);
     return decoded;
 }
 
@@ -153,7 +157,10 @@ QByteArray encode(const QString& text, SourceEncoding encoding) {
         return bytes;
     }
     const QByteArray body = text.toUtf8();
-    return encoding == SourceEncoding::Utf8WithBom ? kUtf8Bom + body : body;
+    // A text that starts with U+FEFF needs a mark before it, or reading takes it for one.
+    return encoding == SourceEncoding::Utf8WithBom || text.startsWith(QChar(0xFEFF))
+               ? kUtf8Bom + body
+               : body;
 }
 
 QString normalizeLineBreaks(const QString& text, QStringView lineBreak) {

@@ -61,7 +61,12 @@ bool isPlainBody(QStringView paragraphs) {
             return false;
         }
     }
-    return depth == 0 && !fallbackDue;
+    // A lone backslash at the end would escape the \par or brace after it in the whole string.
+    const qsizetype size = paragraphs.size();
+    qsizetype backslashes = 0;
+    while (backslashes < size && paragraphs[size - 1 - backslashes] == u'\\')
+        ++backslashes;
+    return depth == 0 && !fallbackDue && backslashes % 2 == 0;
 }
 
 // Rebuilds only the paragraphs that the change touches; false, with the document
