@@ -24,7 +24,7 @@ private slots:
                                            {"cmdThumpsDown", "[thumbsdown]"}}) {
             f.surface().setText("a--b");
             f.select(1, 2);
-            QVERIFY(!grey(button));
+            QVERIFY(!grey(button) && f.button(button)->toolTip() == code);
             QTest::mouseClick(f.button(button), Qt::LeftButton);
             QCOMPARE(f.text(), "a" + QString(code) + "b");
             QCOMPARE(f.surface().selStart(), 1 + int(strlen(code)));

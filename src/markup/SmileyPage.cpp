@@ -25,11 +25,12 @@ SmileyPage::SmileyPage(EditingSurface& surface, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
     for (const Smiley& smiley : smileys()) {
-        QPushButton* button = createPictureButton(smiley.objectName, smiley.picturePath());
+        QPushButton* button =
+            createPictureButton(smiley.objectName, smiley.picturePath(), smiley.code());
         connect(button, &QPushButton::clicked, this,
                 [this, &smiley, button] { insertSmiley(smiley, button); });
         if (QLatin1String(smiley.objectName) == QLatin1String(Star::follows)) {
-            m_starButton = createPictureButton(Star::objectName, Star::picturePath());
+            m_starButton = createPictureButton(Star::objectName, Star::picturePath(), "Star");
             connect(m_starButton, &QPushButton::clicked, this, &SmileyPage::insertStar);
         }
     }
@@ -55,9 +56,13 @@ SmileyPage::SmileyPage(EditingSurface& surface, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-QPushButton* SmileyPage::createPictureButton(const char* objectName, const QString& picturePath) {
+QPushButton* SmileyPage::createPictureButton(const char* objectName, const QString& picturePath,
+                                             const QString& description) {
     auto* button = new QPushButton(this);
     button->setObjectName(objectName);
+    // The button shows only a picture; the tooltip and screen readers give its code.
+    button->setToolTip(description);
+    button->setAccessibleName(description);
     button->setIcon(QIcon(picturePath));
     button->setIconSize(QSize(PictureSize, PictureSize));
     button->setFixedSize(ButtonSize, ButtonSize);

@@ -24,7 +24,9 @@ private:
     void insertStar();
     // Every used button back to white.
     void resetButtons();
-    QPushButton* createPictureButton(const char* objectName, const QString& picturePath);
+    // description: the tooltip and accessible name, e.g. "[wink]".
+    QPushButton* createPictureButton(const char* objectName, const QString& picturePath,
+                                     const QString& description);
 
     EditingSurface& m_surface;
     QList<QPushButton*> m_pictureButtons;
