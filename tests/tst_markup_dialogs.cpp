@@ -32,8 +32,8 @@ class TestMarkupDialogs : public QObject {
 
 private slots:
     // The input fills fields ("txtLink=x"), clicks options ("OptionSub") or presses Escape,
-    // then the dialog's insert button is clicked. A refusal keeps the dialog open with the
-    // focus where the message points; an insertion empties the clipboard and closes it.
+    // then the insert button is clicked unless Enter ended it. A refusal keeps the dialog open
+    // with the focus where the message points; an insertion empties the clipboard, closes it.
     void insertOrRefuse() {
         const char* const ask = "Do you want to keep the URL as link text";
         for (const auto& [item, input, answer, after, message, focus] : {
@@ -48,6 +48,7 @@ private slots:
                  {"mnuLink", "txtLink=http://a.example;txtLinkText=text;Escape", Answer::Cancel, "",
                   "", ""},
                  {"mnuImage", "txtImgURL=pic.txt", Answer::Cancel, "see [img pic.txt] now", "", ""},
+                 {"mnuImage", "txtImgURL=p.g;Enter", Answer::Cancel, "see [img p.g] now", "", ""},
                  {"mnuImage", "", Answer::Cancel, "",
                   " You must enter complete url with image extension", "txtImgURL"},
                  {"mnuImage", "txtImgURL=pic.txt;Escape", Answer::Cancel, "", "", ""},
@@ -63,8 +64,9 @@ private slots:
             bool open = false, focused = false;
             f.open(item, [&](QDialog& dialog) {
                 for (const QString& part : QString(input).split(';', Qt::SkipEmptyParts)) {
-                    if (part == "Escape")
-                        QTest::keyClick(&dialog, Qt::Key_Escape);
+                    if (part == "Escape" || part == "Enter")
+                        QTest::keyClick(dialog.focusWidget(),
+                                        part == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
                     else if (part.contains('='))
                         dialog.findChild<QLineEdit*>(part.section('=', 0, 0))
                             ->setText(part.section('=', 1));
@@ -73,7 +75,7 @@ private slots:
                 }
                 for (const char* insert : {"CmdAnchor", "cmdInsert", "cmdApply"}) {
                     auto* button = dialog.findChild<QAbstractButton*>(insert);
-                    if (button && dialog.isVisible())
+                    if (button && dialog.isVisible() && !QString(input).endsWith("Enter"))
                         button->click();
                 }
                 open = dialog.isVisible();

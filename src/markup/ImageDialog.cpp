@@ -21,7 +21,7 @@ ImageDialog::ImageDialog(EditingSurface& surface, QWidget* parent)
                               this);
     label3->setObjectName("Label3");
 
-    QPushButton* insertButton = DialogButtons::make("&Insert", "cmdInsert", this);
+    QPushButton* insertButton = DialogButtons::make("&Insert", "cmdInsert", this, true);
     QPushButton* cancelButton = DialogButtons::make("&Cancel", "cmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &ImageDialog::insertImage);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -30,7 +30,7 @@ LinkDialog::LinkDialog(EditingSurface& surface, QWidget* parent)
         "Make sure you are entering exact url. This program will not validate the link", this);
     note->setObjectName("Label3");
 
-    QPushButton* insertButton = DialogButtons::make("&Insert", "CmdAnchor", this);
+    QPushButton* insertButton = DialogButtons::make("&Insert", "CmdAnchor", this, true);
     QPushButton* cancelButton = DialogButtons::make("&Canel", "CmdCancel", this);
     connect(insertButton, &QPushButton::clicked, this, &LinkDialog::insertLink);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
