@@ -95,6 +95,9 @@ private slots:
         p.clickProblem(0); // "No tag problems" points at nothing
         QCOMPARE(p.problemLines(), QStringList{"No tag problems"});
         QCOMPARE(p.surface().selStart() + p.surface().selLength(), 1);
+
+        QTest::keyClick(p.window(), Qt::Key_Escape);
+        QVERIFY(!p.window()->isVisible() && p.focusStayed());
     }
 
     void imagesAreFetchedOnlyWhenAsked() {

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
 #include <QSplitter>
@@ -77,6 +78,13 @@ PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
 void PreviewWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void PreviewWindow::refreshWhenIdle() {

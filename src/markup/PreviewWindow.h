@@ -31,6 +31,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // After kIdleMs without another call, so a burst of changes costs one refresh.
