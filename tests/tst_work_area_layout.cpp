@@ -35,6 +35,14 @@ private slots:
         area.resize(120, 90);
         QCoreApplication::processEvents();
         QCOMPARE(f.box()->geometry(), before);
+
+        // Buttons with a picture or one letter say what they do; F6 goes to the tools and back.
+        for (QAbstractButton* button : area.findChildren<QAbstractButton*>())
+            QVERIFY(button->text().remove('&').size() > 1 || !button->accessibleName().isEmpty());
+        QTest::keyClick(f.box(), Qt::Key_F6);
+        QVERIFY(area.findChild<QWidget*>("FrameCustom")->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QVERIFY(f.box()->hasFocus());
     }
 
     void theHelpLineIsLargerWhenMaximised() {

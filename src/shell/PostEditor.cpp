@@ -32,10 +32,12 @@
 #include "undo/UndoHistory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 PostEditor::PostEditor(QWidget* parent, const SettingsPaths& paths) : QWidget(parent) {
     setObjectName("FrmWorkArea");
@@ -201,6 +203,9 @@ void PostEditor::connectMenus() {
 }
 
 void PostEditor::connectControls() {
+    auto* switchFocus = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    switchFocus->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(switchFocus, &QShortcut::activated, this, &PostEditor::moveFocusBetweenPostAndTools);
     connect(m_post, &Post::fileNameChanged, this,
             [this](const QString& name) { setWindowTitle(DocumentCommands::captionFor(name)); });
     connect(m_formattingPage, &FormattingPage::tagsChanged, this, &PostEditor::showComposedTags);
@@ -261,6 +266,23 @@ void PostEditor::focusInEvent(QFocusEvent* event) {
     m_menus->actions().clearAll->setEnabled(!m_post->isEmpty());
     DocumentWindows::fitToFrame(this);
     m_formattingPage->refreshApplyButton();
+}
+
+void PostEditor::moveFocusBetweenPostAndTools() {
+    QWidget* page = m_pageSwitcher->current();
+    if (page->isAncestorOf(QApplication::focusWidget())) {
+        m_editor->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    // The page's first control that Tab would reach.
+    for (QWidget* control = page->nextInFocusChain(); page->isAncestorOf(control);
+         control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(page) &&
+            control->isEnabled()) {
+            control->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
 }
 
 void PostEditor::resizeEvent(QResizeEvent* event) {

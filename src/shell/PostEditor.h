@@ -65,6 +65,8 @@ private:
     void connectMenus();
     void connectControls();
     void showComposedTags();
+    // F6: from the post to the tool page in front and back.
+    void moveFocusBetweenPostAndTools();
     void layOut();
 
     RichTextBox* m_editor = nullptr;
