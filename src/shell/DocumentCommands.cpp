@@ -21,29 +21,18 @@ QString DocumentCommands::captionFor(const QString& name) {
     return name + "- Quillet";
 }
 
-DocumentCommands::SaveAnswer DocumentCommands::askToSave() {
+DocumentCommands::Settled DocumentCommands::settleChangedPost() {
+    if (m_post.isEmpty() || m_post.isSaved())
+        return Settled::NothingToSave;
     switch (Prompter::question(&m_window, "Save file?",
                                "Text has been changed. Do you want to save changes?",
                                Prompter::Buttons::YesNoCancel)) {
     case Prompter::Answer::Yes:
-        return SaveAnswer::Yes;
-    case Prompter::Answer::No:
-        return SaveAnswer::No;
-    default:
-        return SaveAnswer::Cancel;
-    }
-}
-
-DocumentCommands::Settled DocumentCommands::settleChangedPost() {
-    if (m_post.isEmpty() || m_post.isSaved())
-        return Settled::NothingToSave;
-    switch (askToSave()) {
-    case SaveAnswer::Cancel:
-        return Settled::Stop;
-    case SaveAnswer::No:
-        return Settled::Discarded;
-    case SaveAnswer::Yes:
         break;
+    case Prompter::Answer::No:
+        return Settled::Discarded;
+    default:
+        return Settled::Stop;
     }
     switch (saveToChosenFile()) {
     case SaveResult::Saved:

@@ -42,8 +42,6 @@ public:
     static const char* const FileFilter;
 
 private:
-    enum class SaveAnswer { Yes, No, Cancel };
-    SaveAnswer askToSave();
     TextDecoding::SourceEncoding encodingForSave();
     // What became of a changed post the user is about to replace.
     enum class Settled { NothingToSave, Discarded, Saved, SaveCancelled, Stop };
