@@ -1,6 +1,6 @@
-// Opens a browser window as the program does, through the browser module beside the core
-// library this process uses. Prints the module's file once the window shows its page;
-// exits 1 if the web engine was mapped before, 2 if the module did not load, 3 if no page.
+// Opens a browser window through the module beside the core library in use, and prints the
+// module's path once the page shows: exit 1 if the web engine was mapped before, 2 if the
+// module did not load (its message on stderr), 3 if no page showed.
 #include "FakeSurface.h"
 #include "ScriptedPrompter.h"
 #include "services/BrowserAddresses.h"
@@ -12,35 +12,31 @@
 #include <QTest>
 #include <cstdio>
 
-namespace {
-QList<QByteArray> mappedFiles() {
+// The path of the first file mapped into this process whose name contains part.
+static QByteArray mapped(const char* part) {
     QFile maps("/proc/self/maps");
-    return maps.open(QIODevice::ReadOnly) ? maps.readAll().split('\n') : QList<QByteArray>();
+    for (const QByteArray& line :
+         maps.open(QIODevice::ReadOnly) ? maps.readAll().split('\n') : QList<QByteArray>())
+        if (line.contains(part))
+            return line.mid(line.indexOf('/'));
+    return {};
 }
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    if (mappedFiles().join().contains("WebEngine"))
+    if (!mapped("WebEngine").isEmpty())
         return 1;
     ScriptedPrompter prompter;
     BrowserModule* module = BrowserModuleLoader::load(nullptr);
-    if (!module) {
-        std::fprintf(stderr, "%s\n", qPrintable(prompter.asked().join('\n')));
-        return 2;
-    }
+    if (!module)
+        return std::fputs(qPrintable(prompter.asked().join('\n')), stderr), 2;
     FakeSurface surface;
     std::unique_ptr<WebWindow> window(module->createSmileyBrowser(surface, nullptr));
     window->show();
     window->navigate(QUrl(BrowserAddresses::localSmileyPage()));
     if (!QTest::qWaitFor([&] { return window->windowTitle() == "Insert Smileys"; }, 60000))
         return 3;
-    for (const QByteArray& line : mappedFiles()) {
-        if (line.endsWith(BrowserModuleLoader::kFileName)) {
-            std::puts(line.mid(line.indexOf('/')).constData());
-            return 0;
-        }
-    }
-    return 2;
+    std::puts(mapped(BrowserModuleLoader::kFileName).constData());
+    return 0;
 }
