@@ -13,6 +13,11 @@ namespace {
 const QByteArray kFullImage = QByteArrayLiteral("{\\rtf1");
 const QByteArray kParagraphBreak = QByteArrayLiteral("\\par\n");
 
+const QString& emptyHeader() {
+    static const QString header = RtfWriter::emptyHeader();
+    return header;
+}
+
 bool isBodyOnly(QByteArrayView image) {
     return !image.startsWith(kFullImage);
 }
@@ -20,7 +25,7 @@ bool isBodyOnly(QByteArrayView image) {
 QString expanded(QByteArrayView image) {
     if (!isBodyOnly(image))
         return QString::fromLatin1(image);
-    return RtfWriter::emptyHeader() + QString::fromLatin1(image) + u'}';
+    return emptyHeader() + QString::fromLatin1(image) + u'}';
 }
 
 // Puts an image's paragraphs at the cursor, in a paragraph emptied for them.
@@ -38,7 +43,7 @@ namespace RtfParagraphs {
 QByteArray write(const QTextDocument& document, int first, int last) {
     const QString rtf =
         RtfWriter::write(document.findBlockByNumber(first), document.findBlockByNumber(last));
-    const QString header = RtfWriter::emptyHeader();
+    const QString& header = emptyHeader();
     if (!rtf.startsWith(header))
         return rtf.toLatin1();
     return QStringView(rtf).mid(header.size(), rtf.size() - header.size() - 1).toLatin1();
