@@ -155,6 +155,7 @@ private slots:
             // An edit like a user's, announced as the control announces a key's: a formatted
             // insertion, a deletion or a new paragraph.
             ParagraphChangeTracker tracker(edited);
+            tracker.forget(); // follows from here
             QTextCursor cursor(&edited);
             cursor.setPosition(random.bounded(edited.characterCount()));
             cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, random.bounded(4));

@@ -32,7 +32,7 @@ ParagraphChangeTracker::ParagraphChangeTracker(QTextDocument& document)
 
 ParagraphChangeTracker::Edit::Edit(ParagraphChangeTracker& tracker, int from, int to)
     : m_tracker(tracker) {
-    if (tracker.m_mode == Mode::Track)
+    if (tracker.m_mode == Mode::Track && tracker.m_following)
         tracker.keep(from, to);
     ++tracker.m_openEdits;
 }
@@ -93,6 +93,7 @@ std::optional<ParagraphChange> ParagraphChangeTracker::take() {
 }
 
 void ParagraphChangeTracker::forget() {
+    m_following = true;
     m_kept.clear();
     m_kept.shrink_to_fit();
     m_changedFrom = m_changedTo = -1;
@@ -143,7 +144,7 @@ void ParagraphChangeTracker::onContentsChange(int position, int removed, int add
     if (m_mode == Mode::Track && m_openEdits == 0 && removed == added)
         return; // a highlighter's layout formats: the text and its formats stay as they are
     m_textChanged = true;
-    if (m_mode == Mode::Replay || m_lost)
+    if (m_mode == Mode::Replay || m_lost || !m_following)
         return;
     // A change of formats may take in the last kept paragraph's separator, which holds no text.
     const int keptEnd = m_keptTo + (removed == added ? 1 : 0);

@@ -61,7 +61,8 @@ public:
     // The change since the last take() or forget(), or nothing when the paragraphs read as
     // they did; starts afresh.
     std::optional<ParagraphChange> take();
-    // Starts afresh: the present paragraphs are the starting point.
+    // Starts afresh: the present paragraphs are the starting point. Nothing is kept or
+    // followed before the first call, so a document whose changes nobody takes costs nothing.
     void forget();
     // True once after each change of the text (tracked or replayed), for the control's
     // change notification; false for layout-only and disregarded changes.
@@ -89,4 +90,5 @@ private:
     int m_changedFrom = -1;
     int m_changedTo = -1;
     bool m_lost = false;
+    bool m_following = false;
 };
