@@ -81,6 +81,7 @@ void PostHighlighter::onContentsChange(int position, int removed, int added) {
 }
 
 void PostHighlighter::addPending(int from, int to) {
+    to = qMin(to, m_document->characterCount() - 1);
     m_visibleMarked = false;
     m_idle.start();
     for (PendingStretch& stretch : m_pending) {
