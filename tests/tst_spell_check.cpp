@@ -304,8 +304,8 @@ private slots:
     void marksAsYouType() {
         QFETCH(int, row);
         EditorFixture f;
-        QTRY_VERIFY(f.workArea->spelling().marker().dictionary());
         f.surface().setText(kLiveMarks[row].text);
+        QVERIFY(f.workArea->spelling().marker().dictionary());
         QCOMPARE(markedWords(f.box()->document()), kLiveMarks[row].marked);
         // A [code] typed at the top reaches every paragraph after it, between events.
         f.select(0);
@@ -318,7 +318,6 @@ private slots:
     // corrections do, as one undo step; the switch and the language are stored.
     void correctionsFromThePopUp() {
         EditorFixture f;
-        QTRY_VERIFY(f.workArea->spelling().marker().dictionary());
         const QString text = "Teh cat sat.\r\nA zorgle and a qwzx.";
         f.surface().setText(text);
         QTest::qWait(350);

@@ -35,8 +35,8 @@ LiveSpelling::LiveSpelling(Post& post, PostHighlighter& highlighter, const Edito
     connect(&editMenu, &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, &LiveSpelling::removeCorrections); });
     fillLanguageMenu();
-    if (settings.spellAsYouType) // not on the way to the first window
-        QTimer::singleShot(0, this, &LiveSpelling::loadDictionary);
+    // Not on the way to the first window: the dictionary is loaded for the first text.
+    connect(&post, &Post::changed, this, &LiveSpelling::loadDictionary, Qt::SingleShotConnection);
 }
 
 LiveSpelling::~LiveSpelling() = default;

@@ -27,7 +27,7 @@ public:
 
     SpellingMarker& marker() const { return *m_marker; }
     // Loads the dictionary of the language chosen (the first time, or again after the
-    // spelling dialog may have added words). Happens by itself once events run.
+    // spelling dialog may have added words). Happens by itself at the post's first change.
     void loadDictionary();
 
     // Before a right click at position (in the control's viewport) opens the Edit menu:
