@@ -12,8 +12,9 @@ private slots:
         QStringList menus;
         for (const QMenu* menu : f.workArea->findChildren<QMenu*>())
             menus << menu->objectName() + " " + menu->title();
-        QCOMPARE(menus, (QStringList{"mnuFileTop &File", "mnuEdit &Edit", "mnuTools &Tools",
-                                     "mnBrowser &Browser", "mnuHelp &Help"}));
+        QCOMPARE(menus,
+                 (QStringList{"mnuFileTop &File", "mnuEdit &Edit", "mnuTools &Tools",
+                              "mnuLanguage Language", "mnBrowser &Browser", "mnuHelp &Help"}));
         QStringList items;
         for (const QAction* item : {f.fileItem(1), f.action("mnuPaste"), f.action("mnuIrregualr"),
                                     f.action("mnuPreview")})

@@ -16,12 +16,14 @@
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "post/Post.h"
+#include "post/PostHighlighter.h"
 #include "services/BrowserWindows.h"
 #include "services/SpellCheck.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/DraftsDialog.h"
 #include "shell/EditingSurfaceHandlers.h"
+#include "shell/LiveSpelling.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorLayout.h"
@@ -162,6 +164,13 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
     m_undoHistory->setFontReset([this] { m_surfaceHandlers->resetFont(); });
     m_undoCommands = new UndoCommands(*m_undoHistory, *m_post, m_menus->actions(), this);
     m_undoHistory->attach(this, &m_post->surface(), 250);
+
+    m_highlighter = new PostHighlighter(m_editor->document());
+    m_highlighter->followView(m_editor);
+    m_spelling = new LiveSpelling(*m_post, *m_highlighter, m_menus->actions(), *m_menus->editMenu(),
+                                  paths.settingsFile, this);
+    connect(m_surfaceHandlers, &EditingSurfaceHandlers::editMenuOpening, m_spelling,
+            &LiveSpelling::offerCorrections);
 }
 
 void PostEditor::connectMenus() {

@@ -9,12 +9,14 @@ class DraftRecovery;
 class EditingSurfaceHandlers;
 class FormattingPage;
 class ListPage;
+class LiveSpelling;
 class PageSwitcher;
 class Post;
 class PostEditorBrowsers;
 class PostEditorInfo;
 class PostEditorMenus;
 class PostEditorSettings;
+class PostHighlighter;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -42,6 +44,9 @@ public:
     PostEditorBrowsers& browsers() const { return *m_browsers; }
     PostEditorInfo& info() const { return *m_info; }
     UndoHistory& undoHistory() const { return *m_undoHistory; }
+    // The writing aids' marks over the post, and spelling as you type.
+    PostHighlighter& highlighter() const { return *m_highlighter; }
+    LiveSpelling& spelling() const { return *m_spelling; }
 
     // The work area became the frame's active window.
     void activate();
@@ -81,6 +86,8 @@ private:
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
+    PostHighlighter* m_highlighter = nullptr;
+    LiveSpelling* m_spelling = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;

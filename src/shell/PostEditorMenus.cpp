@@ -83,6 +83,12 @@ void PostEditorMenus::buildEditMenu() {
 void PostEditorMenus::buildToolsMenu() {
     QMenu* tools = addMenu("mnuTools", "&Tools");
     m_actions.spellCheck = addItem(tools, "mnuGrammar", "Spell && Grammar Check");
+    m_actions.spellAsYouType = addItem(tools, "mnuSpellAsYouType", "Check Spelling As You Type");
+    m_actions.spellAsYouType->setCheckable(true);
+    m_actions.spellAsYouType->setChecked(true);
+    m_actions.languages = tools->addMenu("Language");
+    m_actions.languages->setObjectName("mnuLanguage");
+    m_actions.languages->menuAction()->setObjectName("mnuLanguage");
     addSeparator(tools, "mnuline15");
     m_actions.fontSettings = addItem(tools, "mnuOptions", "Font Setting");
     addSeparator(tools, "mnuline10");

@@ -29,6 +29,8 @@ struct EditorActions {
     QAction* clearAll = nullptr;
     // Tools
     QAction* spellCheck = nullptr;
+    QAction* spellAsYouType = nullptr; // checkable
+    QMenu* languages = nullptr;        // filled by the live spelling check
     QAction* fontSettings = nullptr;
     QAction* insertImage = nullptr;
     QAction* insertLink = nullptr;
