@@ -15,11 +15,13 @@ class PostEditorBrowsers;
 class PostEditorInfo;
 class PostEditorMenus;
 class PostEditorSettings;
+class PostHighlighter;
 class QFrame;
 class QLabel;
 class QPushButton;
 class RichTextBox;
 class SmileyPage;
+class TagColouring;
 class UndoCommands;
 class UndoHistory;
 
@@ -64,6 +66,8 @@ private:
     void createCommands(const SettingsPaths& paths);
     void connectMenus();
     void connectControls();
+    // The live aids drawn over the post, each switched by its Tools item.
+    void createWritingAids(const SettingsPaths& paths);
     void showComposedTags();
     // F6: from the post to the tool page in front and back.
     void moveFocusBetweenPostAndTools();
@@ -81,6 +85,8 @@ private:
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
+    PostHighlighter* m_highlighter = nullptr;
+    TagColouring* m_tagColouring = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;
