@@ -3,6 +3,7 @@
 #include "platform/RichTextBox.h"
 #include "post/Post.h"
 #include "shell/PostEditor.h"
+#include "shell/PostEditorMenus.h"
 
 #include <QAction>
 #include <QApplication>

@@ -87,17 +87,17 @@ void TagColouring::setProblems(const QList<TagProblem>& problems) {
 }
 
 void TagColouring::onContentsChange(int position, int removed, int added) {
-    if (!m_enabled || !m_highlighter || m_marker.problems().isEmpty())
+    if (!m_enabled || !m_highlighter || m_refreshing || m_marker.problems().isEmpty())
         return;
     // The highlighter drew the changed paragraphs already, with the marks where they were.
-    const QList<TagProblem> before = m_marker.problems();
+    const QList<TagProblem> drawn = m_marker.problems();
     m_marker.moveProblems(position, removed, added);
-    if (before.size() != m_marker.problems().size() ||
-        !std::equal(before.cbegin(), before.cend(), m_marker.problems().cbegin(), sameRange)) {
+    if (drawn.size() != m_marker.problems().size() ||
+        !std::equal(drawn.cbegin(), drawn.cend(), m_marker.problems().cbegin(), sameRange)) {
         QTextBlock paragraph = m_editor.document()->findBlock(position);
         const QTextBlock last = m_editor.document()->findBlock(position + added);
         for (; paragraph.isValid(); paragraph = paragraph.next()) {
-            m_highlighter->refreshParagraph(paragraph);
+            refreshParagraph(paragraph);
             if (paragraph == last)
                 break;
         }
@@ -109,10 +109,17 @@ void TagColouring::refreshParagraphsAt(const QList<TagProblem>& problems) {
     for (const TagProblem& problem : problems) {
         const QTextBlock paragraph = m_editor.document()->findBlock(problem.position);
         if (paragraph.isValid() && paragraph.blockNumber() != lastRefreshed) {
-            m_highlighter->refreshParagraph(paragraph);
+            refreshParagraph(paragraph);
             lastRefreshed = paragraph.blockNumber();
         }
     }
+}
+
+// A redraw may reach the document as a change of the paragraph; it moves no problem.
+void TagColouring::refreshParagraph(const QTextBlock& paragraph) {
+    m_refreshing = true;
+    m_highlighter->refreshParagraph(paragraph);
+    m_refreshing = false;
 }
 
 void TagColouring::showPairAtCaret() {

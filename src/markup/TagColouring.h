@@ -9,6 +9,7 @@
 class BackgroundTagCheck;
 class PostHighlighter;
 class QHelpEvent;
+class QTextBlock;
 class QTextEdit;
 
 // Tag colouring on the post: the tags coloured, the problems the tag checker finds
@@ -37,6 +38,7 @@ protected:
 private:
     void onContentsChange(int position, int removed, int added);
     void refreshParagraphsAt(const QList<TagProblem>& problems);
+    void refreshParagraph(const QTextBlock& paragraph);
     void showPairAtCaret();
     bool showProblemTip(const QHelpEvent& event);
 
@@ -45,4 +47,5 @@ private:
     TagColourMarker m_marker;
     BackgroundTagCheck* m_check;
     bool m_enabled = false;
+    bool m_refreshing = false;
 };

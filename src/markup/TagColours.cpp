@@ -6,7 +6,7 @@
 namespace {
 
 constexpr double kLeastContrast = 3.5;
-constexpr int kArgumentHueTurn = 150;
+constexpr int kArgumentHueTurn = 170;
 constexpr int kSmileyHueTurn = 240;
 constexpr int kFallbackHue = 220; // for a grey link colour, which has no hue to turn
 
