@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -200,14 +201,29 @@ QList<QTextLayout::FormatRange> PostHighlighter::mergedMarks(const QTextBlock& p
         cuts << mark.start << mark.start + mark.length;
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    // Sweep the cuts left to right with the marks in order of their start; only the few
+    // marks covering the present cut are merged, so a long paragraph full of marks costs
+    // time in proportion to its marks.
+    QList<qsizetype> byStart(marks.size());
+    std::iota(byStart.begin(), byStart.end(), 0);
+    std::stable_sort(byStart.begin(), byStart.end(),
+                     [&](qsizetype a, qsizetype b) { return marks[a].start < marks[b].start; });
+    QList<qsizetype> covering; // indexes into marks, in the order the marks were made
+    qsizetype nextStart = 0;
     QList<QTextLayout::FormatRange> merged;
     for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const int cut = cuts[i];
+        covering.removeIf([&](qsizetype m) { return marks[m].start + marks[m].length <= cut; });
+        for (; nextStart < byStart.size() && marks[byStart[nextStart]].start <= cut; ++nextStart)
+            if (marks[byStart[nextStart]].length > 0)
+                covering.insert(
+                    std::upper_bound(covering.begin(), covering.end(), byStart[nextStart]),
+                    byStart[nextStart]);
         QTextCharFormat format;
-        for (const QTextLayout::FormatRange& mark : std::as_const(marks))
-            if (mark.start <= cuts[i] && cuts[i] < mark.start + mark.length)
-                format.merge(mark.format);
+        for (const qsizetype m : std::as_const(covering))
+            format.merge(marks[m].format);
         if (format.propertyCount() > 0)
-            merged.append({cuts[i], cuts[i + 1] - cuts[i], format});
+            merged.append({cut, cuts[i + 1] - cut, format});
     }
     return merged;
 }

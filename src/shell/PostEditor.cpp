@@ -9,6 +9,7 @@
 #include "markup/PageSwitcher.h"
 #include "markup/PreviewWindow.h"
 #include "markup/SmileyPage.h"
+#include "markup/TagColouring.h"
 #include "platform/Clipboard.h"
 #include "platform/DocumentWindows.h"
 #include "platform/HandCursor.h"
@@ -19,6 +20,7 @@
 #include "post/PostHighlighter.h"
 #include "services/BrowserWindows.h"
 #include "services/SpellCheck.h"
+#include "settings/EditorSettingsStore.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/DraftsDialog.h"
@@ -50,6 +52,7 @@ PostEditor::PostEditor(QWidget* parent, const SettingsPaths& paths) : QWidget(pa
     createCommands(paths);
     connectMenus();
     connectControls();
+    createWritingAids(paths);
     m_pageSwitcher->show(m_formattingPage);
     showComposedTags();
 }
@@ -240,6 +243,21 @@ void PostEditor::connectControls() {
             [this] { m_settings->showCustomText(true); });
     connect(m_copyAllButton, &QPushButton::clicked, m_documents, &DocumentCommands::copyAll);
     connect(m_exitButton, &QPushButton::clicked, this, &PostEditor::requestExit);
+}
+
+void PostEditor::createWritingAids(const SettingsPaths& paths) {
+    const EditorSettingsStore store(paths.settingsFile);
+    const EditorSettings settings = store.load();
+    m_tagColouring = new TagColouring(*m_editor, *m_highlighter, this);
+    QAction* colourTags = m_menus->actions().colourTags;
+    colourTags->setChecked(settings.colourTags);
+    m_tagColouring->setEnabled(settings.colourTags);
+    connect(colourTags, &QAction::toggled, this, [this, store](bool on) {
+        m_tagColouring->setEnabled(on);
+        EditorSettings stored = store.load();
+        stored.colourTags = on;
+        store.save(stored);
+    });
 }
 
 void PostEditor::showComposedTags() {

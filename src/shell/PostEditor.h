@@ -22,6 +22,7 @@ class QLabel;
 class QPushButton;
 class RichTextBox;
 class SmileyPage;
+class TagColouring;
 class UndoCommands;
 class UndoHistory;
 
@@ -69,6 +70,8 @@ private:
     void createCommands(const SettingsPaths& paths);
     void connectMenus();
     void connectControls();
+    // The live aids drawn over the post, each switched by its Tools item.
+    void createWritingAids(const SettingsPaths& paths);
     void showComposedTags();
     // F6: from the post to the tool page in front and back.
     void moveFocusBetweenPostAndTools();
@@ -88,6 +91,7 @@ private:
     PostEditorBrowsers* m_browsers = nullptr;
     PostHighlighter* m_highlighter = nullptr;
     LiveSpelling* m_spelling = nullptr;
+    TagColouring* m_tagColouring = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;

@@ -99,6 +99,8 @@ void PostEditorMenus::buildToolsMenu() {
     m_actions.customStyles = addItem(tools, "mnuPreSet", "Custom Styles");
     m_actions.customText = addItem(tools, "mnuPretype", "Custom Text");
     m_actions.preview = addItem(tools, "mnuPreview", "Pre&view", "F5");
+    m_actions.colourTags = addItem(tools, "mnuColourTags", "Colour Tags");
+    m_actions.colourTags->setCheckable(true);
 }
 
 void PostEditorMenus::buildBrowserMenu() {

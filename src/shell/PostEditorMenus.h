@@ -38,6 +38,7 @@ struct EditorActions {
     QAction* customStyles = nullptr;
     QAction* customText = nullptr;
     QAction* preview = nullptr;
+    QAction* colourTags = nullptr;
     // Browser
     QAction* viewBrowser = nullptr;
     QAction* forumHome = nullptr;
