@@ -22,11 +22,13 @@
 #include "shell/DraftRecovery.h"
 #include "shell/DraftsDialog.h"
 #include "shell/EditingSurfaceHandlers.h"
+#include "shell/FindBar.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorLayout.h"
 #include "shell/PostEditorMenus.h"
 #include "shell/PostEditorSettings.h"
+#include "shell/PostEditorTextTools.h"
 #include "shell/ProgramExit.h"
 #include "shell/UndoCommands.h"
 #include "undo/UndoHistory.h"
@@ -162,6 +164,10 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
     m_undoHistory->setFontReset([this] { m_surfaceHandlers->resetFont(); });
     m_undoCommands = new UndoCommands(*m_undoHistory, *m_post, m_menus->actions(), this);
     m_undoHistory->attach(this, &m_post->surface(), 250);
+    // After the undo history: a key the completion list takes has ended the typing step.
+    m_textTools = new PostEditorTextTools(*this, *m_editor, m_post->surface(), m_menus->actions(),
+                                          paths.settingsFile);
+    connect(&m_textTools->findBar(), &FindBar::shownChanged, this, &PostEditor::layOut);
 }
 
 void PostEditor::connectMenus() {
@@ -321,6 +327,7 @@ void PostEditor::layOut() {
     layout.pages[2] = m_formattingPage;
     layout.tagDisplay = m_tagDisplay;
     layout.presetButton = m_addStyleButton;
+    layout.findBar = m_textTools ? &m_textTools->findBar() : nullptr;
     layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
                  Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
 }

@@ -15,6 +15,7 @@ class PostEditorBrowsers;
 class PostEditorInfo;
 class PostEditorMenus;
 class PostEditorSettings;
+class PostEditorTextTools;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -42,6 +43,8 @@ public:
     PostEditorBrowsers& browsers() const { return *m_browsers; }
     PostEditorInfo& info() const { return *m_info; }
     UndoHistory& undoHistory() const { return *m_undoHistory; }
+    // The find bar, tag completion and length counter.
+    PostEditorTextTools& textTools() const { return *m_textTools; }
 
     // The work area became the frame's active window.
     void activate();
@@ -81,6 +84,7 @@ private:
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
+    PostEditorTextTools* m_textTools = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;

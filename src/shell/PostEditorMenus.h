@@ -27,6 +27,8 @@ struct EditorActions {
     QAction* redoAll = nullptr;
     QAction* resetUndo = nullptr;
     QAction* clearAll = nullptr;
+    QAction* find = nullptr;
+    QAction* replace = nullptr;
     // Tools
     QAction* spellCheck = nullptr;
     QAction* fontSettings = nullptr;
@@ -36,6 +38,8 @@ struct EditorActions {
     QAction* customStyles = nullptr;
     QAction* customText = nullptr;
     QAction* preview = nullptr;
+    QAction* completeTags = nullptr; // checkable
+    QAction* lengthLimit = nullptr;
     // Browser
     QAction* viewBrowser = nullptr;
     QAction* forumHome = nullptr;
