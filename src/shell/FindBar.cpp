@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -29,8 +31,7 @@ QLineEdit* makeField(QWidget* parent, const char* name, const char* accessibleNa
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setAccessibleName(accessibleName);
-    field->setClearButtonEnabled(true);
-    field->setMinimumWidth(160);
+    field->setMinimumWidth(140);
     return field;
 }
 
@@ -88,7 +89,12 @@ void FindBar::createControls() {
     m_note = new QLabel(this);
     m_note->setObjectName("lblFindNote");
     m_note->setAccessibleName("Search result");
-    auto* closeButton = makeButton(this, "cmdCloseFind", "Close", "Close the find bar (Escape)");
+    auto* closeButton = new QToolButton(this);
+    closeButton->setObjectName("cmdCloseFind");
+    closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    closeButton->setAutoRaise(true);
+    closeButton->setToolTip("Close the find bar (Escape)");
+    closeButton->setAccessibleName("Close");
 
     auto* findRow = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{findLabel, m_findField, previous, next,
@@ -126,7 +132,7 @@ void FindBar::createControls() {
     connect(next, &QPushButton::clicked, this, &FindBar::findNext);
     connect(replaceButton, &QPushButton::clicked, this, &FindBar::replace);
     connect(replaceAllButton, &QPushButton::clicked, this, &FindBar::replaceAll);
-    connect(closeButton, &QPushButton::clicked, this, &FindBar::close);
+    connect(closeButton, &QToolButton::clicked, this, &FindBar::close);
     for (QCheckBox* option : {m_matchCase, m_wholeWord})
         connect(option, &QCheckBox::toggled, this, &FindBar::onSearchTextEdited);
 }
@@ -175,7 +181,7 @@ bool FindBar::findFrom(int position, bool backward) {
     if (found.isNull()) {
         found = document->find(needle, backward ? document->characterCount() : 0, options);
         if (!found.isNull())
-            m_note->setText(backward ? "Went on from the end" : "Went on from the top");
+            m_note->setText(backward ? "Wrapped to the end" : "Wrapped to the top");
     }
     if (found.isNull()) {
         m_note->setText("Not found");

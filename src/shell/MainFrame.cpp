@@ -38,6 +38,8 @@ QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
     LengthCounter& counter = workArea->textTools().lengthCounter();
     statusBar()->addWidget(&counter);
     counter.show();
+    // The status bar comes on top of the smallest size, so the work area keeps its room.
+    setMinimumHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
     subWindow->showMaximized();
     return subWindow;
 }
