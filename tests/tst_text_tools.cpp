@@ -126,7 +126,7 @@ private slots:
             QCOMPARE(f.surface().selStart(), starts[i]);
             QCOMPARE(f.surface().selText().toLower(), "cat");
             const bool wrapped = i > 0 && (starts[i] > starts[i - 1]) == backward;
-            QCOMPARE(f.child<QLabel>("lblFindNote")->text().startsWith("Wrapped to the"), wrapped);
+            QCOMPARE(f.child<QLabel>("lblFindNote")->text().startsWith("Wrapped to "), wrapped);
         }
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(f.child("picFind")->isHidden() && f.box()->hasFocus());

@@ -181,7 +181,7 @@ bool FindBar::findFrom(int position, bool backward) {
     if (found.isNull()) {
         found = document->find(needle, backward ? document->characterCount() : 0, options);
         if (!found.isNull())
-            m_note->setText(backward ? "Wrapped to the end" : "Wrapped to the top");
+            m_note->setText(backward ? "Wrapped to end" : "Wrapped to top");
     }
     if (found.isNull()) {
         m_note->setText("Not found");
