@@ -2,6 +2,7 @@
 
 #include "markup/BackgroundTagCheck.h"
 #include "markup/TagPair.h"
+#include "platform/ExtraSelections.h"
 #include "post/PostHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -14,8 +15,7 @@
 
 namespace {
 
-// Marks the extra selections of the highlighted pair, so that the selections other aids
-// put on the post stay when the pair moves.
+// Marks the extra selections of the highlighted pair as this aid's own.
 constexpr int kPairProperty = QTextFormat::UserProperty + 0x7a9;
 
 bool sameRange(const TagProblem& first, const TagProblem& second) {
@@ -34,7 +34,6 @@ QTextEdit::ExtraSelection pairSelection(QTextDocument* document, int start, int 
     selection.cursor.setPosition(start);
     selection.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
     selection.format.setBackground(background);
-    selection.format.setProperty(kPairProperty, true);
     return selection;
 }
 
@@ -123,24 +122,17 @@ void TagColouring::refreshParagraph(const QTextBlock& paragraph) {
 }
 
 void TagColouring::showPairAtCaret() {
-    QList<QTextEdit::ExtraSelection> selections = m_editor.extraSelections();
-    const auto pairBefore = std::remove_if(selections.begin(), selections.end(), [](const auto& s) {
-        return s.format.hasProperty(kPairProperty);
-    });
-    const bool hadPair = pairBefore != selections.end();
-    selections.erase(pairBefore, selections.end());
     const std::optional<TagPair> pair =
         m_enabled && !m_editor.textCursor().hasSelection()
             ? findTagPair(*m_editor.document(), m_editor.textCursor().position())
             : std::nullopt;
-    if (!pair && !hadPair)
-        return;
+    QList<QTextEdit::ExtraSelection> selections;
     if (pair) {
         const QColor background = m_marker.colours().pairBackground;
         selections << pairSelection(m_editor.document(), pair->start, pair->startLength, background)
                    << pairSelection(m_editor.document(), pair->end, pair->endLength, background);
     }
-    m_editor.setExtraSelections(selections);
+    ExtraSelections::replaceOwn(m_editor, kPairProperty, selections);
 }
 
 bool TagColouring::showProblemTip(const QHelpEvent& event) {

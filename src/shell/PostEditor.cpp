@@ -26,11 +26,13 @@
 #include "shell/DraftsDialog.h"
 #include "shell/EditingSurfaceHandlers.h"
 #include "shell/LiveSpelling.h"
+#include "shell/FindBar.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorLayout.h"
 #include "shell/PostEditorMenus.h"
 #include "shell/PostEditorSettings.h"
+#include "shell/PostEditorTextTools.h"
 #include "shell/ProgramExit.h"
 #include "shell/UndoCommands.h"
 #include "undo/UndoHistory.h"
@@ -174,6 +176,10 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
                                   paths.settingsFile, this);
     connect(m_surfaceHandlers, &EditingSurfaceHandlers::editMenuOpening, m_spelling,
             &LiveSpelling::offerCorrections);
+    // After the undo history: a key the completion list takes has ended the typing step.
+    m_textTools = new PostEditorTextTools(*this, *m_editor, m_post->surface(), m_menus->actions(),
+                                          paths.settingsFile);
+    connect(&m_textTools->findBar(), &FindBar::shownChanged, this, &PostEditor::layOut);
 }
 
 void PostEditor::connectMenus() {
@@ -348,6 +354,7 @@ void PostEditor::layOut() {
     layout.pages[2] = m_formattingPage;
     layout.tagDisplay = m_tagDisplay;
     layout.presetButton = m_addStyleButton;
+    layout.findBar = m_textTools ? &m_textTools->findBar() : nullptr;
     layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
                  Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
 }

@@ -17,6 +17,7 @@ class PostEditorInfo;
 class PostEditorMenus;
 class PostEditorSettings;
 class PostHighlighter;
+class PostEditorTextTools;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -48,6 +49,8 @@ public:
     // The writing aids' marks over the post, and spelling as you type.
     PostHighlighter& highlighter() const { return *m_highlighter; }
     LiveSpelling& spelling() const { return *m_spelling; }
+    // The find bar, tag completion and length counter.
+    PostEditorTextTools& textTools() const { return *m_textTools; }
 
     // The work area became the frame's active window.
     void activate();
@@ -92,6 +95,7 @@ private:
     PostHighlighter* m_highlighter = nullptr;
     LiveSpelling* m_spelling = nullptr;
     TagColouring* m_tagColouring = nullptr;
+    PostEditorTextTools* m_textTools = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;

@@ -27,6 +27,8 @@ struct EditorActions {
     QAction* redoAll = nullptr;
     QAction* resetUndo = nullptr;
     QAction* clearAll = nullptr;
+    QAction* find = nullptr;
+    QAction* replace = nullptr;
     // Tools
     QAction* spellCheck = nullptr;
     QAction* spellAsYouType = nullptr; // checkable
@@ -39,6 +41,8 @@ struct EditorActions {
     QAction* customText = nullptr;
     QAction* preview = nullptr;
     QAction* colourTags = nullptr;
+    QAction* completeTags = nullptr; // checkable
+    QAction* lengthLimit = nullptr;
     // Browser
     QAction* viewBrowser = nullptr;
     QAction* forumHome = nullptr;
