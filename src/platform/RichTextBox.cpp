@@ -159,8 +159,8 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
     if (!source)
         return;
     if (source->hasHtml()) {
-        const QTextDocumentFragment pasted = QTextDocumentFragment::fromHtml(source->html());
-        textCursor().insertFragment(PastedText::normalised(pasted));
+        QTextCursor cursor = textCursor();
+        PastedText::insert(cursor, QTextDocumentFragment::fromHtml(source->html()));
         ensureCursorVisible();
         return;
     }

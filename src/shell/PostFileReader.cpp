@@ -73,14 +73,9 @@ std::optional<TextDecoding::SourceEncoding> PostFileReader::readInto(const QStri
         return file->encoding;
     }
     // A piece at a time: the window paints between pieces, and a Cancel leaves the post
-    // as it was, saved flag and all.
-    const bool wasSaved = post.isSaved();
-    if (!TextInPieces::replace(*post.editor().document(), file->text,
-                               progress.putting(file->text.size()))) {
-        post.setSaved(wasSaved);
+    // as it was.
+    if (!TextInPieces::replace(post.editor(), file->text, progress.putting(file->text.size())))
         return std::nullopt;
-    }
-    post.surface().setSelStart(0);
     return file->encoding;
 }
 
