@@ -5,21 +5,28 @@
 StallProbe::StallProbe() {
     m_ticker.setTimerType(Qt::PreciseTimer);
     m_ticker.setInterval(1);
-    QObject::connect(&m_ticker, &QTimer::timeout, [this] {
-        m_longest = std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
-        m_sinceTick.restart();
-    });
+    QObject::connect(&m_ticker, &QTimer::timeout, [this] { addGap(); });
+}
+
+void StallProbe::addGap() {
+    const double gap = m_sinceTick.nsecsElapsed() / 1e6;
+    m_sinceTick.restart();
+    m_longest = std::max(m_longest, gap);
+    if (gap > kBusyGapMs)
+        m_busy += gap;
 }
 
 void StallProbe::start() {
     m_longest = 0;
+    m_busy = 0;
     m_sinceTick.start();
     m_ticker.start();
 }
 
 double StallProbe::stop() {
     m_ticker.stop();
-    return std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
+    addGap();
+    return m_longest;
 }
 
 void StallProbe::idle(int ms) {

@@ -29,9 +29,8 @@ public:
     // Chooses a menu item by its name; returns the milliseconds until the event loop is
     // free again.
     double choose(const char* itemName);
-    // Opens a file as File > Open does, its dialog answered with path; returns the
-    // milliseconds until the event loop is free again.
-    double open(const QString& path);
+    // Opens a file as File > Open does, its dialog answered with path.
+    void open(const QString& path);
 
 private:
     QTemporaryDir m_folder;

@@ -18,10 +18,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 using BenchDocuments::Shape;
 using BenchDocuments::WorkText;
@@ -45,7 +48,7 @@ struct Repetitions {
 
 Repetitions repetitionsFor(const WorkText& text) {
     if (text.size > kMegabyte)
-        return {4, 3, false, false};
+        return {3, 2, false, false};
     return {12, 5, text.shape == Shape::ShortLines && !text.formatted, true};
 }
 
@@ -195,22 +198,35 @@ QString plainLines(int size) {
     return line.repeated(size / int(line.size()) + 1).left(size);
 }
 
-// Ctrl+V of 1 MB of plain text into the middle of the text, and the second after it.
+// Ctrl+V of 1 MB into the middle of the text, and the second after it: plain text, and the
+// same text as a rich-text control copies it (HTML beside the plain text).
 void measurePaste(benchmark::State& state, const WorkText& text, SideBySide& editors) {
-    QApplication::clipboard()->setText(plainLines(kMegabyte));
-    double pastes[2], stalls[2];
-    int side = 0;
-    StallProbe probe;
-    for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)}) {
-        placeCaret(*editor, middleOf(*editor));
-        StallProbe::idle(kSettleMs);
-        probe.start();
-        pastes[side] = Keyboard(*editor).press(Qt::Key_V, QString(), Qt::ControlModifier);
-        StallProbe::idle(kSettleMs);
-        stalls[side++] = probe.stop();
+    QTextEdit source;
+    source.setPlainText(plainLines(kMegabyte));
+    source.selectAll();
+    for (bool rich : {false, true}) {
+        auto* copied = new QMimeData;
+        copied->setText(source.toPlainText());
+        if (rich)
+            copied->setHtml(source.textCursor().selection().toHtml());
+        QApplication::clipboard()->setMimeData(copied);
+        double pastes[2], stalls[2];
+        int side = 0;
+        StallProbe probe;
+        for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)}) {
+            placeCaret(*editor, middleOf(*editor));
+            StallProbe::idle(kSettleMs);
+            probe.start();
+            pastes[side] = Keyboard(*editor).press(Qt::Key_V, QString(), Qt::ControlModifier);
+            StallProbe::idle(kSettleMs);
+            stalls[side++] = probe.stop();
+        }
+        const QString kind = rich ? "rich text" : "plain text";
+        const std::string counter = rich ? "paste_rich" : "paste";
+        report(state, text, "Paste of 1 MB of " + kind, counter, pastes[0], pastes[1]);
+        report(state, text, "longest stall, Paste of " + kind + " and 1 s after",
+               counter + "_stall", stalls[0], stalls[1]);
     }
-    report(state, text, "Paste of 1 MB of plain text", "paste", pastes[0], pastes[1]);
-    report(state, text, "longest stall, Paste and 1 s after", "paste_stall", stalls[0], stalls[1]);
 }
 
 void measureText(benchmark::State& state, WorkText text) {
@@ -227,8 +243,14 @@ void measureText(benchmark::State& state, WorkText text) {
     }
 }
 
-// File > Open of a plain text file into an empty post; the bare control reads the same
-// file and sets it as its text.
+void setFileText(QTextEdit& bare, const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        bare.setPlainText(QString::fromUtf8(file.readAll()));
+}
+
+// File > Open of a plain text file into an empty post, the longest stall while it opens and
+// in the second after; the bare control reads the same file and sets it as its text.
 void measureOpen(benchmark::State& state) {
     const int megabytes = int(state.range(0));
     QTemporaryDir folder;
@@ -240,48 +262,49 @@ void measureOpen(benchmark::State& state) {
     file.close();
 
     for (auto _ : state) {
+        double opening[2], during[2], after[2];
         WorkAreaDriver work;
-        StallProbe probe;
-        probe.start();
-        const double opening = work.open(path);
-        StallProbe::idle(kSettleMs);
-        const double stall = probe.stop();
-
         BareEditor bare(work.editor().size());
-        probe.start();
-        const double bareOpening = millisecondsFor([&] {
-            QFile read(path);
-            if (read.open(QIODevice::ReadOnly))
-                bare.setPlainText(QString::fromUtf8(read.readAll()));
-        });
-        StallProbe::idle(kSettleMs);
-        const double bareStall = probe.stop();
+        const std::function<void()> open[2] = {[&] { work.open(path); },
+                                               [&] { setFileText(bare, path); }};
+        for (int side : {0, 1}) {
+            StallProbe probe;
+            probe.start();
+            opening[side] = millisecondsFor(open[side]);
+            during[side] = probe.stop();
+            probe.start();
+            StallProbe::idle(kSettleMs);
+            after[side] = probe.stop();
+        }
         const QString name = QString("File > Open, %1 MB").arg(megabytes);
-        ComparisonTable::add(name, "opening", opening, bareOpening);
-        ComparisonTable::add(name, "longest stall, opening and 1 s after", stall, bareStall);
-        state.counters["open"] = opening;
-        state.counters["open_bare"] = bareOpening;
-        state.counters["longest_stall"] = stall;
-        state.counters["longest_stall_bare"] = bareStall;
+        ComparisonTable::add(name, "opening", opening[0], opening[1]);
+        ComparisonTable::add(name, "longest stall while opening", during[0], during[1]);
+        ComparisonTable::add(name, "longest stall in the second after", after[0], after[1]);
+        state.counters["open"] = opening[0];
+        state.counters["open_bare"] = opening[1];
+        state.counters["stall"] = during[0];
+        state.counters["stall_bare"] = during[1];
+        state.counters["stall_after"] = after[0];
+        state.counters["stall_after_bare"] = after[1];
     }
 }
 
 // Resident memory of the program idle with an empty post, and of a program of one bare
 // QTextEdit, each a process of its own; the median of three starts.
 void measureIdleMemory(benchmark::State& state) {
-    const auto residentMB = [](const QStringList& arguments) {
+    const auto residentMB = [](const QString& program) {
         Samples runs;
         for (int i = 0; i < 3; ++i) {
             QProcess probe;
-            probe.start(QUILLET_IDLE_PROBE, arguments);
+            probe.start(program);
             probe.waitForFinished(30000);
             runs.add(probe.readAllStandardOutput().trimmed().toDouble() / 1024);
         }
         return runs.median();
     };
     for (auto _ : state) {
-        const double quillet = residentMB({});
-        const double bare = residentMB({"bare"});
+        const double quillet = residentMB(QUILLET_IDLE_PROBE);
+        const double bare = residentMB(BARE_IDLE_PROBE);
         state.counters["idle_rss_MB"] = quillet;
         state.counters["idle_rss_MB_bare"] = bare;
         ComparisonTable::add("the program, empty post", "idle resident memory", quillet, bare,
