@@ -5,28 +5,21 @@
 StallProbe::StallProbe() {
     m_ticker.setTimerType(Qt::PreciseTimer);
     m_ticker.setInterval(1);
-    QObject::connect(&m_ticker, &QTimer::timeout, [this] { addGap(); });
-}
-
-void StallProbe::addGap() {
-    const double gap = m_sinceTick.nsecsElapsed() / 1e6;
-    m_sinceTick.restart();
-    m_longest = std::max(m_longest, gap);
-    if (gap > kBusyGapMs)
-        m_busy += gap;
+    QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+        m_longest = std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
+        m_sinceTick.restart();
+    });
 }
 
 void StallProbe::start() {
     m_longest = 0;
-    m_busy = 0;
     m_sinceTick.start();
     m_ticker.start();
 }
 
 double StallProbe::stop() {
     m_ticker.stop();
-    addGap();
-    return m_longest;
+    return std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
 }
 
 void StallProbe::idle(int ms) {
