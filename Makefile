@@ -30,7 +30,6 @@ test: build
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_startup_probe
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quillet_idle_memory_probe
 
 # A Debian package of the program: apt install ./$(BUILD)/quillet_*.deb
 package: build

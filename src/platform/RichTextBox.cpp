@@ -243,8 +243,8 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
         return;
     const auto edit = announceSelectionEdit(0, 0);
     if (source->hasHtml()) {
-        const QTextDocumentFragment pasted = QTextDocumentFragment::fromHtml(source->html());
-        textCursor().insertFragment(PastedText::normalised(pasted));
+        QTextCursor cursor = textCursor();
+        PastedText::insert(cursor, QTextDocumentFragment::fromHtml(source->html()));
         ensureCursorVisible();
         return;
     }
