@@ -25,14 +25,6 @@ public:
     QString saveFileName(QWidget*, const FileDialog&) override { return QString(); }
 };
 
-template <typename Action> double millisecondsFor(Action&& action) {
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QApplication::processEvents();
-    return timer.nsecsElapsed() / 1e6;
-}
-
 } // namespace
 
 WorkAreaDriver::WorkAreaDriver() : m_prompter(std::make_unique<AnsweringPrompter>()) {

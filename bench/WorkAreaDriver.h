@@ -1,8 +1,19 @@
 #pragma once
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+
+// Milliseconds an action takes until the event loop is free again.
+template <typename Action> double millisecondsFor(Action&& action) {
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    QApplication::processEvents();
+    return timer.nsecsElapsed() / 1e6;
+}
 
 class PostEditor;
 class Prompter;

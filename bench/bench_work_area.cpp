@@ -76,14 +76,6 @@ int middleOf(const QTextEdit& editor) {
     return editor.document()->characterCount() / 2;
 }
 
-template <typename Action> double millisecondsFor(Action&& action) {
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QApplication::processEvents();
-    return timer.nsecsElapsed() / 1e6;
-}
-
 void report(benchmark::State& state, const WorkText& text, const QString& action,
             const std::string& counter, double quillet, double bare = -1) {
     state.counters[counter] = quillet;
