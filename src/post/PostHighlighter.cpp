@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -113,6 +114,7 @@ void PostHighlighter::markStretchNow(int from, int to) {
     bool handsOn = false;
     for (; paragraph.isValid() && paragraph.position() <= to; paragraph = paragraph.next())
         handsOn = markParagraph(paragraph);
+    relayOutMarked();
     if (handsOn && paragraph.isValid())
         addPending(paragraph.position(), paragraph.position());
 }
@@ -135,6 +137,7 @@ void PostHighlighter::markVisible() {
         if (paragraph == last)
             break;
     }
+    relayOutMarked();
 }
 
 void PostHighlighter::markSlice() {
@@ -161,10 +164,26 @@ void PostHighlighter::markSlice() {
         if (handsOn && next.position() > stretch.end.position())
             stretch.end.setPosition(next.position());
     }
+    relayOutMarked();
     if (m_pending.empty())
         emit settled();
     else
         m_idle.start();
+}
+
+void PostHighlighter::noteMarked(const QTextBlock& paragraph) {
+    if (m_marked.from >= 0 && paragraph.position() != m_marked.to)
+        relayOutMarked(); // not next to the run gathered so far
+    if (m_marked.from < 0)
+        m_marked.from = paragraph.position();
+    m_marked.to = paragraph.position() + paragraph.length();
+}
+
+void PostHighlighter::relayOutMarked() {
+    if (m_marked.from < 0)
+        return;
+    const MarkedRun run = std::exchange(m_marked, MarkedRun());
+    m_document->markContentsDirty(run.from, run.to - run.from);
 }
 
 bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
@@ -173,7 +192,7 @@ bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
     QTextLayout* layout = paragraph.layout();
     if (layout->formats() != marks) {
         layout->setFormats(marks);
-        m_document->markContentsDirty(paragraph.position(), paragraph.length());
+        noteMarked(paragraph);
     }
     const int before = packedStateOf(paragraph.previous());
     int after = 0;

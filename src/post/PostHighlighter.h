@@ -60,6 +60,14 @@ private:
     void markStretchNow(int from, int to);
     void markVisible();
     void markSlice();
+    // Paragraphs whose marks changed are laid out again together, one run of neighbours at a
+    // time, rather than one by one: each relayout has a cost of its own beside the text's.
+    struct MarkedRun {
+        int from = -1;
+        int to = -1;
+    };
+    void noteMarked(const QTextBlock& paragraph);
+    void relayOutMarked();
     // Marks one paragraph; returns whether the state it hands on changed.
     bool markParagraph(const QTextBlock& paragraph);
     QList<QTextLayout::FormatRange> mergedMarks(const QTextBlock& paragraph, const QString& text);
@@ -68,6 +76,7 @@ private:
     QPointer<QTextEdit> m_view;
     QList<TextMarker*> m_markers;
     std::vector<PendingStretch> m_pending;
+    MarkedRun m_marked;
     bool m_visibleMarked = false;
     QTimer m_idle;
 };
