@@ -51,3 +51,9 @@ bool EditorSettingsStore::save(const EditorSettings& settings) const {
                                  {kSection, kMaxLength, QString::number(settings.maxLength)}},
                                 m_path);
 }
+
+bool EditorSettingsStore::update(const std::function<void(EditorSettings&)>& change) const {
+    EditorSettings settings = load();
+    change(settings);
+    return save(settings);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <utility>
 
 // The writing aids' choices, kept in section "Editor" of the settings file.
@@ -21,6 +22,9 @@ public:
     EditorSettings load() const;
     // Stores every field at once. Returns whether it was written.
     bool save(const EditorSettings& settings) const;
+    // Reads the section as it is now, lets change set its own fields and stores the result,
+    // so the choices other parts of the program keep here stay as they are.
+    bool update(const std::function<void(EditorSettings&)>& change) const;
 
 private:
     QString m_path;

@@ -91,11 +91,10 @@ void LiveSpelling::switchOnOff(bool on) {
 }
 
 void LiveSpelling::store() const {
-    const EditorSettingsStore store(m_settingsPath);
-    EditorSettings settings = store.load();
-    settings.spellAsYouType = m_actions.spellAsYouType->isChecked();
-    settings.language = m_language;
-    store.save(settings);
+    EditorSettingsStore(m_settingsPath).update([this](EditorSettings& changed) {
+        changed.spellAsYouType = m_actions.spellAsYouType->isChecked();
+        changed.language = m_language;
+    });
 }
 
 void LiveSpelling::offerCorrections(const QPoint& position) {

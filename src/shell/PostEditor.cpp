@@ -260,9 +260,7 @@ void PostEditor::createWritingAids(const SettingsPaths& paths) {
     m_tagColouring->setEnabled(settings.colourTags);
     connect(colourTags, &QAction::toggled, this, [this, store](bool on) {
         m_tagColouring->setEnabled(on);
-        EditorSettings stored = store.load();
-        stored.colourTags = on;
-        store.save(stored);
+        store.update([on](EditorSettings& changed) { changed.colourTags = on; });
     });
 }
 

@@ -32,7 +32,7 @@ PostEditorTextTools::PostEditorTextTools(QWidget& workArea, RichTextBox& editor,
     connect(actions.replace, &QAction::triggered, this, [this] { m_findBar->open(true); });
     connect(actions.completeTags, &QAction::toggled, this, [this](bool on) {
         m_completion->setOn(on);
-        store([on](EditorSettings& changed) { changed.completeTags = on; });
+        m_store.update([on](EditorSettings& changed) { changed.completeTags = on; });
     });
     connect(actions.lengthLimit, &QAction::triggered, this,
             &PostEditorTextTools::askForLengthLimit);
@@ -51,13 +51,5 @@ void PostEditorTextTools::askForLengthLimit() {
         return;
     const int limit = dialog.intValue();
     m_counter->setLimit(limit);
-    store([limit](EditorSettings& changed) { changed.maxLength = limit; });
-}
-
-// Other parts of the program keep their own choices in the same section: read the
-// section as it is now and change only the one field.
-void PostEditorTextTools::store(const std::function<void(EditorSettings&)>& change) {
-    EditorSettings settings = m_store.load();
-    change(settings);
-    m_store.save(settings);
+    m_store.update([limit](EditorSettings& changed) { changed.maxLength = limit; });
 }

@@ -30,7 +30,6 @@ public:
 private:
     // Tools > Post Length Limit...: asks for the number of characters and stores it.
     void askForLengthLimit();
-    void store(const std::function<void(EditorSettings&)>& change);
 
     QWidget& m_workArea;
     EditorSettingsStore m_store;
