@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "post/PostHighlighter.h"
 #include "services/HunspellWordProcessor.h"
+#include "services/IgnoredWords.h"
 #include "services/SpellCheck.h"
 #include "services/SpellingDialog.h"
 #include "services/SpellingMarker.h"
@@ -226,9 +227,9 @@ class TestSpellCheck : public QObject {
     // Hunspell in a language without a dictionary of its own, so English serves.
     void useHunspell(const QString& folder) {
         const HunspellSetup setup{{folder}, "xx_YY", m_dir.filePath("PersonalWords.txt")};
-        WordProcessor::installFactory([this, setup](QWidget* parent) {
+        WordProcessor::installFactory([this, setup](QWidget* parent, IgnoredWords& ignored) {
             m_log << "create";
-            return std::make_unique<HunspellWordProcessor>(setup, parent);
+            return std::make_unique<HunspellWordProcessor>(setup, ignored, parent);
         });
     }
 
@@ -253,7 +254,8 @@ private slots:
         const auto& r = kRules[row];
         WordListDictionary dictionary(r.known);
         DialogDriver driver(list(r.steps));
-        SpellingDialog dialog(r.text, dictionary,
+        IgnoredWords ignored;
+        SpellingDialog dialog(r.text, dictionary, ignored,
                               r.grammar ? Mode::SpellingAndGrammar : Mode::Spelling);
         dialog.run();
         QCOMPARE(driver.problems, list(r.problems));
@@ -267,8 +269,9 @@ private slots:
     void longSearchKeepsTheDialogAlive() {
         WordListDictionary dictionary("every word here is fine", 20);
         DialogDriver driver({"cmdChange=Wrong"});
+        IgnoredWords ignored;
         SpellingDialog dialog(QString("Every word here is fine. ").repeated(600) + "Wrnog.",
-                              dictionary, Mode::SpellingAndGrammar);
+                              dictionary, ignored, Mode::SpellingAndGrammar);
         dialog.run();
         QCOMPARE(driver.problems, QStringList{"Wrnog"});
         QVERIFY2(driver.idlePolls > 2, qPrintable(QString::number(driver.idlePolls)));
@@ -286,10 +289,11 @@ private slots:
         surface.setText(text);
         QSignalSpy changes(&surface, &EditingSurface::changed);
         DialogDriver driver(list(r.steps));
+        IgnoredWords ignored;
         if (r.grammar)
-            SpellCheck::checkSpellingAndGrammar(surface, nullptr);
+            SpellCheck::checkSpellingAndGrammar(surface, ignored, nullptr);
         else
-            SpellCheck::check(SpellCheck::Kind::Spelling, surface, nullptr);
+            SpellCheck::check(SpellCheck::Kind::Spelling, surface, ignored, nullptr);
         QCOMPARE(m_log,
                  QStringList({"wait", "create"}).mid(r.grammar ? 0 : 1, text.isEmpty() ? 0 : 2));
         const bool failed = message.startsWith("Error");
@@ -358,6 +362,11 @@ private slots:
         QCOMPARE(markedWords(f.box()->document()), "Teh");
         QVERIFY(!item(rightClick(f, 6), "Ignore All")); // "cat" is no misspelling
         menu->hide();
+        // The dialog shares the ignored words both ways.
+        DialogDriver driver({"cmdIgnoreAll"});
+        f.action("mnuGrammar")->trigger();
+        QVERIFY(driver.problems.value(0) == "Teh" && !driver.problems.contains("qwzx"));
+        QCOMPARE(markedWords(f.box()->document()), "");
 
         f.action("mnuSpellAsYouType")->trigger();
         f.workArea->menus().actions().languages->actions().first()->trigger();

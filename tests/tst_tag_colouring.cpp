@@ -44,15 +44,24 @@ private slots:
                   "T[img http://a.example/p.png] Ahttp://a.example/p.png"},
                  {"[wink][Wink]", "S[wink] S[Wink]"},
                  {"[foo] [b x] [color purplish] [/img] [b", ""},
+                 // A [code] region spans paragraphs; one left open runs on to the end.
+                 {"[code]\n[b]x [wink]\n[i][/CODE] [u]", "T[code] T[/CODE] T[u]"},
+                 {"[code][b]\n[i]", "T[code]"},
              }) {
             QTextDocument document(text);
-            QList<QTextLayout::FormatRange> marks;
-            marker.markParagraph(document.firstBlock(), text, marks);
             QStringList found;
-            for (const QTextLayout::FormatRange& mark : marks) {
-                const QColor ink = mark.format.foreground().color();
-                const char* kind = ink == colours.tag ? "T" : ink == colours.argument ? "A" : "S";
-                found << kind + text.mid(mark.start, mark.length);
+            int state = 0;
+            for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
+                QList<QTextLayout::FormatRange> marks;
+                marker.markParagraph(block, block.text(), state, marks);
+                state = marker.stateAfter(block.text(), state);
+                for (const QTextLayout::FormatRange& mark : marks) {
+                    const QColor ink = mark.format.foreground().color();
+                    const char* kind = ink == colours.tag        ? "T"
+                                       : ink == colours.argument ? "A"
+                                                                 : "S";
+                    found << kind + block.text().mid(mark.start, mark.length);
+                }
             }
             QCOMPARE(found.join(' '), expected);
         }
@@ -103,6 +112,14 @@ private slots:
         QTRY_COMPARE(underlined(), "");
         f.surface().setText("[b]x");
         QTRY_VERIFY(!marksOf(f, 0).isEmpty());
+        // A [code] opened or closed above re-marks the paragraphs after it.
+        f.surface().setText("\r\n[b]x");
+        QTRY_VERIFY(!marksOf(f, 1).isEmpty());
+        for (const char* change : {"[code]", ""}) {
+            f.select(0, f.box()->document()->firstBlock().length() - 1);
+            f.surface().setSelText(change);
+            QTRY_COMPARE(marksOf(f, 1).isEmpty(), *change != 0);
+        }
         f.action("mnuColourTags")->trigger();
         QVERIFY(marksOf(f, 0).isEmpty() && f.box()->extraSelections().isEmpty());
     }

@@ -41,8 +41,8 @@ void TagColourMarker::moveProblems(int position, int removed, int added) {
 }
 
 void TagColourMarker::markParagraph(const QTextBlock& paragraph, const QString& text,
-                                    QList<QTextLayout::FormatRange>& marks) {
-    for (const VnmlToken& token : tokenizeVnml(text)) {
+                                    int stateBefore, QList<QTextLayout::FormatRange>& marks) {
+    for (const VnmlToken& token : tokenizeVnmlParagraph(text, stateBefore != 0)) {
         switch (token.kind) {
         case VnmlToken::Kind::Text:
             break;
@@ -59,6 +59,10 @@ void TagColourMarker::markParagraph(const QTextBlock& paragraph, const QString& 
         }
     }
     markProblems(paragraph.position(), int(text.size()), marks);
+}
+
+int TagColourMarker::stateAfter(const QString& text, int stateBefore) {
+    return insideCodeAfter(text, stateBefore != 0) ? 1 : 0;
 }
 
 void TagColourMarker::markProblems(int paragraphStart, int paragraphLength,

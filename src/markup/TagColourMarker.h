@@ -22,8 +22,11 @@ public:
     // the change touched go until the next check.
     void moveProblems(int position, int removed, int added);
 
-    void markParagraph(const QTextBlock& paragraph, const QString& text,
+    // Nothing inside a [code] region is coloured, even when it spans paragraphs.
+    void markParagraph(const QTextBlock& paragraph, const QString& text, int stateBefore,
                        QList<QTextLayout::FormatRange>& marks) override;
+    // 1 inside a [code] region.
+    int stateAfter(const QString& text, int stateBefore) override;
 
 private:
     void markProblems(int paragraphStart, int paragraphLength,

@@ -130,11 +130,15 @@ std::optional<VnmlToken> classify(QStringView inner, int offset) {
 
 class Lexer {
 public:
-    explicit Lexer(QStringView text) : m_text(text) {}
+    // A paragraph lexer reads a [code] region left open as running on past its text.
+    explicit Lexer(QStringView text, bool paragraph = false)
+        : m_text(text), m_paragraph(paragraph) {}
 
-    std::vector<VnmlToken> run() {
+    std::vector<VnmlToken> run(bool insideCode = false) {
         const qsizetype size = m_text.size();
         qsizetype pos = 0;
+        if (insideCode)
+            pos = m_textStart = skipVerbatim(VnmlTag::Code, 0);
         while (pos < size) {
             const qsizetype open = m_text.indexOf(QLatin1Char('['), pos);
             if (open < 0)
@@ -179,6 +183,10 @@ private:
             return from;
         const QString endTag = QLatin1String("[/") + vnmlTagName(tag) + QLatin1Char(']');
         const qsizetype end = m_text.indexOf(endTag, from, Qt::CaseInsensitive);
+        if (end < 0 && m_paragraph && tag == VnmlTag::Code) {
+            flushText(m_text.size());
+            return m_text.size();
+        }
         if (end < 0) {
             noEndFrom = from; // no later start tag can find one either
             return from;
@@ -189,6 +197,7 @@ private:
     }
 
     QStringView m_text;
+    bool m_paragraph;
     std::vector<VnmlToken> m_tokens;
     qsizetype m_textStart = 0;
     qsizetype m_noEndFrom[2] = {std::numeric_limits<qsizetype>::max(),
@@ -211,6 +220,31 @@ bool isVerbatimTag(VnmlTag tag) {
 
 std::vector<VnmlToken> tokenizeVnml(QStringView text) {
     return Lexer(text).run();
+}
+
+bool insideCodeAfterTag(QStringView tag, bool insideCode) {
+    QStringView name = tag.mid(1, tag.size() - 2);
+    const bool closing = name.startsWith(u'/');
+    if (closing)
+        name = name.mid(1);
+    return sameName(name, kRules[size_t(VnmlTag::Code)].name) ? !closing : insideCode;
+}
+
+bool insideCodeAfter(QStringView paragraph, bool insideCode) {
+    for (qsizetype open = paragraph.indexOf(u'['); open >= 0;
+         open = paragraph.indexOf(u'[', open + 1)) {
+        qsizetype close = open + 1;
+        while (close < paragraph.size() && paragraph[close] != u']' && paragraph[close] != u'[' &&
+               !isLineBreak(paragraph[close]))
+            ++close;
+        if (close < paragraph.size() && paragraph[close] == u']')
+            insideCode = insideCodeAfterTag(paragraph.mid(open, close - open + 1), insideCode);
+    }
+    return insideCode;
+}
+
+std::vector<VnmlToken> tokenizeVnmlParagraph(QStringView paragraph, bool insideCode) {
+    return Lexer(paragraph, true).run(insideCode);
 }
 
 std::optional<VnmlColours> parseColourArgument(QStringView argument) {

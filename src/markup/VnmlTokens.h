@@ -53,6 +53,16 @@ struct VnmlToken {
 // does everything between a code or ignore tag and its end tag.
 std::vector<VnmlToken> tokenizeVnml(QStringView text);
 
+// A post read a paragraph at a time: a [code] region ("[code]" to "[/code]", in any case)
+// may span paragraphs. Whether what follows a tag (its brackets and what is between them)
+// is inside a region, given whether what precedes it is; any other tag changes nothing.
+bool insideCodeAfterTag(QStringView tag, bool insideCode);
+// The same after a whole paragraph: each of its bracketed stretches in turn.
+bool insideCodeAfter(QStringView paragraph, bool insideCode);
+// One paragraph's tokens: when it starts inside a region, everything up to the region's end
+// tag is text, and a region it opens without closing runs on to its end.
+std::vector<VnmlToken> tokenizeVnmlParagraph(QStringView paragraph, bool insideCode);
+
 // The colours of a "[color text background]" argument as #rrggbb; either may be absent
 // ("[color  yellow]" colours only the background). Nothing when a word is unknown.
 struct VnmlColours {

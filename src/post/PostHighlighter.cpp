@@ -27,6 +27,11 @@ int packedStateOf(const QTextBlock& paragraph) {
     return paragraph.isValid() ? qMax(0, paragraph.userState()) : 0;
 }
 
+// The state of the marker at index within a packed state.
+int stateOf(int packedState, qsizetype index) {
+    return index < kMarkersWithState ? (packedState >> (kStateBits * index)) & 0xff : 0;
+}
+
 } // namespace
 
 PostHighlighter::PostHighlighter(QTextDocument* document)
@@ -68,10 +73,8 @@ void PostHighlighter::refreshAll() {
 }
 
 int PostHighlighter::stateBefore(const QTextBlock& paragraph, const TextMarker* marker) const {
-    const int index = int(m_markers.indexOf(const_cast<TextMarker*>(marker)));
-    if (index < 0 || index >= kMarkersWithState)
-        return 0;
-    return (packedStateOf(paragraph.previous()) >> (kStateBits * index)) & 0xff;
+    const qsizetype index = m_markers.indexOf(const_cast<TextMarker*>(marker));
+    return index < 0 ? 0 : stateOf(packedStateOf(paragraph.previous()), index);
 }
 
 void PostHighlighter::onContentsChange(int position, int removed, int added) {
@@ -188,18 +191,16 @@ void PostHighlighter::relayOutMarked() {
 
 bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
     const QString text = paragraph.text();
-    const QList<QTextLayout::FormatRange> marks = mergedMarks(paragraph, text);
+    const int before = packedStateOf(paragraph.previous());
+    const QList<QTextLayout::FormatRange> marks = mergedMarks(paragraph, text, before);
     QTextLayout* layout = paragraph.layout();
     if (layout->formats() != marks) {
         layout->setFormats(marks);
         noteMarked(paragraph);
     }
-    const int before = packedStateOf(paragraph.previous());
     int after = 0;
-    for (int i = 0; i < m_markers.size() && i < kMarkersWithState; ++i) {
-        const int shift = kStateBits * i;
-        after |= (m_markers[i]->stateAfter(text, (before >> shift) & 0xff) & 0xff) << shift;
-    }
+    for (int i = 0; i < m_markers.size() && i < kMarkersWithState; ++i)
+        after |= (m_markers[i]->stateAfter(text, stateOf(before, i)) & 0xff) << (kStateBits * i);
     QTextBlock block = paragraph;
     const bool changed = block.userState() != after;
     block.setUserState(after);
@@ -209,10 +210,11 @@ bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
 // Cuts the paragraph at every mark's ends and gives each piece the merge of the marks that
 // cover it, in the order they were made.
 QList<QTextLayout::FormatRange> PostHighlighter::mergedMarks(const QTextBlock& paragraph,
-                                                             const QString& text) {
+                                                             const QString& text,
+                                                             int packedStateBefore) {
     QList<QTextLayout::FormatRange> marks;
-    for (TextMarker* marker : std::as_const(m_markers))
-        marker->markParagraph(paragraph, text, marks);
+    for (qsizetype i = 0; i < m_markers.size(); ++i)
+        m_markers[i]->markParagraph(paragraph, text, stateOf(packedStateBefore, i), marks);
     if (marks.isEmpty())
         return marks;
     QList<int> cuts;

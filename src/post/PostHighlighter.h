@@ -70,7 +70,8 @@ private:
     void relayOutMarked();
     // Marks one paragraph; returns whether the state it hands on changed.
     bool markParagraph(const QTextBlock& paragraph);
-    QList<QTextLayout::FormatRange> mergedMarks(const QTextBlock& paragraph, const QString& text);
+    QList<QTextLayout::FormatRange> mergedMarks(const QTextBlock& paragraph, const QString& text,
+                                                int packedStateBefore);
 
     QTextDocument* m_document;
     QPointer<QTextEdit> m_view;

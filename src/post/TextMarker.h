@@ -14,16 +14,16 @@ public:
     virtual ~TextMarker() = default;
 
     // Appends the marks of one paragraph; positions count within text, the paragraph's
-    // characters without its line break. A marker that has nothing yet for the paragraph
-    // (still checking) appends nothing and asks PostHighlighter to refresh it later.
-    virtual void markParagraph(const QTextBlock& paragraph, const QString& text,
+    // characters without its line break, and stateBefore is the state (see stateAfter) the
+    // paragraph before handed on. A marker that has nothing yet for the paragraph (still
+    // checking) appends nothing and asks PostHighlighter to refresh it later.
+    virtual void markParagraph(const QTextBlock& paragraph, const QString& text, int stateBefore,
                                QList<QTextLayout::FormatRange>& marks) = 0;
 
     // For marks that depend on earlier paragraphs (the inside of a [code] region opened
     // further up): the state, 0 to 255, that this paragraph hands on to the next, given the
-    // one handed to it. markParagraph reads the state handed to its paragraph with
-    // PostHighlighter::stateBefore; a paragraph whose state changes has the next one marked
-    // again. Markers without such a state keep 0.
+    // one handed to it. A paragraph whose state changes has the next one marked again.
+    // Markers without such a state keep 0.
     virtual int stateAfter(const QString& text, int stateBefore) {
         Q_UNUSED(text);
         return stateBefore;

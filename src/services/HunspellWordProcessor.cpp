@@ -2,8 +2,9 @@
 
 #include "services/SpellingDialog.h"
 
-HunspellDocument::HunspellDocument(std::shared_ptr<HunspellDictionary> dictionary, QWidget* parent)
-    : m_dictionary(std::move(dictionary)), m_parent(parent) {}
+HunspellDocument::HunspellDocument(std::shared_ptr<HunspellDictionary> dictionary,
+                                   IgnoredWords& ignoredWords, QWidget* parent)
+    : m_dictionary(std::move(dictionary)), m_ignoredWords(ignoredWords), m_parent(parent) {}
 
 void HunspellDocument::setContent(const QString& content) {
     m_paragraphs = content;
@@ -23,14 +24,16 @@ void HunspellDocument::checkGrammar() {
 }
 
 void HunspellDocument::check(ProblemFinder::Mode mode) {
-    SpellingDialog dialog(m_paragraphs, *m_dictionary, mode, m_parent);
+    SpellingDialog dialog(m_paragraphs, *m_dictionary, m_ignoredWords, mode, m_parent);
     dialog.run();
     m_paragraphs = dialog.text();
 }
 
-HunspellWordProcessor::HunspellWordProcessor(const HunspellSetup& setup, QWidget* parent)
-    : m_dictionary(std::make_shared<HunspellDictionary>(setup)), m_parent(parent) {}
+HunspellWordProcessor::HunspellWordProcessor(const HunspellSetup& setup, IgnoredWords& ignoredWords,
+                                             QWidget* parent)
+    : m_dictionary(std::make_shared<HunspellDictionary>(setup)), m_ignoredWords(ignoredWords),
+      m_parent(parent) {}
 
 std::unique_ptr<WordDocument> HunspellWordProcessor::addDocument() {
-    return std::make_unique<HunspellDocument>(m_dictionary, m_parent);
+    return std::make_unique<HunspellDocument>(m_dictionary, m_ignoredWords, m_parent);
 }

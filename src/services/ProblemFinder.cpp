@@ -1,11 +1,13 @@
 #include "services/ProblemFinder.h"
 
 #include "services/Dictionary.h"
+#include "services/IgnoredWords.h"
 
 using Kind = SpellingProblem::Kind;
 
-ProblemFinder::ProblemFinder(const QString& text, Dictionary& dictionary, Mode mode)
-    : m_text(text), m_dictionary(dictionary), m_mode(mode) {}
+ProblemFinder::ProblemFinder(const QString& text, Dictionary& dictionary,
+                             IgnoredWords& ignoredWords, Mode mode)
+    : m_text(text), m_dictionary(dictionary), m_ignoredWords(ignoredWords), m_mode(mode) {}
 
 ProblemFinder::Outcome ProblemFinder::findNext(int tokenBudget) {
     if (m_pending)
@@ -107,7 +109,7 @@ void ProblemFinder::ignoreAll() {
     if (!m_pending)
         return;
     if (m_problem.kind == Kind::NotInDictionary)
-        m_ignoredWords.insert(m_problem.word);
+        m_ignoredWords.add(m_problem.word);
     else
         m_ignoredRules.insert(m_problem.kind);
     ignore();

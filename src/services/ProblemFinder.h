@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class Dictionary;
+class IgnoredWords;
 
 // Something the spelling dialog shows to the user.
 struct SpellingProblem {
@@ -32,7 +33,9 @@ public:
     enum class Mode { Spelling, SpellingAndGrammar };
     enum class Outcome { Found, Searching, Finished };
 
-    ProblemFinder(const QString& text, Dictionary& dictionary, Mode mode);
+    // A word in ignoredWords is never reported; Ignore All adds to them.
+    ProblemFinder(const QString& text, Dictionary& dictionary, IgnoredWords& ignoredWords,
+                  Mode mode);
 
     // Looks at no more than tokenBudget tokens after the last stop. Found: problem()
     // holds it, and one of the answers below has to come before the next search.
@@ -41,7 +44,8 @@ public:
 
     // The answers to the current problem.
     void ignore();
-    // A word is left alone for the rest of the check; a grammar rule is no longer applied.
+    // A word is left alone for the rest of the session; a grammar rule for the rest of the
+    // check.
     void ignoreAll();
     void change(const QString& replacement);
     // Also changes every later occurrence of the word without asking.
@@ -60,6 +64,7 @@ private:
 
     QString m_text;
     Dictionary& m_dictionary;
+    IgnoredWords& m_ignoredWords;
     Mode m_mode;
     int m_position = 0;
     bool m_atSentenceStart = true;
@@ -69,7 +74,6 @@ private:
     bool m_changed = false;
     bool m_pending = false;
     SpellingProblem m_problem;
-    QSet<QString> m_ignoredWords;
     QSet<SpellingProblem::Kind> m_ignoredRules;
     QHash<QString, QString> m_changeAll;
 };

@@ -35,25 +35,27 @@ void showError(QWidget* parent, const AutomationError& error) {
 
 } // namespace
 
-void SpellCheck::checkSpellingAndGrammar(EditingSurface& surface, QWidget* parent) {
+void SpellCheck::checkSpellingAndGrammar(EditingSurface& surface, IgnoredWords& ignoredWords,
+                                         QWidget* parent) {
     if (surface.text().isEmpty()) {
         Prompter::inform(parent, "No text to check spelling / grammar");
         return;
     }
     showWaitWindow(parent);
-    check(Kind::SpellingAndGrammar, surface, parent);
+    check(Kind::SpellingAndGrammar, surface, ignoredWords, parent);
 }
 
 // On any error the message is shown once and the check ends; whatever objects exist are
 // released and the surface keeps its text.
-void SpellCheck::check(Kind kind, EditingSurface& surface, QWidget* parent) {
+void SpellCheck::check(Kind kind, EditingSurface& surface, IgnoredWords& ignoredWords,
+                       QWidget* parent) {
     const QString original = surface.text();
     if (original.isEmpty())
         return;
     // The word processor runs in this process, so no call to it can stay pending and
     // there is no request timeout to set before creating it.
     try {
-        std::unique_ptr<WordApplication> application = WordProcessor::create(parent);
+        std::unique_ptr<WordApplication> application = WordProcessor::create(parent, ignoredWords);
         std::unique_ptr<WordDocument> document = application->addDocument();
         document->setContent(original);
         if (kind == Kind::Spelling)

@@ -3,6 +3,7 @@
 #include <functional>
 
 class EditingSurface;
+class IgnoredWords;
 class QWidget;
 
 // The spelling and grammar check: the surface's whole text goes to the word processor
@@ -14,10 +15,11 @@ enum class Kind { Spelling, SpellingAndGrammar };
 
 // The Tools menu command: a message when there is nothing to check, otherwise the wait
 // window, then the spelling-and-grammar check.
-void checkSpellingAndGrammar(EditingSurface& surface, QWidget* parent);
+void checkSpellingAndGrammar(EditingSurface& surface, IgnoredWords& ignoredWords, QWidget* parent);
 
-// The check itself; parent owns its messages and dialogs.
-void check(Kind kind, EditingSurface& surface, QWidget* parent);
+// The check itself; parent owns its messages and dialogs. The words in ignoredWords, the
+// session's, are left alone, and Ignore All adds to them.
+void check(Kind kind, EditingSurface& surface, IgnoredWords& ignoredWords, QWidget* parent);
 
 // Shows the wait window modally until it has closed itself.
 using ShowWaitWindow = std::function<void(QWidget* parent)>;

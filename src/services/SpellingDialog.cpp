@@ -62,8 +62,9 @@ QPushButton* makeButton(const char* name, const char* caption, QWidget* parent) 
 } // namespace
 
 SpellingDialog::SpellingDialog(const QString& text, Dictionary& dictionary,
-                               ProblemFinder::Mode mode, QWidget* parent)
-    : QDialog(parent), m_finder(text, dictionary, mode) {
+                               IgnoredWords& ignoredWords, ProblemFinder::Mode mode,
+                               QWidget* parent)
+    : QDialog(parent), m_finder(text, dictionary, ignoredWords, mode) {
     setObjectName("frmSpelling");
     setWindowTitle(mode == ProblemFinder::Mode::Spelling ? "Spelling" : "Spelling and Grammar");
     createControls();

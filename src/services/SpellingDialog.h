@@ -16,8 +16,9 @@ class QTextBrowser;
 class SpellingDialog : public QDialog {
     Q_OBJECT
 public:
-    SpellingDialog(const QString& text, Dictionary& dictionary, ProblemFinder::Mode mode,
-                   QWidget* parent = nullptr);
+    // Ignore All adds to ignoredWords, which the session shares.
+    SpellingDialog(const QString& text, Dictionary& dictionary, IgnoredWords& ignoredWords,
+                   ProblemFinder::Mode mode, QWidget* parent = nullptr);
 
     // Checks the whole text; the dialog is only shown when there is a problem, and this
     // returns when the check is through or the user has cancelled it.

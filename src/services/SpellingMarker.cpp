@@ -1,7 +1,9 @@
 #include "services/SpellingMarker.h"
 
+#include "markup/VnmlTokens.h"
 #include "post/PostHighlighter.h"
 #include "services/Dictionary.h"
+#include "services/IgnoredWords.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -12,7 +14,8 @@ constexpr int kMostSuggestions = 5;
 constexpr int kSpareParagraphResults = 1024;
 } // namespace
 
-SpellingMarker::SpellingMarker(PostHighlighter& highlighter) : m_highlighter(&highlighter) {
+SpellingMarker::SpellingMarker(PostHighlighter& highlighter, const IgnoredWords& ignoredWords)
+    : m_highlighter(&highlighter), m_ignoredWords(ignoredWords) {
     m_underline.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
     m_underline.setUnderlineColor(Qt::red);
     m_highlighter->addMarker(this);
@@ -25,7 +28,7 @@ SpellingMarker::~SpellingMarker() {
 
 void SpellingMarker::setDictionary(std::shared_ptr<Dictionary> dictionary) {
     m_dictionary = std::move(dictionary);
-    forgetChecks();
+    recheckAll();
 }
 
 void SpellingMarker::setEnabled(bool enabled) {
@@ -56,32 +59,20 @@ void SpellingMarker::addToDictionary(const QString& word) {
     if (!m_dictionary)
         return;
     m_dictionary->add(word);
-    forgetChecks();
-}
-
-void SpellingMarker::ignoreAll(const QString& word) {
-    m_ignoredWords.insert(word);
-    forgetChecks();
+    recheckAll();
 }
 
 void SpellingMarker::markParagraph(const QTextBlock& paragraph, const QString& text,
-                                   QList<QTextLayout::FormatRange>& marks) {
+                                   int stateBefore, QList<QTextLayout::FormatRange>& marks) {
+    Q_UNUSED(paragraph);
     if (!m_enabled || !m_dictionary)
         return;
-    const bool insideCode = m_highlighter->stateBefore(paragraph, this) != 0;
-    for (const TextRange& range : misspellingsIn(text, insideCode))
+    for (const TextRange& range : misspellingsIn(text, stateBefore != 0))
         marks.append({range.start, range.length, m_underline});
 }
 
 int SpellingMarker::stateAfter(const QString& text, int stateBefore) {
-    bool insideCode = stateBefore != 0;
-    // Every "[" starts a token of its own, so only the tags need looking at.
-    for (qsizetype open = text.indexOf(u'['); open >= 0; open = text.indexOf(u'[', open + 1)) {
-        const TextToken token = nextToken(text, int(open));
-        if (token.kind == TextToken::Kind::Tag)
-            insideCode = insideCodeAfter(text, token, insideCode);
-    }
-    return insideCode ? 1 : 0;
+    return insideCodeAfter(text, stateBefore != 0) ? 1 : 0;
 }
 
 const QList<TextRange>& SpellingMarker::misspellingsIn(const QString& text, bool insideCode) {
@@ -113,8 +104,7 @@ bool SpellingMarker::knows(const QString& word) {
     return *known;
 }
 
-// The dictionary or the words to leave alone changed: every paragraph is looked at again.
-void SpellingMarker::forgetChecks() {
+void SpellingMarker::recheckAll() {
     m_knownWords.clear();
     m_checkedParagraphs.clear();
     if (m_highlighter)

@@ -5,12 +5,12 @@
 
 #include <QHash>
 #include <QPointer>
-#include <QSet>
 #include <QTextCharFormat>
 #include <memory>
 #include <optional>
 
 class Dictionary;
+class IgnoredWords;
 class PostHighlighter;
 
 // Spelling as you type: underlines the words the dictionary does not know with a red
@@ -20,8 +20,8 @@ class PostHighlighter;
 // again only when it changes, and each word is looked up once.
 class SpellingMarker : public TextMarker {
 public:
-    // Adds itself to the highlighter.
-    explicit SpellingMarker(PostHighlighter& highlighter);
+    // Adds itself to the highlighter. The words in ignoredWords are never marked.
+    SpellingMarker(PostHighlighter& highlighter, const IgnoredWords& ignoredWords);
     ~SpellingMarker() override;
 
     // Nothing is marked without a dictionary.
@@ -42,10 +42,10 @@ public:
     QStringList suggestionsFor(const QString& word) const;
     // The word is learnt for good, in the personal word list the dialog uses.
     void addToDictionary(const QString& word);
-    // The word is left alone until the program ends.
-    void ignoreAll(const QString& word);
+    // The dictionary or the words to leave alone changed: every paragraph is looked at again.
+    void recheckAll();
 
-    void markParagraph(const QTextBlock& paragraph, const QString& text,
+    void markParagraph(const QTextBlock& paragraph, const QString& text, int stateBefore,
                        QList<QTextLayout::FormatRange>& marks) override;
     // 1 inside a [code] region.
     int stateAfter(const QString& text, int stateBefore) override;
@@ -53,13 +53,12 @@ public:
 private:
     const QList<TextRange>& misspellingsIn(const QString& text, bool insideCode);
     bool knows(const QString& word);
-    void forgetChecks();
 
     QPointer<PostHighlighter> m_highlighter; // gone with its document
     std::shared_ptr<Dictionary> m_dictionary;
     bool m_enabled = true;
     QTextCharFormat m_underline;
-    QSet<QString> m_ignoredWords;
+    const IgnoredWords& m_ignoredWords;
     QHash<QString, bool> m_knownWords;
     QHash<size_t, QList<TextRange>> m_checkedParagraphs; // by the text and the code state
 };

@@ -155,13 +155,7 @@ TextToken nextToken(const QString& text, int from) {
 }
 
 bool insideCodeAfter(const QString& text, const TextToken& tag, bool insideCode) {
-    QStringView name = QStringView(text).mid(tag.start + 1, tag.length - 2);
-    const bool closing = name.startsWith(u'/');
-    if (closing)
-        name = name.mid(1);
-    if (name.compare(vnmlTagName(VnmlTag::Code), Qt::CaseInsensitive) == 0)
-        return !closing;
-    return insideCode;
+    return insideCodeAfterTag(QStringView(text).mid(tag.start, tag.length), insideCode);
 }
 
 TextRange sentenceAround(const QString& text, int start, int length) {

@@ -6,10 +6,11 @@ namespace {
 WordProcessor::Factory installedFactory;
 } // namespace
 
-std::unique_ptr<WordApplication> WordProcessor::create(QWidget* parent) {
+std::unique_ptr<WordApplication> WordProcessor::create(QWidget* parent,
+                                                       IgnoredWords& ignoredWords) {
     if (installedFactory)
-        return installedFactory(parent);
-    return std::make_unique<HunspellWordProcessor>(HunspellSetup::standard(), parent);
+        return installedFactory(parent, ignoredWords);
+    return std::make_unique<HunspellWordProcessor>(HunspellSetup::standard(), ignoredWords, parent);
 }
 
 void WordProcessor::installFactory(Factory factory) {

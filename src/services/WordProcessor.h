@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+class IgnoredWords;
 class QWidget;
 
 // What a failed call on the word processor raises: a number and a description, as the
@@ -40,13 +41,14 @@ public:
 
 namespace WordProcessor {
 
-// Starts a word processor whose dialogs belong to parent; throws AutomationError when
-// there is none.
-using Factory = std::function<std::unique_ptr<WordApplication>(QWidget* parent)>;
+// Starts a word processor whose dialogs belong to parent and share the session's
+// ignoredWords; throws AutomationError when there is none.
+using Factory =
+    std::function<std::unique_ptr<WordApplication>(QWidget* parent, IgnoredWords& ignoredWords)>;
 
 // Creates the application object through the installed factory: the Hunspell one
 // unless another was installed.
-std::unique_ptr<WordApplication> create(QWidget* parent);
+std::unique_ptr<WordApplication> create(QWidget* parent, IgnoredWords& ignoredWords);
 // Installs a factory; an empty one restores the Hunspell word processor.
 void installFactory(Factory factory);
 

@@ -4,6 +4,7 @@
 #include "platform/RichTextBox.h"
 #include "post/Post.h"
 #include "services/HunspellDictionary.h"
+#include "services/IgnoredWords.h"
 #include "services/SpellingMarker.h"
 #include "services/WordProcessor.h"
 #include "settings/EditorSettingsStore.h"
@@ -16,11 +17,12 @@
 #include <QTextBlock>
 #include <QTimer>
 
-LiveSpelling::LiveSpelling(Post& post, PostHighlighter& highlighter, const EditorActions& actions,
-                           QMenu& editMenu, QString settingsPath, QObject* parent)
-    : QObject(parent), m_post(post), m_actions(actions), m_editMenu(editMenu),
-      m_settingsPath(std::move(settingsPath)),
-      m_marker(std::make_unique<SpellingMarker>(highlighter)),
+LiveSpelling::LiveSpelling(Post& post, PostHighlighter& highlighter, IgnoredWords& ignoredWords,
+                           const EditorActions& actions, QMenu& editMenu, QString settingsPath,
+                           QObject* parent)
+    : QObject(parent), m_post(post), m_ignoredWords(ignoredWords), m_actions(actions),
+      m_editMenu(editMenu), m_settingsPath(std::move(settingsPath)),
+      m_marker(std::make_unique<SpellingMarker>(highlighter, ignoredWords)),
       m_languageGroup(new QActionGroup(this)) {
     const EditorSettings settings = EditorSettingsStore(m_settingsPath).load();
     m_language = settings.language;
@@ -35,6 +37,7 @@ LiveSpelling::LiveSpelling(Post& post, PostHighlighter& highlighter, const Edito
     connect(&editMenu, &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, &LiveSpelling::removeCorrections); });
     fillLanguageMenu();
+    connect(&ignoredWords, &IgnoredWords::added, this, [this] { m_marker->recheckAll(); });
     // Not on the way to the first window: the dictionary is loaded for the first text.
     connect(&post, &Post::changed, this, &LiveSpelling::loadDictionary, Qt::SingleShotConnection);
 }
@@ -117,7 +120,7 @@ void LiveSpelling::offerCorrections(const QPoint& position) {
         addItem(suggestion, [=] { replaceWord(start, length, suggestion); });
     const QString word = misspelling->word;
     addItem("Add to Dictionary", [this, word] { m_marker->addToDictionary(word); });
-    addItem("Ignore All", [this, word] { m_marker->ignoreAll(word); });
+    addItem("Ignore All", [this, word] { m_ignoredWords.add(word); });
     m_corrections << m_editMenu.insertSeparator(top);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class PostHighlighter;
+class IgnoredWords;
 class Post;
 class QAction;
 class QActionGroup;
@@ -21,8 +22,10 @@ struct EditorActions;
 class LiveSpelling : public QObject {
     Q_OBJECT
 public:
-    LiveSpelling(Post& post, PostHighlighter& highlighter, const EditorActions& actions,
-                 QMenu& editMenu, QString settingsPath, QObject* parent = nullptr);
+    // Ignore All on a marked word adds it to ignoredWords, which the spelling dialog shares.
+    LiveSpelling(Post& post, PostHighlighter& highlighter, IgnoredWords& ignoredWords,
+                 const EditorActions& actions, QMenu& editMenu, QString settingsPath,
+                 QObject* parent = nullptr);
     ~LiveSpelling() override;
 
     SpellingMarker& marker() const { return *m_marker; }
@@ -43,6 +46,7 @@ private:
     void removeCorrections();
 
     Post& m_post;
+    IgnoredWords& m_ignoredWords;
     const EditorActions& m_actions;
     QMenu& m_editMenu;
     QString m_settingsPath;

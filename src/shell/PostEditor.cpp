@@ -19,6 +19,7 @@
 #include "post/Post.h"
 #include "post/PostHighlighter.h"
 #include "services/BrowserWindows.h"
+#include "services/IgnoredWords.h"
 #include "services/SpellCheck.h"
 #include "settings/EditorSettingsStore.h"
 #include "shell/DocumentCommands.h"
@@ -172,8 +173,9 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
 
     m_highlighter = new PostHighlighter(m_editor->document());
     m_highlighter->followView(m_editor);
-    m_spelling = new LiveSpelling(*m_post, *m_highlighter, m_menus->actions(), *m_menus->editMenu(),
-                                  paths.settingsFile, this);
+    m_ignoredWords = new IgnoredWords(this);
+    m_spelling = new LiveSpelling(*m_post, *m_highlighter, *m_ignoredWords, m_menus->actions(),
+                                  *m_menus->editMenu(), paths.settingsFile, this);
     connect(m_surfaceHandlers, &EditingSurfaceHandlers::editMenuOpening, m_spelling,
             &LiveSpelling::offerCorrections);
     // After the undo history: a key the completion list takes has ended the typing step.
@@ -215,8 +217,9 @@ void PostEditor::connectMenus() {
     connect(actions.recoverDrafts, &QAction::triggered, this, &PostEditor::showDrafts);
     connect(actions.preview, &QAction::triggered, this,
             [this] { PreviewWindow::showFor(*m_post, this); });
-    connect(actions.spellCheck, &QAction::triggered, this,
-            [this] { SpellCheck::checkSpellingAndGrammar(m_post->surface(), this); });
+    connect(actions.spellCheck, &QAction::triggered, this, [this] {
+        SpellCheck::checkSpellingAndGrammar(m_post->surface(), *m_ignoredWords, this);
+    });
     m_settings->connectMenus(actions);
 }
 

@@ -9,6 +9,7 @@ class DraftRecovery;
 class EditingSurfaceHandlers;
 class FormattingPage;
 class ListPage;
+class IgnoredWords;
 class LiveSpelling;
 class PageSwitcher;
 class Post;
@@ -93,6 +94,8 @@ private:
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
     PostHighlighter* m_highlighter = nullptr;
+    IgnoredWords* m_ignoredWords =
+        nullptr; // the session's, shared by the live check and the dialog
     LiveSpelling* m_spelling = nullptr;
     TagColouring* m_tagColouring = nullptr;
     PostEditorTextTools* m_textTools = nullptr;
