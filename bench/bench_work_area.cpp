@@ -184,10 +184,11 @@ void measurePreview(benchmark::State& state, const WorkText& text, SideBySide& e
         preview->close();
 }
 
-QString plainLines(int size) {
-    const QString line = QStringLiteral("Has anyone else seen the loader hang when the cache "
-                                        "is [b]full[/b]?\n");
-    return line.repeated(size / int(line.size()) + 1).left(size);
+QString plainLines(int size, int sentencesPerParagraph = 1) {
+    const QString sentence = QStringLiteral("Has anyone else seen the loader hang when the "
+                                            "cache is [b]full[/b]?");
+    const QString paragraph = (sentence + u' ').repeated(sentencesPerParagraph).chopped(1) + u'\n';
+    return paragraph.repeated(size / int(paragraph.size()) + 1).left(size);
 }
 
 // Ctrl+V of 1 MB into the middle of the text, and the second after it: plain text, and the
@@ -242,20 +243,28 @@ void setFileText(QTextEdit& bare, const QString& path) {
 }
 
 // File > Open of a plain text file into an empty post, the longest stall while it opens and
-// in the second after; the bare control reads the same file and sets it as its text.
+// in the second after; the bare control reads the same file and sets it as its text. The
+// arguments: megabytes, long paragraphs (1) or short lines (0), the writing aids on (1) or
+// switched off (0).
 void measureOpen(benchmark::State& state) {
     const int megabytes = int(state.range(0));
+    const bool longParagraphs = state.range(1) != 0;
+    const bool aidsOn = state.range(2) != 0;
     QTemporaryDir folder;
     const QString path = folder.filePath("post.txt");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return state.SkipWithError("cannot write the file to open");
-    file.write(plainLines(megabytes * kMegabyte).replace("\n", "\r\n").toUtf8());
+    file.write(
+        plainLines(megabytes * kMegabyte, longParagraphs ? 40 : 1).replace("\n", "\r\n").toUtf8());
     file.close();
 
     for (auto _ : state) {
         double opening[2], during[2], after[2];
         WorkAreaDriver work;
+        if (!aidsOn)
+            for (const char* aid : {"mnuSpellAsYouType", "mnuColourTags", "mnuCompleteTags"})
+                work.choose(aid);
         BareEditor bare(work.editor().size());
         const std::function<void()> open[2] = {[&] { work.open(path); },
                                                [&] { setFileText(bare, path); }};
@@ -268,7 +277,10 @@ void measureOpen(benchmark::State& state) {
             StallProbe::idle(kSettleMs);
             after[side] = probe.stop();
         }
-        const QString name = QString("File > Open, %1 MB").arg(megabytes);
+        const QString name =
+            QString("File > Open, %1 MB %2, aids %3")
+                .arg(megabytes)
+                .arg(longParagraphs ? "long paragraphs" : "short lines", aidsOn ? "on" : "off");
         ComparisonTable::add(name, "opening", opening[0], opening[1]);
         ComparisonTable::add(name, "longest stall while opening", during[0], during[1]);
         ComparisonTable::add(name, "longest stall in the second after", after[0], after[1]);
@@ -316,9 +328,13 @@ const bool registered = [] {
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("WorkArea/Open", measureOpen)
-        ->Arg(1)
-        ->Arg(10)
-        ->Arg(50)
+        ->ArgNames({"MB", "long", "aids"})
+        ->Args({1, 0, 1})
+        ->Args({1, 0, 0})
+        ->Args({1, 1, 1})
+        ->Args({1, 1, 0})
+        ->Args({10, 0, 1})
+        ->Args({50, 0, 1})
         ->Iterations(1)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("WorkArea/IdleMemory", measureIdleMemory)

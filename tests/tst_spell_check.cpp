@@ -309,7 +309,7 @@ private slots:
         QFETCH(int, row);
         EditorFixture f;
         f.surface().setText(kLiveMarks[row].text);
-        QVERIFY(f.workArea->spelling().marker().dictionary());
+        QTRY_VERIFY(f.workArea->spelling().marker().dictionary());
         QCOMPARE(markedWords(f.box()->document()), kLiveMarks[row].marked);
         // A [code] typed at the top reaches every paragraph after it, between events.
         f.select(0);

@@ -17,6 +17,9 @@ namespace {
 constexpr int kMarkAtOnce = 8192;
 // How long one slice of marking may keep the events waiting.
 constexpr int kSliceMilliseconds = 5;
+// A slice lays its marked paragraphs out again whenever they hold this many characters, so
+// that its clock counts the layout too: long paragraphs cost far more to lay out than to mark.
+constexpr int kRelayOutCharacters = 16384;
 // Stretches kept apart before they are merged into one.
 constexpr size_t kMostStretches = 32;
 // Each of the first markers keeps its state in 8 bits of the paragraph's user state.
@@ -25,6 +28,18 @@ constexpr int kMarkersWithState = 3;
 
 int packedStateOf(const QTextBlock& paragraph) {
     return paragraph.isValid() ? qMax(0, paragraph.userState()) : 0;
+}
+
+// Puts cursor at the start of the paragraph holding position. QTextCursor::setPosition would
+// first lay out every paragraph up to there, on a post just opened most of it at once.
+void moveToParagraph(QTextCursor& cursor, const QTextDocument& document, int position) {
+    const bool keepPositionOnInsert = cursor.keepPositionOnInsert();
+    cursor = QTextCursor(document.findBlock(qBound(0, position, document.characterCount() - 1)));
+    cursor.setKeepPositionOnInsert(keepPositionOnInsert);
+}
+
+bool isLaidOut(const QTextBlock& paragraph) {
+    return paragraph.isValid() && paragraph.layout()->lineCount() > 0;
 }
 
 // The state of the marker at index within a packed state.
@@ -86,24 +101,27 @@ void PostHighlighter::onContentsChange(int position, int removed, int added) {
 }
 
 void PostHighlighter::addPending(int from, int to) {
-    to = qMin(to, m_document->characterCount() - 1);
+    from = m_document->findBlock(from).position();
+    to = m_document->findBlock(qMin(to, m_document->characterCount() - 1)).position();
     m_visibleMarked = false;
     m_idle.start();
     for (PendingStretch& stretch : m_pending) {
-        if (stretch.start.position() <= to + 1 && from <= stretch.end.position() + 1) {
-            stretch.start.setPosition(qMin(from, stretch.start.position()));
-            stretch.end.setPosition(qMax(to, stretch.end.position()));
+        if (stretch.start.position() <= to && from <= stretch.end.position()) {
+            moveToParagraph(stretch.start, *m_document, qMin(from, stretch.start.position()));
+            moveToParagraph(stretch.end, *m_document, qMax(to, stretch.end.position()));
             return;
         }
     }
     PendingStretch stretch{QTextCursor(m_document), QTextCursor(m_document)};
-    stretch.start.setPosition(from);
     stretch.start.setKeepPositionOnInsert(true); // text typed before it is marked on its own
-    stretch.end.setPosition(to);
+    moveToParagraph(stretch.start, *m_document, from);
+    moveToParagraph(stretch.end, *m_document, to);
     if (m_pending.size() >= kMostStretches) {
         for (const PendingStretch& other : m_pending) {
-            stretch.start.setPosition(qMin(stretch.start.position(), other.start.position()));
-            stretch.end.setPosition(qMax(stretch.end.position(), other.end.position()));
+            moveToParagraph(stretch.start, *m_document,
+                            qMin(stretch.start.position(), other.start.position()));
+            moveToParagraph(stretch.end, *m_document,
+                            qMax(stretch.end.position(), other.end.position()));
         }
         m_pending.clear();
     }
@@ -122,23 +140,30 @@ void PostHighlighter::markStretchNow(int from, int to) {
         addPending(paragraph.position(), paragraph.position());
 }
 
-// The waiting paragraphs on show, marked ahead of their turn (and again in it).
+// The waiting paragraphs on show, marked ahead of their turn (and again in it). Which they
+// are is read from their own layouts: while a long post is still being laid out, the view's
+// hit test may name a paragraph that has no layout yet, far below.
 void PostHighlighter::markVisible() {
     if (!m_view)
         return;
-    const QRect shown = m_view->viewport()->rect();
-    const QTextBlock first = m_view->cursorForPosition(shown.topLeft()).block();
-    const QTextBlock last = m_view->cursorForPosition(shown.bottomRight()).block();
-    for (QTextBlock paragraph = first; paragraph.isValid(); paragraph = paragraph.next()) {
+    const int top = m_view->verticalScrollBar()->value();
+    const int bottom = top + m_view->viewport()->height();
+    QTextBlock paragraph = m_view->cursorForPosition(QPoint(0, 0)).block();
+    if (!isLaidOut(paragraph) || paragraph.layout()->position().y() > top)
+        paragraph = m_document->begin();
+    for (; isLaidOut(paragraph); paragraph = paragraph.next()) {
+        const QTextLayout* layout = paragraph.layout();
+        const QRectF shape = layout->boundingRect().translated(layout->position());
+        if (shape.top() > bottom)
+            break;
         const int position = paragraph.position();
         const bool waiting = std::any_of(m_pending.begin(), m_pending.end(), [&](const auto& s) {
             return s.start.position() <= position + paragraph.length() &&
                    position <= s.end.position();
         });
-        if (waiting && markParagraph(paragraph) && paragraph.next().isValid())
+        if (shape.bottom() >= top && waiting && markParagraph(paragraph) &&
+            paragraph.next().isValid())
             addPending(paragraph.next().position(), paragraph.next().position());
-        if (paragraph == last)
-            break;
     }
     relayOutMarked();
 }
@@ -158,14 +183,16 @@ void PostHighlighter::markSlice() {
             continue;
         }
         const bool handsOn = markParagraph(paragraph);
+        if (m_marked.to - m_marked.from >= kRelayOutCharacters)
+            relayOutMarked();
         const QTextBlock next = paragraph.next();
         if (!next.isValid()) {
             m_pending.erase(m_pending.begin());
             continue;
         }
-        stretch.start.setPosition(next.position());
+        moveToParagraph(stretch.start, *m_document, next.position());
         if (handsOn && next.position() > stretch.end.position())
-            stretch.end.setPosition(next.position());
+            moveToParagraph(stretch.end, *m_document, next.position());
     }
     relayOutMarked();
     if (m_pending.empty())

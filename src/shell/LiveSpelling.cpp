@@ -38,8 +38,13 @@ LiveSpelling::LiveSpelling(Post& post, PostHighlighter& highlighter, IgnoredWord
             [this] { QTimer::singleShot(0, this, &LiveSpelling::removeCorrections); });
     fillLanguageMenu();
     connect(&ignoredWords, &IgnoredWords::added, this, [this] { m_marker->recheckAll(); });
-    // Not on the way to the first window: the dictionary is loaded for the first text.
-    connect(&post, &Post::changed, this, &LiveSpelling::loadDictionary, Qt::SingleShotConnection);
+    // Not on the way to the first window: the dictionary is loaded for the first text, on a
+    // timer rather than a queued call, so that the events already waiting run first and a
+    // long post opened is shown before it.
+    connect(
+        &post, &Post::changed, this,
+        [this] { QTimer::singleShot(1, this, &LiveSpelling::loadDictionary); },
+        Qt::SingleShotConnection);
 }
 
 LiveSpelling::~LiveSpelling() = default;

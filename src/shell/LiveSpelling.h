@@ -30,7 +30,8 @@ public:
 
     SpellingMarker& marker() const { return *m_marker; }
     // Loads the dictionary of the language chosen (the first time, or again after the
-    // spelling dialog may have added words). Happens by itself at the post's first change.
+    // spelling dialog may have added words). Happens by itself just after the post's first
+    // change.
     void loadDictionary();
 
     // Before a right click at position (in the control's viewport) opens the Edit menu:
