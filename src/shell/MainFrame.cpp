@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "platform/DocumentWindows.h"
 #include "platform/Twips.h"
 #include "shell/LengthCounter.h"
 #include "shell/PostEditor.h"
@@ -41,6 +42,12 @@ QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
     // The status bar comes on top of the smallest size, so the work area keeps its room.
     setMinimumHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
     subWindow->showMaximized();
+    // Restoring the work area fits it to the frame, never the size it was added at (a title bar).
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, workArea,
+            [workArea](Qt::WindowStates before) {
+                if (before & (Qt::WindowMaximized | Qt::WindowMinimized))
+                    DocumentWindows::fitToFrame(workArea);
+            });
     return subWindow;
 }
 
