@@ -17,7 +17,6 @@
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
     setObjectName("frmMain");
     setWindowTitle("Vornet FORUMS QUILLET");
-    setWindowIcon(QIcon(":/icons/quillet.svg"));
     m_mdiArea->setObjectName("mdiArea");
     setCentralWidget(m_mdiArea);
     // The frame never gets smaller than 12000 by 9700 twips.
