@@ -100,8 +100,7 @@ private slots:
         QTest::keyClick(p.window(), Qt::Key_Escape);
         QVERIFY(!p.window()->isVisible() && p.focusStayed());
 
-        // Opened again: left of the work area where it is now, pulled up onto the screen.
-        p.workArea->setGeometry(500, 300, 300, 400);
+        p.workArea->setGeometry(500, 300, 300, 400); // reopened: left of it, pulled up
         p.action("mnuPreview")->trigger();
         const QRect preview = p.window()->frameGeometry();
         QCOMPARE(preview.right() + 1, p.workArea->frameGeometry().left());

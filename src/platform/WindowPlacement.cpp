@@ -27,10 +27,7 @@ void placeAt(QWidget* window, const QRect& place) {
     window->move(place.topLeft());
 }
 
-} // namespace
-
-namespace WindowPlacement {
-
+// The available area of the screen that shows most of frame; the first when none does.
 QRect screenAreaFor(const QRect& frame, const QList<QRect>& screenAreas) {
     if (screenAreas.isEmpty())
         return {};
@@ -39,6 +36,7 @@ QRect screenAreaFor(const QRect& frame, const QList<QRect>& screenAreas) {
         [&frame](const QRect& a, const QRect& b) { return overlap(a, frame) < overlap(b, frame); });
 }
 
+// window moved, and shrunk where it must be, to lie wholly inside area.
 QRect keptInside(QRect window, const QRect& area) {
     if (!area.isValid())
         return window;
@@ -47,6 +45,10 @@ QRect keptInside(QRect window, const QRect& area) {
     window.moveTop(std::clamp(window.top(), area.top(), area.bottom() - window.height() + 1));
     return window;
 }
+
+} // namespace
+
+namespace WindowPlacement {
 
 QRect beside(const QRect& frame, const QSize& size, const QList<QRect>& screenAreas) {
     const QRect area = screenAreaFor(frame, screenAreas);

@@ -11,10 +11,6 @@ class QWidget;
 // take widgets read the desktop's screens and move the window.
 namespace WindowPlacement {
 
-// The available area of the screen that shows most of frame; the first when none does.
-QRect screenAreaFor(const QRect& frame, const QList<QRect>& screenAreas);
-// window moved, and shrunk where it must be, to lie wholly inside area.
-QRect keptInside(QRect window, const QRect& area);
 // A window of the given size level with frame's top: right of it where the screen has room,
 // else left of it, else over frame's right part.
 QRect beside(const QRect& frame, const QSize& size, const QList<QRect>& screenAreas);

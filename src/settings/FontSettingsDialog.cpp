@@ -95,12 +95,13 @@ void FontSettingsDialog::showChoice(const FontChoice& choice) {
 
 // A name that is not installed is drawn in another font: the window says which.
 void FontSettingsDialog::showFontInUse(const QString& name) {
-    const bool missing = !name.trimmed().isEmpty() &&
-                         m_fontNameBox->findText(name.trimmed(), Qt::MatchFixedString) < 0;
+    const QString family = name.trimmed();
+    const bool missing =
+        !family.isEmpty() && m_fontNameBox->findText(family, Qt::MatchFixedString) < 0;
     m_fontInUseLabel->setVisible(missing);
     if (missing)
         m_fontInUseLabel->setText(QString("%1 is not installed; the text is shown in %2.")
-                                      .arg(name.trimmed(), FontFamilies::drawnFor(name)));
+                                      .arg(family, FontFamilies::drawnFor(family)));
 }
 
 void FontSettingsDialog::previewFontName(int index) {
