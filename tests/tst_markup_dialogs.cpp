@@ -88,6 +88,16 @@ private slots:
             QCOMPARE(open, *message && !inserted);
             QCOMPARE(f.clipboard.content.has_value(), !inserted);
             QVERIFY(focused);
+            // Closed with nothing chosen, then focus: Apply is off; each choice turns it on or off.
+            f.workArea->setFocus(Qt::MouseFocusReason);
+            QCOMPARE(f.button("cmdInsert")->isEnabled(), false);
+            for (const QString& step :
+                 QString("chkBold+ chkBold- OptionRed+ OptionBlack- OptionHLAqua+ "
+                         "OptionHLNone- OptionQuoteDave+ OptionNone- chkTT+")
+                     .split(' ')) {
+                f.click(step.chopped(1).toLatin1());
+                QCOMPARE(f.button("cmdInsert")->isEnabled(), step.endsWith('+'));
+            }
         }
     }
 

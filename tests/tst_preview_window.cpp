@@ -3,6 +3,7 @@
 #include "LocalWebServer.h"
 #include "markup/PreviewBrowser.h"
 #include "markup/PreviewWindow.h"
+#include "platform/WindowPlacement.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -98,6 +99,26 @@ private slots:
 
         QTest::keyClick(p.window(), Qt::Key_Escape);
         QVERIFY(!p.window()->isVisible() && p.focusStayed());
+
+        p.workArea->setGeometry(500, 300, 300, 400); // reopened: left of it, pulled up
+        p.action("mnuPreview")->trigger();
+        const QRect preview = p.window()->frameGeometry();
+        QCOMPARE(preview.right() + 1, p.workArea->frameGeometry().left());
+        QVERIFY(p.workArea->screen()->availableGeometry().contains(preview) && preview.top() < 300);
+    }
+
+    // Room right, left, none (over the frame), frame partly off screen, two screens.
+    void placementKeepsWindowsOnTheFramesScreen() {
+        const QList<QRect> one{{0, 0, 1920, 1080}}, two = one + QList<QRect>{{1920, 0, 1280, 1024}};
+        for (const auto& [frame, screens, beside, centred] :
+             {std::tuple(QRect(100, 50, 1000, 700), one, QPoint(1100, 50), QPoint(360, 80)),
+              {QRect(800, 50, 1000, 700), one, QPoint(320, 50), QPoint(1060, 80)},
+              {QRect(300, 50, 1400, 700), one, QPoint(1220, 50), QPoint(760, 80)},
+              {QRect(-600, 600, 1000, 700), one, QPoint(400, 440), QPoint(0, 440)},
+              {QRect(1800, 100, 1000, 700), two, QPoint(2320, 100), QPoint(2060, 130)}}) {
+            QCOMPARE(WindowPlacement::beside(frame, {480, 640}, screens).topLeft(), beside);
+            QCOMPARE(WindowPlacement::centredOver(frame, {480, 640}, screens).topLeft(), centred);
+        }
     }
 
     void imagesAreFetchedOnlyWhenAsked() {

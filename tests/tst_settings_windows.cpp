@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "settings/CustomStyleStore.h"
 #include "settings/CustomTextDialog.h"
+#include "settings/FontFamilies.h"
 #include "settings/FontSettingsDialog.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsPaths.h"
@@ -103,7 +104,15 @@ private slots:
         QCOMPARE(unloaded.count(), 1);
 
         FontSettingsDialog next(box, settings());
+        // Each family once, without its foundry; a missing font is named with the one drawn.
+        QCOMPARE(FontFamilies::withoutFoundries({"C059 [UKWN]", "Arial", "C059 [URW]", "arial"}),
+                 QStringList({"Arial", "C059"}));
+        auto* inUse = next.findChild<QLabel*>("lblFontInUse");
+        list(&next, "cboFontName")->setEditText("No Such Family");
+        QVERIFY(!inUse->isHidden() && !inUse->accessibleName().isEmpty() &&
+                inUse->text().endsWith(QFontInfo(QFont("No Such Family")).family() + "."));
         list(&next, "cboFontName")->setEditText("DejaVu Serif");
+        QVERIFY(inUse->isHidden());
         list(&next, "cboFontSize")->setEditText("large"); // not a number: the size stays
         const QString size = QString::number(box.document()->defaultFont().pointSizeF());
         next.show();

@@ -21,7 +21,6 @@ private slots:
                          "[/code]",
                          79),
               {Test, "xy", 1, 0, "chkTT chkBold chkItalic chkBold", "x[i][tt][/tt][/i]y", 17},
-              {Test, "keep", 0, 4, "", "keep", 4},
               {Held, "precious", 0, 8, "chkStrike", "[s]precious[/s]", 15},
               {System, "one\ntwo", 0, 7, "chkItalic", "[i]one\r\ntwo[/i]", 14}}) {
             EditorFixture f(clipboard == System ? EditorFixture::UseSystemClipboard

@@ -48,7 +48,7 @@ private slots:
         waitForIdle();
         QCOMPARE(enabled(f), "10101");
         typeSteps(f, {" two", " six"});
-        QAbstractButton* elsewhere = f.button("cmdInsert");
+        QAbstractButton* elsewhere = f.button("cmdDefault");
 
         // Undo and Redo take one step and give the surface the focus; so do Ctrl+Z and
         // Ctrl+Y, and Ctrl+Y also shows the custom styles.

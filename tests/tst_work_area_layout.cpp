@@ -1,5 +1,8 @@
 // How the work area arranges itself when its size changes.
 #include "EditorFixture.h"
+#include "platform/DocumentWindows.h"
+
+#include <QMdiArea>
 
 class TestWorkAreaLayout : public QObject {
     Q_OBJECT
@@ -45,12 +48,19 @@ private slots:
         QVERIFY(f.box()->hasFocus());
     }
 
+    // Restored after a browser's visit, the work area fills the document area less a margin.
     void theHelpLineIsLargerWhenMaximised() {
         FrameFixture f;
         auto* help = f.child<QLabel>("Label6");
         QCOMPARE(help->font().pointSize(), 7);
+        QWidget* browser = f.frame.addChild(new QWidget, QList<QAction*>())->widget();
+        DocumentWindows::bringToFront(browser);
+        delete browser->parentWidget();
+        DocumentWindows::bringToFront(f.workArea);
         f.subWindow->showNormal();
         QCoreApplication::processEvents();
+        const QSize gap = f.frame.mdiArea()->viewport()->size() - f.subWindow->size();
+        QVERIFY(gap.width() > 0 && gap.width() < 10 && gap.height() == gap.width());
         QCOMPARE(help->font().pointSize(), 6);
         const QRect surface = f.child("RichTextBox1")->geometry();
         f.subWindow->showMinimized();

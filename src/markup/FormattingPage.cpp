@@ -52,6 +52,8 @@ FormattingPage::FormattingPage(EditingSurface& surface, QWidget* parent)
     m_colours = new ColourGroups(m_holders, m_sample);
     connect(m_mainTags, &MainTagGroup::holdersWritten, this, &FormattingPage::tagsChanged);
     connect(m_colours, &ColourGroups::holdersWritten, this, &FormattingPage::tagsChanged);
+    // Every choice on the page writes holders, so Apply follows each one as it is made.
+    connect(this, &FormattingPage::tagsChanged, this, &FormattingPage::refreshApplyButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
@@ -193,7 +195,8 @@ bool FormattingPage::nothingChosen() const {
 }
 
 void FormattingPage::refreshApplyButton() {
-    m_applyButton->setEnabled(!nothingChosen());
+    // A quote or code block is a choice Apply acts on too.
+    m_applyButton->setEnabled(!nothingChosen() || !m_mainTags->option("OptionNone")->isChecked());
 }
 
 void FormattingPage::applyTags() {

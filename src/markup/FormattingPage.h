@@ -24,7 +24,7 @@ public:
     // True when no style box is ticked, the text colour is Black and the highlight None.
     // The main tag is not considered.
     bool nothingChosen() const;
-    // Apply is enabled while something is chosen.
+    // Apply is enabled while something is chosen or a main tag other than Text Only.
     void refreshApplyButton();
 
     // Apply: wraps the selection in the composed tags.

@@ -5,13 +5,13 @@
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"
 #include "platform/EditingSurface.h"
+#include "platform/WindowPlacement.h"
 #include "post/Post.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -62,14 +62,14 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
 
 PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
     auto* preview = parent->findChild<PreviewWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!preview) {
+    if (!preview)
         preview = new PreviewWindow(post, parent);
-        preview->placeBesideParent();
-    }
-    if (preview->isVisible())
+    if (preview->isVisible()) {
         preview->refresh();
-    else
+    } else {
+        preview->placeBesideParent();
         preview->show(); // refreshes
+    }
     preview->raise();
     preview->giveFocusBack();
     return preview;
@@ -141,15 +141,8 @@ void PreviewWindow::giveFocusBack() {
     m_post.surface().setFocus();
 }
 
-// To the right of the parent's window where the screen has room, else over its right edge.
+// Beside the parent's window on the side with room, else over its right part.
 void PreviewWindow::placeBesideParent() {
-    if (!parentWidget())
-        return;
-    const QWidget* owner = parentWidget()->window();
-    const QRect frame = owner->frameGeometry();
-    const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();
-    QPoint place(frame.right() + 1, frame.top());
-    if (screen.isValid() && place.x() + width() > screen.right())
-        place.setX(std::max(screen.left(), screen.right() - width()));
-    move(place);
+    if (parentWidget())
+        WindowPlacement::placeBeside(this, parentWidget()->window());
 }

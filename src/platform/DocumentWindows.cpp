@@ -36,9 +36,11 @@ void fitToFrame(QWidget* window) {
     QMdiSubWindow* subWindow = subWindowOf(window);
     if (!subWindow || subWindow->isMaximized() || subWindow->isMinimized())
         return;
-    const QWidget* frame = window->window();
+    // The room the frame gives its document windows, where all of the window shows.
+    const QWidget* room =
+        subWindow->mdiArea() ? subWindow->mdiArea()->viewport() : subWindow->window();
     const int margin = Twips::toPixels(100);
-    subWindow->resize(frame->width() - margin, frame->height() - margin);
+    subWindow->resize(room->width() - margin, room->height() - margin);
 }
 
 } // namespace DocumentWindows

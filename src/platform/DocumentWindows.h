@@ -9,7 +9,7 @@ namespace DocumentWindows {
 void bringToFront(QWidget* window);
 // Hides the window's sub-window (or the window itself).
 void hide(QWidget* window);
-// A restored (neither maximised nor minimised) sub-window takes the frame's size, less a
-// margin of 100 twips.
+// A restored (neither maximised nor minimised) sub-window takes the size of the frame's
+// document area, less a margin of 100 twips.
 void fitToFrame(QWidget* window);
 } // namespace DocumentWindows

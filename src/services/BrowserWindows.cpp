@@ -3,6 +3,7 @@
 #include "platform/DesktopLinks.h"
 #include "platform/DocumentWindows.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "services/BrowserModule.h"
 #include "services/BrowserModuleLoader.h"
 #include "services/WebWindow.h"
@@ -88,9 +89,12 @@ void BrowserWindows::moreSmileys() {
             return;
         m_smileyBrowser = module->createSmileyBrowser(m_surface, m_smileyOwner);
     }
+    m_smileyBrowser->resize(Twips::toPixels(10000), m_smileyBrowser->height());
+    // Opened anew: centred over the work area's frame; already open: where the user left it.
+    if (!m_smileyBrowser->isVisible())
+        WindowPlacement::centreOver(m_smileyBrowser, m_smileyOwner->window());
     m_smileyBrowser->show();
     m_smileyBrowser->raise();
     m_smileyBrowser->activateWindow();
     m_smileyBrowser->navigate(m_addresses.smileyPage());
-    m_smileyBrowser->resize(Twips::toPixels(10000), m_smileyBrowser->height());
 }

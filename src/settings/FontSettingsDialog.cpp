@@ -2,9 +2,9 @@
 
 #include "platform/DialogButtons.h"
 #include "platform/RichTextBox.h"
+#include "settings/FontFamilies.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,6 +53,12 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     grid->addWidget(m_fontNameBox, 0, 1);
     grid->addWidget(sizeLabel, 1, 0);
     grid->addWidget(m_fontSizeBox, 1, 1);
+    m_fontInUseLabel = new QLabel(frame);
+    m_fontInUseLabel->setObjectName("lblFontInUse");
+    m_fontInUseLabel->setAccessibleName("Font in use");
+    m_fontInUseLabel->setWordWrap(true);
+    m_fontInUseLabel->hide();
+    grid->addWidget(m_fontInUseLabel, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
     QPushButton* applyButton = DialogButtons::make("&Apply", "cmdApply", this, true);
@@ -65,6 +71,7 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     connect(cancelButton, &QPushButton::clicked, this, &FontSettingsDialog::reject);
     connect(m_fontNameBox, &QComboBox::activated, this, &FontSettingsDialog::previewFontName);
     connect(m_fontSizeBox, &QComboBox::activated, this, &FontSettingsDialog::previewFontSize);
+    connect(m_fontNameBox, &QComboBox::editTextChanged, this, &FontSettingsDialog::showFontInUse);
 
     fillLists();
     showChoice(m_store.load());
@@ -75,12 +82,8 @@ FontChoice FontSettingsDialog::choice() const {
 }
 
 void FontSettingsDialog::fillLists() {
-    QStringList families = QFontDatabase::families();
-    std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
     m_fontNameBox->clear();
-    m_fontNameBox->addItems(families);
+    m_fontNameBox->addItems(FontFamilies::installed());
     m_fontSizeBox->addItems(FontSettingsStore::sizeChoices());
     showChoice(FontSettingsStore::initialChoice());
 }
@@ -88,6 +91,17 @@ void FontSettingsDialog::fillLists() {
 void FontSettingsDialog::showChoice(const FontChoice& choice) {
     m_fontNameBox->setEditText(choice.name);
     m_fontSizeBox->setEditText(choice.size);
+}
+
+// A name that is not installed is drawn in another font: the window says which.
+void FontSettingsDialog::showFontInUse(const QString& name) {
+    const QString family = name.trimmed();
+    const bool missing =
+        !family.isEmpty() && m_fontNameBox->findText(family, Qt::MatchFixedString) < 0;
+    m_fontInUseLabel->setVisible(missing);
+    if (missing)
+        m_fontInUseLabel->setText(QString("%1 is not installed; the text is shown in %2.")
+                                      .arg(family, FontFamilies::drawnFor(family)));
 }
 
 void FontSettingsDialog::previewFontName(int index) {

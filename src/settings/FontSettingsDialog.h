@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QLabel;
 class RichTextBox;
 
 // The "Font setting" window. While the program runs it stays loaded and hidden: the texts
@@ -29,6 +30,7 @@ signals:
 private:
     void fillLists();
     void showChoice(const FontChoice& choice);
+    void showFontInUse(const QString& name);
     void previewFontName(int index);
     void previewFontSize(int index);
     void applyFont();
@@ -38,4 +40,5 @@ private:
 
     QComboBox* m_fontNameBox = nullptr;
     QComboBox* m_fontSizeBox = nullptr;
+    QLabel* m_fontInUseLabel = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "platform/DocumentWindows.h"
 #include "platform/Twips.h"
 #include "shell/LengthCounter.h"
 #include "shell/PostEditor.h"
@@ -16,7 +17,6 @@
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
     setObjectName("frmMain");
     setWindowTitle("Vornet FORUMS QUILLET");
-    setWindowIcon(QIcon(":/icons/quillet.svg"));
     m_mdiArea->setObjectName("mdiArea");
     setCentralWidget(m_mdiArea);
     // The frame never gets smaller than 12000 by 9700 twips.
@@ -41,6 +41,12 @@ QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
     // The status bar comes on top of the smallest size, so the work area keeps its room.
     setMinimumHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
     subWindow->showMaximized();
+    // Restoring the work area fits it to the frame, never the size it was added at (a title bar).
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, workArea,
+            [workArea](Qt::WindowStates before) {
+                if (before & (Qt::WindowMaximized | Qt::WindowMinimized))
+                    DocumentWindows::fitToFrame(workArea);
+            });
     return subWindow;
 }
 

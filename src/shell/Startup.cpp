@@ -8,11 +8,16 @@
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorSettings.h"
 
+#include <QApplication>
+#include <QIcon>
+
 Startup::Startup(StartupOptions options) : m_options(std::move(options)) {}
 
 Startup::~Startup() = default;
 
 void Startup::run() {
+    // Every window, the splash and the introduction before the frame among them.
+    QApplication::setWindowIcon(QIcon(":/icons/quillet.svg"));
     {
         SplashWindow splash(m_options.splashMilliseconds);
         ModalDialogs::run(splash);
