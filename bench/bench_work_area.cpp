@@ -65,10 +65,23 @@ struct SideBySide {
     Keyboard bareKeys{bare};
 };
 
-void placeCaret(QTextEdit& editor, int position) {
+void pressKey(QTextEdit& editor, int key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&editor, &press);
+}
+
+// Moves the caret as a user's click or arrow key does, which also ends the typing before it
+// as an undo step: the position is set, then Left and Right are pressed.
+void moveCaret(QTextEdit& editor, int position) {
     QTextCursor cursor = editor.textCursor();
     cursor.setPosition(position);
     editor.setTextCursor(cursor);
+    pressKey(editor, Qt::Key_Left);
+    pressKey(editor, Qt::Key_Right);
+}
+
+void placeCaret(QTextEdit& editor, int position) {
+    moveCaret(editor, position);
     QApplication::processEvents();
 }
 
@@ -123,36 +136,52 @@ void measureUndoRedo(benchmark::State& state, const WorkText& text, SideBySide& 
     report(state, text, "Redo right after it, median", "redo", redo.median(), bareRedo.median());
 }
 
+// Counts the times a widget is painted while it lives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int count() const { return m_count; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        m_count += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int m_count = 0;
+};
+
 // A history of one-word steps all over the text, then Undo All and Redo All.
 void measureHistory(benchmark::State& state, const WorkText& text, SideBySide& editors) {
     for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)}) {
         const int length = editor->document()->characterCount() - 1;
-        for (int step = 0; step < kHistorySteps; ++step) {
-            QTextCursor cursor = editor->textCursor();
-            cursor.setPosition(int((step * 7919LL) % length));
-            editor->setTextCursor(cursor);
-            for (const QChar c : QStringLiteral("w ")) {
-                QKeyEvent press(QEvent::KeyPress, c == u' ' ? Qt::Key_Space : Qt::Key_W,
-                                Qt::NoModifier, QString(c));
-                QApplication::sendEvent(editor, &press);
-            }
+        // A letter and a Space at each place: Space ends the letter's step, the caret's move
+        // the Space's.
+        for (int place = 0; place < kHistorySteps / 2; ++place) {
+            moveCaret(*editor, int((place * 7919LL) % length));
+            pressKey(*editor, Qt::Key_W, QStringLiteral("w"));
+            pressKey(*editor, Qt::Key_Space, QStringLiteral(" "));
         }
         QApplication::processEvents();
     }
     state.counters["history_steps"] = editors.work.workArea().undoHistory().undoCount();
     const int bareSteps = editors.bare.document()->availableUndoSteps();
-    const double undoAll = editors.work.choose("mnuUndoAll");
-    const double bareUndoAll = millisecondsFor([&] {
-        for (int i = 0; i < bareSteps; ++i)
-            editors.bare.undo();
-    });
-    const double redoAll = editors.work.choose("mnuRedoAll");
-    const double bareRedoAll = millisecondsFor([&] {
-        for (int i = 0; i < bareSteps; ++i)
-            editors.bare.redo();
-    });
-    report(state, text, "Undo All of 1,000 steps", "undo_all", undoAll, bareUndoAll);
-    report(state, text, "Redo All of 1,000 steps", "redo_all", redoAll, bareRedoAll);
+    for (const bool undo : {true, false}) {
+        const QString name = undo ? "Undo All" : "Redo All";
+        const std::string counter = undo ? "undo_all" : "redo_all";
+        PaintCounter paints(*editors.work.editor().viewport());
+        StallProbe probe;
+        probe.start();
+        const double quillet = editors.work.choose(undo ? "mnuUndoAll" : "mnuRedoAll");
+        StallProbe::idle(kSettleMs);
+        const double stall = probe.stop();
+        const double bare = millisecondsFor([&] {
+            for (int i = 0; i < bareSteps; ++i)
+                undo ? editors.bare.undo() : editors.bare.redo();
+        });
+        report(state, text, name + " of 1,000 steps", counter, quillet, bare);
+        report(state, text, "longest stall, " + name + " and 1 s after", counter + "_stall", stall);
+        state.counters[counter + "_paints"] = paints.count();
+    }
 }
 
 // Tools > Preview, then words typed at a typist's pace with the preview open; the bare

@@ -114,6 +114,32 @@ private slots:
         QCOMPARE(f.surface().text(), "one");
     }
 
+    // Steps far apart in a long post: Undo All and Redo All give back the exact text and
+    // leave it laid out where the caret is, though the layout is then redone in the background.
+    void allStepsFarApartInALongPost() {
+        EditorFixture f;
+        f.surface().setRtf(
+            "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}a \\cf1 red\\cf0  line\\par}");
+        const QString line = QStringLiteral("a line of the long post\n");
+        f.select(f.surface().text().size());
+        f.surface().setSelText(line.repeated(4000));
+        f.action("mnuResetUndo")->trigger();
+        const QString rtf = f.surface().rtf();
+        for (const int place : {3, 50000, 99000, 20}) {
+            f.select(place);
+            typeSteps(f, {"w"});
+        }
+        const QString changed = f.surface().text();
+        f.action("mnuUndoAll")->trigger();
+        QCOMPARE(f.surface().rtf(), rtf);
+        const QRect caret = f.box()->cursorRect();
+        QVERIFY(f.box()->viewport()->rect().contains(caret.center()));
+        f.select(90000);
+        f.action("mnuRedoAll")->trigger();
+        QCOMPARE(f.surface().text(), changed);
+        QTRY_VERIFY(f.box()->document()->lastBlock().layout()->lineCount() > 0);
+    }
+
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {
         EditorFixture f(EditorFixture::UseSystemClipboard);
         typeSteps(f, {"plain "});

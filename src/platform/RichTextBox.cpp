@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 namespace {
 // False for keys that only move the caret or the selection, or copy: no edit follows, so
@@ -51,6 +52,24 @@ int mouseButton(Qt::MouseButton button) {
         return 0;
     }
 }
+
+// Changes spread over more characters than this are laid out in the background, as a text
+// just opened is: laying out the whole stretch between them at once would stall the program.
+constexpr int kLaidOutAtOnce = 64 * 1024;
+
+// Ends the outermost edit block. The document lays out everything between the first and the
+// last change when it ends; with lazily, the layout is dropped instead and made again
+// starting from the top and in steps, the part on show first.
+void endEditBlock(QTextCursor& block, bool lazily) {
+    QTextDocument& document = *block.document();
+    const QSizeF page = document.pageSize();
+    if (lazily)
+        document.setPageSize(QSizeF(0, 0)); // a document without a page is not laid out
+    block.endEditBlock();
+    if (lazily)
+        document.setPageSize(page); // lays it out from the top, in the background
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent)
@@ -323,7 +342,14 @@ void RichTextBoxSurface::forgetChanges() {
 void RichTextBoxSurface::replaceParagraphs(int first, int count, const QByteArray& image) {
     ParagraphChangeTracker::ModeScope replay(*m_box.m_tracker,
                                              ParagraphChangeTracker::Mode::Replay);
-    RtfParagraphs::replace(*m_box.document(), first, count, image);
+    QTextDocument& document = *m_box.document();
+    const int blocksBefore = document.blockCount();
+    RtfParagraphs::replace(document, first, count, image);
+    if (m_replayBatch.isNull())
+        return;
+    const int last = first + count - 1 + document.blockCount() - blocksBefore;
+    m_batchFirst = m_batchFirst < 0 ? first : std::min(m_batchFirst, first);
+    m_batchLast = std::max({m_batchLast, last, first});
 }
 
 QString RichTextBoxSurface::name() const {
@@ -344,8 +370,13 @@ void RichTextBoxSurface::setRedraw(bool redraw) {
         return;
     }
     if (!m_replayBatch.isNull()) {
-        m_replayBatch.endEditBlock(); // the document is laid out here, once
+        QTextDocument& document = *m_box.document();
+        const int span = m_batchFirst < 0 ? 0
+                                          : document.findBlockByNumber(m_batchLast).position() -
+                                                document.findBlockByNumber(m_batchFirst).position();
+        endEditBlock(m_replayBatch, span > kLaidOutAtOnce);
         m_replayBatch = QTextCursor();
+        m_batchFirst = m_batchLast = -1;
         tracker.setMode(ParagraphChangeTracker::Mode::Track);
     }
     m_box.setUpdatesEnabled(true);

@@ -36,6 +36,9 @@ public:
 private:
     RichTextBox& m_box;
     QTextCursor m_replayBatch; // one edit for the changes given back while drawing is off
+    // The paragraphs the batch has replaced so far, first and last, by number.
+    int m_batchFirst = -1;
+    int m_batchLast = -1;
 };
 
 // The rich-text editing control. Typed text takes the control's font; pasted rich text
