@@ -12,13 +12,18 @@
 
 namespace {
 
-// A work area whose preview was opened over the given text.
+// A work area whose preview was opened over the given text, and has shown it.
 struct Preview : EditorFixture {
     explicit Preview(const QString& text) {
         surface().setText(text);
         action("mnuPreview")->trigger();
+        caughtUp();
     }
     PreviewWindow* window() const { return workArea->findChild<PreviewWindow*>("frmPreview"); }
+    // The view and the problems are rendered off the typing path: this waits for them.
+    bool caughtUp() const {
+        return QTest::qWaitFor([this] { return window()->isUpToDate(); });
+    }
     PreviewBrowser* view() const { return window()->findChild<PreviewBrowser*>(); }
     QListWidget* problems() const { return window()->findChild<QListWidget*>("ListProblems"); }
     QStringList problemLines() const {
@@ -91,6 +96,7 @@ private slots:
 
         p.surface().setText("ok");
         p.window()->refresh();
+        QVERIFY(p.caughtUp());
         p.surface().setSelStart(1);
         p.clickProblem(0); // "No tag problems" points at nothing
         QCOMPARE(p.problemLines(), QStringList{"No tag problems"});

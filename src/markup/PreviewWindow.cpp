@@ -1,9 +1,8 @@
 #include "markup/PreviewWindow.h"
 
 #include "markup/PreviewBrowser.h"
-#include "markup/RemoteImages.h"
-#include "markup/TagChecker.h"
-#include "markup/VnmlRenderer.h"
+#include "markup/PreviewUpdater.h"
+#include "markup/TagCheckSession.h"
 #include "platform/EditingSurface.h"
 #include "post/Post.h"
 
@@ -29,6 +28,8 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
 
     m_rendered = new PreviewBrowser(this);
     m_rendered->setObjectName("txtRendered");
+    m_updater = new PreviewUpdater(*m_rendered->document(), this);
+    m_tagCheck = new TagCheckSession(this);
     m_problems = new QListWidget(this);
     m_problems->setObjectName("ListProblems");
     m_loadImagesBox = new QCheckBox("Load images", this);
@@ -56,8 +57,7 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
         refresh();
         giveFocusBack();
     });
-    connect(&m_rendered->remoteImages(), &RemoteImages::settled, this,
-            &PreviewWindow::refreshWhenIdle);
+    connect(m_tagCheck, &TagCheckSession::problemsFound, this, &PreviewWindow::showProblems);
 }
 
 PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
@@ -99,12 +99,15 @@ void PreviewWindow::refresh() {
     const QString text = m_post.surface().text();
     VnmlRenderOptions options;
     options.loadImages = m_loadImagesBox->isChecked();
-    m_rendered->showHtml(renderVnml(text, options));
-    showProblems(text);
+    m_updater->update(text, options);
+    m_tagCheck->check(text);
 }
 
-void PreviewWindow::showProblems(const QString& text) {
-    const QList<TagProblem> problems = checkTags(text);
+bool PreviewWindow::isUpToDate() const {
+    return m_updater->isUpToDate() && !m_tagCheck->isChecking();
+}
+
+void PreviewWindow::showProblems(const QList<TagProblem>& problems) {
     m_problems->setUpdatesEnabled(false);
     m_problems->clear();
     if (problems.isEmpty())
