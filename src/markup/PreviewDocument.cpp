@@ -10,6 +10,66 @@
 
 namespace {
 
+const QLatin1String kLineBreak("<br>");
+const QLatin1String kParagraphBreak("</p><p style=\"margin-top:0px; margin-bottom:0px;\">");
+
+bool isBlockElement(QStringView name) {
+    for (const char* block : {"table", "tr", "td", "ul", "ol", "li", "pre", "p"}) {
+        if (name == QLatin1String(block))
+            return true;
+    }
+    return false;
+}
+
+// renderVnml's HTML with each line break outside boxes and lists made a paragraph break; the
+// inline elements open there close before it and open again after it. A paragraph that
+// holds many pictures takes the rich-text import a time that grows with its square, and a
+// post of lines without boxes would otherwise be one paragraph.
+QString paragraphPerLine(const QString& html) {
+    struct Open {
+        QStringView name;
+        QStringView tag;
+    };
+    std::vector<Open> open;
+    int blocksOpen = 0;
+    QString result;
+    result.reserve(html.size() + html.size() / 8);
+    qsizetype copied = 0;
+    for (qsizetype start = html.indexOf(QLatin1Char('<')); start >= 0;
+         start = html.indexOf(QLatin1Char('<'), start + 1)) {
+        const qsizetype end = html.indexOf(QLatin1Char('>'), start);
+        if (end < 0)
+            break;
+        const QStringView tag = QStringView(html).mid(start, end + 1 - start);
+        if (tag == kLineBreak) {
+            if (blocksOpen > 0 || html.mid(end + 1, 3) == QLatin1String("<ta"))
+                continue;
+            result += QStringView(html).mid(copied, start - copied);
+            for (auto it = open.rbegin(); it != open.rend(); ++it) {
+                result += QLatin1String("</");
+                result += it->name;
+                result += QLatin1Char('>');
+            }
+            result += kParagraphBreak;
+            for (const Open& element : open)
+                result += element.tag;
+            copied = end + 1;
+        } else if (tag.startsWith(QLatin1String("</"))) {
+            if (!open.empty()) {
+                blocksOpen -= isBlockElement(open.back().name);
+                open.pop_back();
+            }
+        } else if (!tag.startsWith(QLatin1String("<img"))) {
+            const qsizetype nameEnd = tag.indexOf(QLatin1Char(' '));
+            const QStringView name = tag.mid(1, (nameEnd < 0 ? tag.size() - 1 : nameEnd) - 1);
+            open.push_back({name, tag});
+            blocksOpen += isBlockElement(name);
+        }
+    }
+    result += QStringView(html).mid(copied);
+    return result;
+}
+
 // Turns each line break of a paragraph outside a list into a paragraph break. The parts keep
 // the paragraph's format, its top margin on the first and its bottom margin on the last, so
 // the lines stand where they stood.
@@ -133,7 +193,7 @@ std::unique_ptr<QTextDocument> buildPreviewDocument(QStringView post,
                                                     const VnmlRenderOptions& options) {
     auto document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
-    document->setHtml(renderVnml(post, options));
+    document->setHtml(paragraphPerLine(renderVnml(post, options)));
     splitLines(*document);
     return document;
 }

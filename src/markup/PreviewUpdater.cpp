@@ -4,9 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QTextDocument>
+#include <utility>
 
 PreviewUpdater::PreviewUpdater(QTextDocument& shown, QObject* parent)
     : QObject(parent), m_shown(shown), m_target(std::make_shared<QTextDocument>()) {
+    m_target->rootFrame(); // made here, so the render reading it makes nothing on its thread
     m_shown.setUndoRedoEnabled(false);
     m_shown.clear();
     m_stepTimer.setSingleShot(true);
@@ -37,7 +39,11 @@ void PreviewUpdater::start(const Request& request) {
 void PreviewUpdater::rendered() {
     m_busy = false;
     const Rendered result = m_rendering.result();
-    m_target = result.document;
+    // A long post's document takes a while to free: that happens off the typing path too.
+    runInBackground<bool>([old = std::exchange(m_target, result.document)]() mutable {
+        old.reset();
+        return true;
+    });
     m_steps += result.patch.steps;
     if (m_waiting) {
         start(*m_waiting);

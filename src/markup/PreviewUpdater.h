@@ -26,7 +26,7 @@ public:
     bool isUpToDate() const;
 
     // A step never moves many more characters than this.
-    static constexpr int kStepSize = 16 * 1024;
+    static constexpr int kStepSize = 4 * 1024;
     // Steps are applied until this much time has gone, then the events come first.
     static constexpr int kStepBudgetMs = 8;
 
