@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TIMEOUT ?= 5
-FUZZERS = ini custom_text rtf rtf_splice text_decoding vnml_renderer tag_checker text_tokens \
+FUZZERS = ini custom_text rtf rtf_paragraphs text_decoding vnml_renderer tag_checker text_tokens \
   pasted_html
 
 .PHONY: all deps configure build run test bench package fuzz format clean

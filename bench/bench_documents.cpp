@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -100,9 +101,70 @@ void fillFormatted(QTextCursor& cursor, int size) {
     }
 }
 
+// Every fourth word is coloured or struck out, in turn.
+QTextCharFormat markedWordFormat(int word) {
+    if (word % 4 != 3)
+        return QTextCharFormat();
+    if (word % 8 == 3)
+        return coloured(word / 8);
+    QTextCharFormat format;
+    format.setFontStrikeOut(true);
+    return format;
+}
+
+void fillWorkText(QTextCursor& cursor, const BenchDocuments::WorkText& text) {
+    const int sentencesPerBlock = text.shape == BenchDocuments::Shape::ShortLines ? 1 : 40;
+    const QStringList& list = sentences();
+    QString plainRun;
+    int word = 0;
+    for (int sentence = 0; cursor.document()->characterCount() < text.size;) {
+        if (sentence > 0)
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        for (int s = 0; s < sentencesPerBlock; ++s, ++sentence) {
+            const QString line = list[sentence % list.size()].trimmed() + u' ';
+            if (!text.formatted) {
+                cursor.insertText(s + 1 < sentencesPerBlock ? line : line.trimmed());
+                continue;
+            }
+            for (const QString& w : line.split(u' ', Qt::SkipEmptyParts)) {
+                const QTextCharFormat format = markedWordFormat(word++);
+                if (format.isEmpty()) {
+                    plainRun += w + u' ';
+                    continue;
+                }
+                cursor.insertText(plainRun, QTextCharFormat());
+                cursor.insertText(w, format);
+                plainRun = u' ';
+            }
+        }
+        cursor.insertText(plainRun.trimmed(), QTextCharFormat());
+        plainRun.clear();
+    }
+}
+
 } // namespace
 
 namespace BenchDocuments {
+
+const QString& rtf(const WorkText& text) {
+    static std::map<std::tuple<Shape, bool, int>, QString> built;
+    QString& rtf = built[{text.shape, text.formatted, text.size}];
+    if (rtf.isEmpty()) {
+        QTextDocument document;
+        document.setUndoRedoEnabled(false);
+        QTextCursor cursor(&document);
+        fillWorkText(cursor, text);
+        rtf = RtfWriter::write(document);
+    }
+    return rtf;
+}
+
+QString describe(const WorkText& text) {
+    return QString("%1 MB %2%3")
+        .arg(text.size >> 20)
+        .arg(text.shape == Shape::ShortLines ? "short lines" : "long paragraphs")
+        .arg(text.formatted ? ", formatted" : "");
+}
 
 const QString& rtf(Kind kind, int size) {
     static std::map<std::pair<Kind, int>, QString> built;

@@ -16,4 +16,18 @@ const QString& rtf(Kind kind, int size);
 
 const char* name(Kind kind);
 
+// The texts the work-area benchmarks type in: lines of one sentence each, or paragraphs
+// of forty sentences; formatted, a coloured or struck-out word every four words.
+enum class Shape { ShortLines, LongParagraphs };
+struct WorkText {
+    Shape shape;
+    bool formatted;
+    int size; // characters, about
+};
+
+// The text as RTF, built once per kind.
+const QString& rtf(const WorkText& text);
+// "1 MB short lines, formatted" and the like.
+QString describe(const WorkText& text);
+
 } // namespace BenchDocuments

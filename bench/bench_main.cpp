@@ -1,3 +1,5 @@
+#include "ComparisonTable.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -6,6 +8,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    ComparisonTable::print();
     benchmark::Shutdown();
     return 0;
 }

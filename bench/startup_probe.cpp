@@ -1,9 +1,9 @@
 // Starts the program as Main does, with the splash's wait cut to nothing and the
 // introduction turned off, and prints how long the process took to get there: from its
 // own start (the kernel's record of it) to a shown, painted work area.
+#include "QuietStartup.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
-#include "shell/Startup.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -39,16 +39,10 @@ int main(int argc, char* argv[]) {
     const double startedMs = processStartMs();
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    QFile settings(folder.filePath("Settings.ini"));
-    if (!settings.open(QIODevice::WriteOnly))
+    const std::optional<StartupOptions> options = quietStartup(folder);
+    if (!options)
         return 1;
-    settings.write("[Startup Settings]\r\nstartup=1\r\n");
-    settings.close();
-
-    StartupOptions options;
-    options.splashMilliseconds = 0;
-    options.paths = {folder.filePath("Settings.ini"), folder.filePath("CustomList.ini")};
-    Startup startup(options);
+    Startup startup(*options);
     startup.run();
     startup.workArea()->repaint();
     QApplication::processEvents();

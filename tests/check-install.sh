@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that every file lands where the
-# desktop looks for it, that the desktop entry and metainfo validate, and that the
-# installed program starts.
+# desktop looks for it, that the desktop entry and metainfo validate, that the installed
+# program starts without the web engine, and that the installed browser module loads.
 set -euo pipefail
 build=$1
 source=$2
+browser_probe=$3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -21,13 +22,35 @@ desktop-file-validate "$prefix/share/applications/quillet.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/quillet.metainfo.xml" > /dev/null
 grep -q '^Exec=quillet$' "$prefix/share/applications/quillet.desktop"
 
-# The installed program starts and keeps running until stopped; it writes nothing next
-# to itself.
+# The installed program finds its core library, maps no web engine until a browser opens,
+# and keeps running until stopped; it writes nothing next to itself.
+ldd "$prefix/bin/quillet" | grep -q "libquillet_core.so => $prefix/" ||
+  { echo "the installed program does not find its core library"; exit 1; }
+if ldd "$prefix/bin/quillet" | grep -qi webengine; then echo "the program links the web engine"; exit 1; fi
 home=$(mktemp -d)
-status=0
 (cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=offscreen \
-  timeout 5 "$prefix/bin/quillet" > /dev/null 2>&1) || status=$?
+  exec "$prefix/bin/quillet" > /dev/null 2>&1) &
+program=$!
+sleep 5
+kill -0 "$program" 2> /dev/null || { echo "the installed program did not keep running"; exit 1; }
+mapped=$(grep -ci webengine "/proc/$program/maps" || true)
+kill "$program"
+wait "$program" 2> /dev/null || true
 rm -rf "$home"
-[ "$status" -eq 124 ] || { echo "the installed program did not keep running (status $status)"; exit 1; }
+[ "$mapped" -eq 0 ] || { echo "the idle program maps the web engine"; exit 1; }
+
+# The browser module lies beside the installed core library, and a browser window opens
+# from it when that library is the one in use.
+libraries=$(dirname "$(find "$prefix" -name libquillet_core.so)")
+module=$(LD_LIBRARY_PATH="$libraries" QT_QPA_PLATFORM=offscreen \
+  QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu "$browser_probe" 2> /dev/null) || true
+[ "$module" = "$libraries/libquillet_browsers.so" ] ||
+  { echo "the installed browser module did not load (${module:-nothing})"; exit 1; }
+# Without it the user is told why, and nothing else happens.
+rm "$libraries/libquillet_browsers.so"
+status=0
+message=$(LD_LIBRARY_PATH="$libraries" QT_QPA_PLATFORM=offscreen "$browser_probe" 2>&1) || status=$?
+[ "$status" -eq 2 ] && grep -q "Quillet: The web browser could not be started" <<< "$message" ||
+  { echo "no clear message without the browser module (status $status)"; exit 1; }
 [ "$(ls "$prefix/bin")" = "quillet" ] || { echo "files written next to the program"; exit 1; }
 echo "install check passed"

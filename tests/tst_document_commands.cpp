@@ -126,7 +126,7 @@ private slots:
 
     // What cannot be read is refused with the system's reason, a file with NUL bytes opens
     // only after a Yes, and a large file shows progress that can be cancelled while it is
-    // read or decoded. Refused, declined or cancelled, the post stays as it was.
+    // read, decoded or put in. Refused, declined or cancelled, the post stays as it was.
     void openRefusesDeclinesOrCancels() {
         const QString binary = m_dir.filePath("binary.txt"), large = m_dir.filePath("large.txt"),
                       pipe = m_dir.filePath("pipe.txt"), link = m_dir.filePath("link.txt");
@@ -137,7 +137,7 @@ private slots:
         writeFile(large, lines);
         QCOMPARE(mkfifo(pipe.toLocal8Bit(), 0600), 0); // opening one would wait for a writer
         QVERIFY(QFile::link(m_dir.filePath("gone.txt"), link));
-        const int allSteps = 3 * int(lines.size() >> 20) + 3; // read, check, convert
+        const int stepsPerPart = int(lines.size() >> 20) + 1; // read, check, convert, put in
         for (const auto& [path, answer, cancelAt, said, opened] :
              {std::tuple(m_dir.path(), Answer::Ok, 0, QString("It is a folder"), false),
               {m_dir.filePath("none.txt"), Answer::Ok, 0, "No such file or directory", false},
@@ -147,7 +147,8 @@ private slots:
               {binary, Answer::No, 0, "does not look like text. Open it anyway?", false},
               {binary, Answer::Yes, 0, "does not look like text.", true},
               {large, Answer::Ok, 1, "", false},
-              {large, Answer::Ok, allSteps, "", false},
+              {large, Answer::Ok, 3 * stepsPerPart, "", false},
+              {large, Answer::Ok, 4 * stepsPerPart, "", false},
               {large, Answer::Ok, 0, "", true}}) {
             EditorFixture f;
             ScriptedProgress progress;
@@ -166,9 +167,14 @@ private slots:
                                           f.prompter.messages[0].icon == Prompter::Icon::Warning,
                      qPrintable(asked));
             QCOMPARE(progress.shown, int(path == large));
-            QCOMPARE(progress.steps.size(), cancelAt ? cancelAt : path == large ? allSteps : 0);
-            if (opened && path == large) // the bar reached its end
-                QCOMPARE(progress.steps.last(), 3 * lines.size());
+            QCOMPARE(progress.steps.size(), cancelAt        ? cancelAt
+                                            : path == large ? 4 * stepsPerPart
+                                                            : 0);
+            if (opened && path == large) { // the bar reached its end, the text is the file's
+                QCOMPARE(progress.steps.last(), 4 * lines.size());
+                QCOMPARE(f.text(), QString(lines).replace("\n", "\r\n"));
+                QCOMPARE(f.surface().selStart(), 0);
+            }
             QVERIFY(!progress.showing);
         }
     }

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "settings/CustomStyleStore.h"
 #include "settings/CustomTextFile.h"
+#include "settings/EditorSettingsStore.h"
 #include "settings/FontSettingsStore.h"
 #include "settings/IniFile.h"
 #include "settings/StartupSettingsStore.h"
@@ -137,6 +138,23 @@ private slots:
             QVERIFY2(skipsWith(value), value);
         for (const char* value : {"0", "yes", "7", "0.5", "1.5", "1 please"})
             QVERIFY2(!skipsWith(value), value);
+    }
+
+    void editorChoicesKeepDefaultsForUnreadableValues() {
+        const EditorSettingsStore store(iniPath());
+        QVERIFY(store.load().spellAsYouType && store.load().maxLength == 0); // no file
+        writeFile(iniPath(), "[Editor]\r\nSpellAsYouType=yes\r\nColourTags=0\r\n"
+                             "MaxLength=-5\r\nLanguage= de_DE \r\n");
+        EditorSettings loaded = store.load();
+        QVERIFY(loaded.spellAsYouType && !loaded.colourTags && loaded.completeTags);
+        QCOMPARE(loaded.maxLength, 0);
+        QCOMPARE(loaded.language, "de_DE");
+        loaded.maxLength = 20000;
+        loaded.completeTags = false;
+        QVERIFY(store.save(loaded));
+        const EditorSettings reloaded = store.load();
+        QVERIFY(!reloaded.completeTags && !reloaded.colourTags);
+        QCOMPARE(reloaded.maxLength, 20000);
     }
 
     void customStylesStoredAsThirtyKeys() {

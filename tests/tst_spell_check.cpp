@@ -2,13 +2,20 @@
 #include "EditorFixture.h"
 #include "FakeSurface.h"
 #include "TestFiles.h"
+#include "post/PostHighlighter.h"
 #include "services/HunspellWordProcessor.h"
 #include "services/SpellCheck.h"
 #include "services/SpellingDialog.h"
+#include "services/SpellingMarker.h"
 #include "services/WaitWindow.h"
+#include "settings/EditorSettingsStore.h"
+#include "shell/LiveSpelling.h"
+#include "shell/PostEditorMenus.h"
+#include "undo/UndoHistory.h"
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -103,6 +110,8 @@ const struct {
      "http://x.example/a.png][color red]don't[/color] well-known (https://a.example/x). "
      "caf\u00e9 [url=http://b.example/]here[/url]",
      "", false, "", "Helo|see|and|mail|Yes|don't|well-known|caf\u00e9|here"},
+    {"nothing inside [code] is a word", "Helo [code]Helo\r\n[b]there[/code] there [CODE]nope", "",
+     false, "", "Helo|there"},
     {"brackets that close no tag", "[b oops\r\n[one\r\ntwo] [three [four]", "", false, "",
      "b|oops|one|two|three"},
     {"grammar", "the the cat sat. then it ran! and? Ok It is is.\r\nthere went www.a.com. it is",
@@ -157,6 +166,48 @@ const struct {
 
 QStringList list(const char* items) {
     return QString(items).split('|', Qt::SkipEmptyParts);
+}
+
+// The words the live check underlines, in order.
+QString markedWords(const QTextDocument* document) {
+    QStringList words;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& mark : block.layout()->formats())
+            if (mark.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline &&
+                mark.format.underlineColor() == Qt::red)
+                words << block.text().mid(mark.start, mark.length);
+    return words.join('|');
+}
+
+// The texts of the live check, the words it marks, and those it marks with a "[code]"
+// typed at the top.
+const struct {
+    const char* name;
+    const char* text;
+    const char* marked;
+    const char* markedInCode;
+} kLiveMarks[] = {
+    {"words, not tags, addresses or smileys",
+     "Teh [b]cat[/b] at http://forum.example/t?id=3 [wink]\r\n:lol: [bxq] jo@example.com zorgle",
+     "Teh|zorgle", ""},
+    {"[code] across lines", "Good [code]\r\nteh qwzx\r\nmore[/code] wrnog\r\n[CODE]zzkx\r\nxxqz",
+     "wrnog", "wrnog"},
+};
+
+// Right-clicks the post at the character and returns the Edit menu that opened.
+QMenu* rightClick(const EditorFixture& f, int position) {
+    QTextCursor cursor(f.box()->document());
+    cursor.setPosition(position);
+    QTest::mouseClick(f.box()->viewport(), Qt::RightButton, {},
+                      f.box()->cursorRect(cursor).center() + QPoint(2, 0));
+    return f.workArea->menus().editMenu();
+}
+
+QAction* item(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
 }
 
 template <class Table> void addRows(const Table& table) {
@@ -247,6 +298,72 @@ private slots:
         QCOMPARE(prompter.asked(), message.isEmpty() ? QStringList() : QStringList(message));
         for (const Prompter::Message& m : prompter.messages)
             QCOMPARE(m.icon, failed ? Prompter::Icon::Critical : Prompter::Icon::Information);
+    }
+
+    void marksAsYouType_data() { addRows(kLiveMarks); }
+    void marksAsYouType() {
+        QFETCH(int, row);
+        EditorFixture f;
+        f.surface().setText(kLiveMarks[row].text);
+        QVERIFY(f.workArea->spelling().marker().dictionary());
+        QCOMPARE(markedWords(f.box()->document()), kLiveMarks[row].marked);
+        // A [code] typed at the top reaches every paragraph after it, between events.
+        f.select(0);
+        f.surface().setSelText("[code]");
+        QTRY_VERIFY(!f.workArea->highlighter().isBusy());
+        QCOMPARE(markedWords(f.box()->document()), kLiveMarks[row].markedInCode);
+    }
+
+    // Marks never reach the text, its RTF, the undo history or the saved flag; the pop-up's
+    // corrections do, as one undo step; the switch and the language are stored.
+    void correctionsFromThePopUp() {
+        EditorFixture f;
+        const QString text = "Teh cat sat.\r\nA zorgle and a qwzx.";
+        f.surface().setText(text);
+        QTest::qWait(350);
+        f.post().setSaved(true);
+        const QString rtf = f.surface().rtf();
+        const int steps = f.workArea->undoHistory().undoCount();
+        QCOMPARE(markedWords(f.box()->document()), "Teh|zorgle|qwzx");
+        f.action("mnuSpellAsYouType")->trigger();
+        QCOMPARE(markedWords(f.box()->document()), "");
+        f.action("mnuSpellAsYouType")->trigger();
+        QCOMPARE(markedWords(f.box()->document()), "Teh|zorgle|qwzx");
+        QTest::qWait(350);
+        QCOMPARE(f.surface().rtf(), rtf);
+        QCOMPARE(f.workArea->undoHistory().undoCount(), steps);
+        QVERIFY(f.post().isSaved());
+
+        QMenu* menu = rightClick(f, 1);
+        const QList<QAction*> items = menu->actions();
+        const int suggestions = int(items.indexOf(item(menu, "Add to Dictionary")));
+        QVERIFY(suggestions >= 1 && suggestions <= 5 && items.at(suggestions + 2)->isSeparator());
+        QCOMPARE(items.at(suggestions + 1)->text(), "Ignore All");
+        QCOMPARE(items.at(suggestions + 3), f.action("mnuUndo"));
+        const QString suggestion = items.first()->text(); // the dictionary's best
+        items.first()->trigger();
+        menu->hide();
+        QCOMPARE(f.surface().text(), suggestion + " cat sat.\r\nA zorgle and a qwzx.");
+        QTest::qWait(350);
+        QCOMPARE(menu->actions().first(), f.action("mnuUndo")); // the corrections are gone
+        QCOMPARE(f.workArea->undoHistory().undoCount(), steps + 1);
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), text);
+
+        item(rightClick(f, 17), "Add to Dictionary")->trigger();
+        menu->hide();
+        QCOMPARE(fileBytes(f.folder.filePath("PersonalWords.txt")), "zorgle\n");
+        item(rightClick(f, 30), "Ignore All")->trigger();
+        menu->hide();
+        QCOMPARE(markedWords(f.box()->document()), "Teh");
+        QVERIFY(!item(rightClick(f, 6), "Ignore All")); // "cat" is no misspelling
+        menu->hide();
+
+        f.action("mnuSpellAsYouType")->trigger();
+        f.workArea->menus().actions().languages->actions().first()->trigger();
+        const EditorSettings stored = EditorSettingsStore(f.paths().settingsFile).load();
+        QCOMPARE(stored.spellAsYouType, false);
+        QCOMPARE(stored.language, "en_US");
     }
 
     void waitWindowClosesItselfAfterTwoSeconds() {

@@ -114,6 +114,59 @@ private slots:
         QTEST(rig.play(script), "outcome");
     }
 
+    // A step holds the paragraphs its change touched ("first:before>after"); Undo and Redo
+    // give back the content, its formats and the selection exactly.
+    void stepsHoldTheParagraphsTheyTouch_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("typed"); // "*" colours the selection instead
+        QTest::addColumn<QString>("paragraphs");
+        QTest::newRow("Enter") << "ab\ncd" << 1 << 0 << "\n"
+                               << "0:1>2";
+        QTest::newRow("a line break deleted") << "ab\ncd\nef" << 2 << 1 << ""
+                                              << "0:2>1";
+        QTest::newRow("several lines pasted") << "ab\ncd\nef" << 4 << 0 << "x\ny\nz"
+                                              << "1:1>3";
+        QTest::newRow("three paragraphs replaced") << "a\nb\nc\nd" << 1 << 4 << "X"
+                                                   << "0:3>1";
+        QTest::newRow("a colour over two paragraphs") << "ab\ncd\nef" << 4 << 3 << "*"
+                                                      << "1:2>2";
+        QTest::newRow("at the very end") << "ab\ncd" << 5 << 0 << "!"
+                                         << "1:1>1";
+    }
+
+    void stepsHoldTheParagraphsTheyTouch() {
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, typed);
+        Rig rig;
+        rig.surface.caretMoveFirst = true; // so the step keeps the replaced selection
+        rig.surface.setText(text);
+        rig.engine.reset();
+        const QString before = rig.surface.rtf();
+        rig.surface.select(start, length);
+        if (typed == "*") {
+            QTextCharFormat red;
+            red.setForeground(Qt::red);
+            rig.surface.mergeFormatOnSelection(red);
+        } else {
+            rig.surface.setSelText(typed);
+        }
+        rig.endStep();
+        const QString after = rig.surface.rtf();
+        const ParagraphChange& step = UndoEngineProbe::undoList(rig.engine).back().paragraphs;
+        QTEST(QString("%1:%2>%3").arg(step.first).arg(step.countBefore).arg(step.countAfter),
+              "paragraphs");
+        rig.engine.undo(1);
+        QCOMPARE(rig.surface.rtf(), before);
+        QCOMPARE(rig.surface.selStart(), start);
+        QCOMPARE(rig.surface.selLength(), length);
+        rig.engine.redo(1);
+        QCOMPARE(rig.surface.rtf(), after);
+    }
+
     void onlyUndoSuspendsRedrawingAndEveryChangeResetsTheFont() {
         Rig rig;
         int resets = 0;
@@ -166,22 +219,21 @@ private slots:
         }
         QVERIFY(history.size() > 40);
 
-        // Each record turns the content before it into the content after it by replacing
-        // the block between a head and a tail, both as long as they can be: the blocks
-        // neither start nor end with the same character.
+        // Each record turns the content before it into the content after it, and back, by
+        // replacing its paragraphs alone.
         const auto& records = UndoEngineProbe::undoList(rig.engine);
         QCOMPARE(int(records.size()), int(history.size()));
+        const auto replaced = [](const QString& rtf, int first, int count,
+                                 const QByteArray& image) {
+            QTextDocument document;
+            RtfReader::read(rtf, document);
+            RtfParagraphs::replace(document, first, count, image);
+            return RtfWriter::write(document);
+        };
         for (int i = 1; i < history.size(); ++i) {
-            const UndoStep& e = records[i];
-            const QString& before = history[i - 1];
-            const QString& after = history[i];
-            QCOMPARE(before.left(e.commonHead) + e.blockBefore + before.right(e.commonTail),
-                     before);
-            QCOMPARE(before.left(e.commonHead) + e.blockAfter + before.right(e.commonTail), after);
-            if (!e.blockBefore.isEmpty() && !e.blockAfter.isEmpty()) {
-                QVERIFY(e.blockBefore.front() != e.blockAfter.front());
-                QVERIFY(e.blockBefore.back() != e.blockAfter.back());
-            }
+            const ParagraphChange& e = records[i].paragraphs;
+            QCOMPARE(replaced(history[i - 1], e.first, e.countBefore, e.after), history[i]);
+            QCOMPARE(replaced(history[i], e.first, e.countAfter, e.before), history[i - 1]);
         }
 
         for (int i = history.size() - 2; i >= 0; --i) {

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSyntaxHighlighter>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -70,25 +71,47 @@ private slots:
         QVERIFY(f.box()->hasFocus());
         QCOMPARE(enabled(f), "10101");
 
-        // The All items go to either end and leave the focus alone.
+        // The All items go to either end and leave the focus alone; Undo All takes what was
+        // typed within the idle delay too.
+        f.type(" ten");
         elsewhere->setFocus();
         f.action("mnuUndoAll")->trigger();
         QCOMPARE(f.surface().text(), "");
         QCOMPARE(enabled(f), "01011");
         f.action("mnuRedoAll")->trigger();
-        QCOMPARE(f.surface().text(), "one two six");
+        QCOMPARE(f.surface().text(), "one two six ten");
         QVERIFY(elsewhere->hasFocus());
 
         // Undo gives back the selection that typing replaced.
         f.select(4, 3);
         typeSteps(f, {"ten"});
         f.action("mnuUndo")->trigger();
-        QCOMPARE(f.surface().text(), "one two six");
+        QCOMPARE(f.surface().text(), "one two six ten");
         QCOMPARE(f.surface().selStart(), 4);
         QCOMPARE(f.surface().selLength(), 3);
         f.action("mnuResetUndo")->trigger(); // forgets the history, keeps the text
-        QCOMPARE(f.surface().text(), "one two six");
+        QCOMPARE(f.surface().text(), "one two six ten");
         QCOMPARE(enabled(f), "00001");
+    }
+
+    // A highlighter's layout formats are no change: no step, and the post stays saved.
+    void highlighterFormatsAreNoChange() {
+        struct Marker : QSyntaxHighlighter {
+            using QSyntaxHighlighter::QSyntaxHighlighter;
+            void highlightBlock(const QString& text) override {
+                setFormat(0, int(text.size()), QColor(Qt::red));
+            }
+        };
+        EditorFixture f;
+        auto* marker = new Marker(f.box()->document());
+        typeSteps(f, {"one", " two"});
+        f.workArea->post().setSaved(true);
+        marker->rehighlight();
+        delete marker; // takes its formats off again
+        waitForIdle();
+        QVERIFY(f.workArea->post().isSaved());
+        f.action("mnuUndo")->trigger();
+        QCOMPARE(f.surface().text(), "one");
     }
 
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {

@@ -12,14 +12,15 @@ private slots:
         QStringList menus;
         for (const QMenu* menu : f.workArea->findChildren<QMenu*>())
             menus << menu->objectName() + " " + menu->title();
-        QCOMPARE(menus, (QStringList{"mnuFileTop &File", "mnuEdit &Edit", "mnuTools &Tools",
-                                     "mnBrowser &Browser", "mnuHelp &Help"}));
+        QCOMPARE(menus,
+                 (QStringList{"mnuFileTop &File", "mnuEdit &Edit", "mnuTools &Tools",
+                              "mnuLanguage Language", "mnBrowser &Browser", "mnuHelp &Help"}));
         QStringList items;
         for (const QAction* item : {f.fileItem(1), f.action("mnuPaste"), f.action("mnuIrregualr"),
-                                    f.action("mnuPreview")})
+                                    f.action("mnuPreview"), f.action("mnuFind")})
             items << item->text() + " " + item->shortcut().toString();
-        QCOMPARE(items,
-                 (QStringList{"&New Ctrl+N", "&Paste Ctrl+V", "Irregular Tags ", "Pre&view F5"}));
+        QCOMPARE(items, (QStringList{"&New Ctrl+N", "&Paste Ctrl+V", "Irregular Tags ",
+                                     "Pre&view F5", "&Find... Ctrl+F"}));
 
         // Every button and link label shows the hand, but the handle's Paste keeps the arrow.
         for (const char* name : {"cmdInsert", "cmdDefault", "cmdStyle", "cmdSmiley", "cmdList",

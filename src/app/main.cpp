@@ -13,6 +13,9 @@ int Main(QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The web engine, loaded later with the first browser window, draws through contexts
+    // shared with the application's; they can only be asked for before it exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillet");
     QApplication::setApplicationVersion(QUILLET_VERSION);

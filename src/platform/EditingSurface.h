@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/ParagraphChange.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 // What a key-down listener receives. Setting keyCode to 0 swallows the key, so the
 // control does not act on it. keyCode and the shift mask (1 Shift, 2 Ctrl, 4 Alt) are
@@ -41,19 +44,27 @@ public:
     // The whole content with its formatting, as one RTF string.
     virtual QString rtf() const = 0;
     virtual void setRtf(const QString& content) = 0;
-    // The same as setRtf(current.left(head) + block + current.right(tail)), where current
-    // is what rtf() returns now; a surface may rebuild only what changed.
-    virtual void spliceRtf(const QString& current, int head, const QString& block, int tail) = 0;
+
+    // The change of the paragraphs since the last call or forgetChanges(), as they were and
+    // as they are; nothing when they read as before. Costs what the changed paragraphs cost.
+    virtual std::optional<ParagraphChange> takeChange() = 0;
+    // Follows changes afresh from the present content.
+    virtual void forgetChanges() = 0;
+    // Gives a recorded change back: count paragraphs from first become the image's. This
+    // changes the text like any edit, but is no new change for takeChange().
+    virtual void replaceParagraphs(int first, int count, const QByteArray& image) = 0;
 
     virtual QString name() const = 0;
     virtual void setFocus() = 0;
-    // Suspends (false) and resumes (true) drawing while the content is rebuilt.
+    // Suspends (false) drawing while recorded changes are given back, which then make one
+    // edit; resumes (true), laying the text out and drawing it once.
     virtual void setRedraw(bool redraw) = 0;
 
     // Font name and size applied to the whole text; bold, italic, underline off.
     virtual void setFontNameAndSize(const QString& family, double pointSize) = 0;
 
 signals:
+    // The text or its formats changed; layout-only formats (a highlighter's) are no change.
     void changed();
     void selectionChanged();
     void clicked();

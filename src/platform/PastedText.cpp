@@ -19,21 +19,28 @@ QTextCharFormat keptFormat(const QTextCharFormat& pasted) {
 
 namespace PastedText {
 
-QTextDocumentFragment normalised(const QTextDocumentFragment& pasted) {
+void insert(QTextCursor& cursor, const QTextDocumentFragment& pasted) {
     QTextDocument source;
     QTextCursor(&source).insertFragment(pasted);
-
-    QTextDocument result;
-    QTextCursor out(&result);
+    // One edit block: the document reports one change, and lays it out once.
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
         if (block != source.begin())
-            out.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid())
-                out.insertText(fragment.text(), keptFormat(fragment.charFormat()));
+                cursor.insertText(fragment.text(), keptFormat(fragment.charFormat()));
         }
     }
+    cursor.endEditBlock();
+}
+
+QTextDocumentFragment normalised(const QTextDocumentFragment& pasted) {
+    QTextDocument result;
+    QTextCursor out(&result);
+    insert(out, pasted);
     return QTextDocumentFragment(&result);
 }
 

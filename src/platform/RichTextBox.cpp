@@ -3,19 +3,42 @@
 #include "platform/LineBreaks.h"
 #include "platform/PastedText.h"
 #include "platform/VirtualKeys.h"
+#include "platform/rtf/RtfParagraphs.h"
 #include "platform/rtf/RtfReader.h"
-#include "platform/rtf/RtfSplice.h"
 #include "platform/rtf/RtfWriter.h"
 
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
 namespace {
+// False for keys that only move the caret or the selection, or copy: no edit follows, so
+// the paragraphs of a large selection need not be kept for them.
+bool mayEdit(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return false;
+    default:
+        return !event.matches(QKeySequence::Copy) && !event.matches(QKeySequence::SelectAll);
+    }
+}
+
 int mouseButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
@@ -31,13 +54,14 @@ int mouseButton(Qt::MouseButton button) {
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent)
-    : QTextEdit(parent), m_surface(std::make_unique<RichTextBoxSurface>(*this)) {
+    : QTextEdit(parent), m_surface(std::make_unique<RichTextBoxSurface>(*this)),
+      m_tracker(new ParagraphChangeTracker(*document())) {
     setAcceptRichText(true);
     setUndoRedoEnabled(false);
     setTabChangesFocus(false);
     connect(this, &QTextEdit::textChanged, this, [this] {
-        if (m_formatting)
-            return;
+        if (!m_tracker->takeTextChanged())
+            return; // layout only, or formatting that is no change of the text
         // The caret has already moved with the edit: listeners hear of the move first,
         // so the undo history knows the selection the edit replaced.
         emitSelectionChangeIfMoved();
@@ -80,7 +104,8 @@ void RichTextBox::mergeSelectionFormat(const QTextCharFormat& format) {
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return;
-    QScopedValueRollback<bool> formatting(m_formatting, true);
+    ParagraphChangeTracker::ModeScope disregard(*m_tracker,
+                                                ParagraphChangeTracker::Mode::Disregard);
     cursor.mergeCharFormat(format);
     m_selectionFonts = true;
 }
@@ -89,7 +114,8 @@ void RichTextBox::dropSelectionFonts() {
     if (!m_selectionFonts)
         return;
     m_selectionFonts = false;
-    QScopedValueRollback<bool> formatting(m_formatting, true);
+    ParagraphChangeTracker::ModeScope disregard(*m_tracker,
+                                                ParagraphChangeTracker::Mode::Disregard);
     QTextCursor cursor(document());
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -105,6 +131,28 @@ void RichTextBox::dropSelectionFonts() {
             cursor.setCharFormat(format);
         }
     }
+}
+
+void RichTextBox::cut() {
+    const auto edit = announceSelectionEdit(0, 0);
+    QTextEdit::cut();
+}
+
+ParagraphChangeTracker::Edit RichTextBox::announceEdit(int from, int to) {
+    // A font preview ends with the edit; it must not be kept as the text's formatting.
+    dropSelectionFonts();
+    return ParagraphChangeTracker::Edit(*m_tracker, from, to);
+}
+
+ParagraphChangeTracker::Edit RichTextBox::announceSelectionEdit(int before, int after, int also) {
+    const QTextCursor cursor = textCursor();
+    int from = cursor.selectionStart() - before;
+    int to = cursor.selectionEnd() + after;
+    if (also >= 0) {
+        from = std::min(from, also);
+        to = std::max(to, also);
+    }
+    return announceEdit(from, to);
 }
 
 void RichTextBox::emitSelectionChangeIfMoved() {
@@ -130,7 +178,27 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (!mayEdit(*event)) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    // Backspace and Delete (with Ctrl a word) reach across a paragraph's edge at most.
+    const auto edit = announceSelectionEdit(1, 1);
     QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
+    const auto edit = announceSelectionEdit(
+        std::max(0, -event->replacementStart()) + 1,
+        std::max(0, event->replacementStart() + event->replacementLength()) + 1);
+    QTextEdit::inputMethodEvent(event);
+}
+
+void RichTextBox::dropEvent(QDropEvent* event) {
+    // Moving text here takes it out of the selection and puts it in at the drop.
+    const auto edit =
+        announceSelectionEdit(0, 0, cursorForPosition(event->position().toPoint()).position());
+    QTextEdit::dropEvent(event);
 }
 
 MouseArgs RichTextBox::mouseArgs(const QMouseEvent* event) const {
@@ -139,10 +207,25 @@ MouseArgs RichTextBox::mouseArgs(const QMouseEvent* event) const {
 
 void RichTextBox::mousePressEvent(QMouseEvent* event) {
     emit m_surface->mousePressed(mouseArgs(event));
+    const QTextCursor cursor = textCursor();
+    const int at = cursorForPosition(event->position().toPoint()).position();
+    m_dragMayMove = event->button() == Qt::LeftButton && cursor.hasSelection() &&
+                    at >= cursor.selectionStart() && at <= cursor.selectionEnd();
     QTextEdit::mousePressEvent(event);
 }
 
+void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
+    // A drag that starts here may move the selection into another program.
+    if (!m_dragMayMove) {
+        QTextEdit::mouseMoveEvent(event);
+        return;
+    }
+    const auto edit = announceSelectionEdit(0, 0);
+    QTextEdit::mouseMoveEvent(event);
+}
+
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragMayMove = false;
     QTextEdit::mouseReleaseEvent(event);
     const MouseArgs args = mouseArgs(event);
     if (args.button == 1)
@@ -158,9 +241,10 @@ void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
     if (!source)
         return;
+    const auto edit = announceSelectionEdit(0, 0);
     if (source->hasHtml()) {
-        const QTextDocumentFragment pasted = QTextDocumentFragment::fromHtml(source->html());
-        textCursor().insertFragment(PastedText::normalised(pasted));
+        QTextCursor cursor = textCursor();
+        PastedText::insert(cursor, QTextDocumentFragment::fromHtml(source->html()));
         ensureCursorVisible();
         return;
     }
@@ -179,6 +263,7 @@ QString RichTextBoxSurface::text() const {
 }
 
 void RichTextBoxSurface::setText(const QString& text) {
+    const auto edit = m_box.announceEdit(0, m_box.characterCount());
     m_box.setPlainText(LineBreaks::toInternal(text));
 }
 
@@ -211,6 +296,7 @@ QString RichTextBoxSurface::selText() const {
 }
 
 void RichTextBoxSurface::setSelText(const QString& text) {
+    const auto edit = m_box.announceSelectionEdit(0, 0);
     QTextCursor cursor = m_box.textCursor();
     cursor.insertText(LineBreaks::toInternal(text), QTextCharFormat());
     m_box.setTextCursor(cursor);
@@ -222,12 +308,22 @@ QString RichTextBoxSurface::rtf() const {
 }
 
 void RichTextBoxSurface::setRtf(const QString& content) {
+    const auto edit = m_box.announceEdit(0, m_box.characterCount());
     RtfReader::read(content, *m_box.document());
 }
 
-void RichTextBoxSurface::spliceRtf(const QString& current, int head, const QString& block,
-                                   int tail) {
-    RtfSplice::apply(*m_box.document(), current, head, block, tail);
+std::optional<ParagraphChange> RichTextBoxSurface::takeChange() {
+    return m_box.m_tracker->take();
+}
+
+void RichTextBoxSurface::forgetChanges() {
+    m_box.m_tracker->forget();
+}
+
+void RichTextBoxSurface::replaceParagraphs(int first, int count, const QByteArray& image) {
+    ParagraphChangeTracker::ModeScope replay(*m_box.m_tracker,
+                                             ParagraphChangeTracker::Mode::Replay);
+    RtfParagraphs::replace(*m_box.document(), first, count, image);
 }
 
 QString RichTextBoxSurface::name() const {
@@ -239,9 +335,21 @@ void RichTextBoxSurface::setFocus() {
 }
 
 void RichTextBoxSurface::setRedraw(bool redraw) {
-    m_box.setUpdatesEnabled(redraw);
-    if (redraw)
-        m_box.viewport()->update();
+    ParagraphChangeTracker& tracker = *m_box.m_tracker;
+    if (!redraw) {
+        m_box.setUpdatesEnabled(false);
+        tracker.setMode(ParagraphChangeTracker::Mode::Replay);
+        m_replayBatch = QTextCursor(m_box.document());
+        m_replayBatch.beginEditBlock();
+        return;
+    }
+    if (!m_replayBatch.isNull()) {
+        m_replayBatch.endEditBlock(); // the document is laid out here, once
+        m_replayBatch = QTextCursor();
+        tracker.setMode(ParagraphChangeTracker::Mode::Track);
+    }
+    m_box.setUpdatesEnabled(true);
+    m_box.viewport()->update();
 }
 
 void RichTextBoxSurface::setFontNameAndSize(const QString& family, double pointSize) {
@@ -257,6 +365,7 @@ void RichTextBoxSurface::setFontNameAndSize(const QString& family, double pointS
     font.setBold(false);
     font.setItalic(false);
     font.setUnderline(false);
-    QScopedValueRollback<bool> formatting(m_box.m_formatting, true);
+    ParagraphChangeTracker::ModeScope disregard(*m_box.m_tracker,
+                                                ParagraphChangeTracker::Mode::Disregard);
     m_box.document()->setDefaultFont(font);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/EditingSurface.h"
+#include "platform/ParagraphChangeTracker.h"
 
+#include <QTextCursor>
 #include <QTextEdit>
 #include <memory>
 
@@ -23,7 +25,9 @@ public:
     void setSelText(const QString& text) override;
     QString rtf() const override;
     void setRtf(const QString& content) override;
-    void spliceRtf(const QString& current, int head, const QString& block, int tail) override;
+    std::optional<ParagraphChange> takeChange() override;
+    void forgetChanges() override;
+    void replaceParagraphs(int first, int count, const QByteArray& image) override;
     QString name() const override;
     void setFocus() override;
     void setRedraw(bool redraw) override;
@@ -31,11 +35,14 @@ public:
 
 private:
     RichTextBox& m_box;
+    QTextCursor m_replayBatch; // one edit for the changes given back while drawing is off
 };
 
 // The rich-text editing control. Typed text takes the control's font; pasted rich text
 // keeps its colours and strike-out but nothing else of its formatting. The control has
-// no undo of its own and no context menu: its owner decides what those do.
+// no undo of its own and no context menu: its owner decides what those do. Each of its
+// own edits (keys, input methods, paste, drop, cut) is announced to its change tracker
+// before it is made.
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -55,10 +62,19 @@ public:
     void setSelFontName(const QString& family);
     void setSelFontSize(double pointSize);
 
+    // Cuts the selection to the clipboard, as an announced edit.
+    void cut();
+    // Announces an edit of the characters from to to that is made straight on the document,
+    // for as long as the returned object lives; the control's own edits need none.
+    ParagraphChangeTracker::Edit announceEdit(int from, int to);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
@@ -68,10 +84,14 @@ private:
     MouseArgs mouseArgs(const QMouseEvent* event) const;
     void mergeSelectionFormat(const QTextCharFormat& format);
     void dropSelectionFonts();
+    // Announces an edit of the selection widened by before and after characters (and
+    // reaching the given position when there is one).
+    ParagraphChangeTracker::Edit announceSelectionEdit(int before, int after, int also = -1);
 
     std::unique_ptr<RichTextBoxSurface> m_surface;
+    ParagraphChangeTracker* m_tracker; // owned by the document
     int m_lastSelStart = 0;
     int m_lastSelLength = 0;
-    bool m_formatting = false;     // font changes made here are not text changes
+    bool m_dragMayMove = false;    // a press in the selection may drag it away
     bool m_selectionFonts = false; // some text carries a font of its own (a preview)
 };

@@ -3,9 +3,9 @@
 #include "platform/DesktopLinks.h"
 #include "platform/DocumentWindows.h"
 #include "platform/Twips.h"
-#include "services/ForumBrowserMenus.h"
-#include "services/ForumBrowserWindow.h"
-#include "services/WebBrowserWindow.h"
+#include "services/BrowserModule.h"
+#include "services/BrowserModuleLoader.h"
+#include "services/WebWindow.h"
 
 #include <QMdiSubWindow>
 
@@ -13,12 +13,15 @@ BrowserWindows::BrowserWindows(const BrowserHost& host, EditingSurface& surface,
                                QWidget* smileyOwner, QObject* parent)
     : QObject(parent), m_host(host), m_surface(surface), m_smileyOwner(smileyOwner) {}
 
-ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
+WebWindow* BrowserWindows::loadForumBrowser() {
     if (m_forumBrowser)
         return m_forumBrowser;
-    m_forumBrowser = new ForumBrowserWindow(m_addresses, m_host);
+    BrowserModule* module = BrowserModuleLoader::load(m_smileyOwner);
+    if (!module)
+        return nullptr;
+    m_forumBrowser = module->createForumBrowser(m_addresses, m_host);
     QMdiSubWindow* subWindow =
-        m_host.addToFrame ? m_host.addToFrame(m_forumBrowser, m_forumBrowser->menus().barItems())
+        m_host.addToFrame ? m_host.addToFrame(m_forumBrowser, m_forumBrowser->menuBarItems())
                           : nullptr;
     if (subWindow) {
         subWindow->setAttribute(Qt::WA_DeleteOnClose);
@@ -34,7 +37,9 @@ ForumBrowserWindow* BrowserWindows::loadForumBrowser() {
 }
 
 void BrowserWindows::showInstead(const QUrl& address) {
-    ForumBrowserWindow* browser = loadForumBrowser();
+    WebWindow* browser = loadForumBrowser();
+    if (!browser)
+        return;
     DocumentWindows::bringToFront(browser);
     if (!address.isEmpty())
         browser->navigate(address);
@@ -59,7 +64,9 @@ void BrowserWindows::advancedSearch() {
 }
 
 void BrowserWindows::visitHomePage() {
-    ForumBrowserWindow* browser = loadForumBrowser();
+    WebWindow* browser = loadForumBrowser();
+    if (!browser)
+        return;
     DocumentWindows::bringToFront(browser);
     browser->navigate(m_addresses.authorHomePage());
 }
@@ -75,8 +82,12 @@ void BrowserWindows::openPage(const QUrl& address, bool maximised) {
 }
 
 void BrowserWindows::moreSmileys() {
-    if (!m_smileyBrowser)
-        m_smileyBrowser = new WebBrowserWindow(m_surface, m_smileyOwner);
+    if (!m_smileyBrowser) {
+        BrowserModule* module = BrowserModuleLoader::load(m_smileyOwner);
+        if (!module)
+            return;
+        m_smileyBrowser = module->createSmileyBrowser(m_surface, m_smileyOwner);
+    }
     m_smileyBrowser->show();
     m_smileyBrowser->raise();
     m_smileyBrowser->activateWindow();

@@ -7,15 +7,16 @@
 #include <QPointer>
 
 class EditingSurface;
-class WebBrowserWindow;
-class ForumBrowserWindow;
+class WebWindow;
 
 // The two browser windows and the work area's commands that lead to them. A window is
 // created the first time a command needs it, and again after the user has closed it;
-// until then the web engine is not started at all.
+// until then the browser module, and the web engine with it, is not even loaded. Should
+// the module be missing, the command shows why and does nothing else.
 class BrowserWindows : public QObject {
     Q_OBJECT
 public:
+    // smileyOwner also owns the message about a missing module.
     BrowserWindows(const BrowserHost& host, EditingSurface& surface, QWidget* smileyOwner,
                    QObject* parent = nullptr);
 
@@ -34,7 +35,8 @@ public:
     void moreSmileys();
 
 private:
-    ForumBrowserWindow* loadForumBrowser();
+    // The forum browser, created when needed; nullptr when the module is missing.
+    WebWindow* loadForumBrowser();
     // Shows the forum browser in place of the work area, optionally on another page.
     void showInstead(const QUrl& address = QUrl());
 
@@ -42,6 +44,6 @@ private:
     EditingSurface& m_surface;
     QWidget* m_smileyOwner;
     BrowserAddresses m_addresses = BrowserAddresses::standard();
-    QPointer<ForumBrowserWindow> m_forumBrowser;
-    QPointer<WebBrowserWindow> m_smileyBrowser;
+    QPointer<WebWindow> m_forumBrowser;
+    QPointer<WebWindow> m_smileyBrowser;
 };

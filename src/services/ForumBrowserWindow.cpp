@@ -23,7 +23,7 @@ using Twips::toPixels;
 
 ForumBrowserWindow::ForumBrowserWindow(const BrowserAddresses& addresses, const BrowserHost& host,
                                        QWidget* parent)
-    : QWidget(parent), m_addresses(addresses), m_host(host) {
+    : WebWindow(parent), m_addresses(addresses), m_host(host) {
     setObjectName("frmVNBrowser");
     setWindowTitle("Browser");
     setFocusPolicy(Qt::ClickFocus);
@@ -167,6 +167,10 @@ void ForumBrowserWindow::connectBrowserEvents() {
 
 void ForumBrowserWindow::navigate(const QUrl& address) {
     m_browser->load(address);
+}
+
+QList<QAction*> ForumBrowserWindow::menuBarItems() const {
+    return m_menus->barItems();
 }
 
 void ForumBrowserWindow::copyAddress() {

@@ -2,8 +2,7 @@
 
 #include "services/BrowserAddresses.h"
 #include "services/BrowserHost.h"
-
-#include <QWidget>
+#include "services/WebWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,14 +13,15 @@ class WebBrowser;
 
 // The forum browser: a child window of the frame, beside the work area, for reading the
 // forums without leaving the program. It opens on the forum's home page.
-class ForumBrowserWindow : public QWidget {
+class ForumBrowserWindow : public WebWindow {
     Q_OBJECT
 public:
     ForumBrowserWindow(const BrowserAddresses& addresses, const BrowserHost& host,
                        QWidget* parent = nullptr);
 
     ForumBrowserMenus& menus() const { return *m_menus; }
-    void navigate(const QUrl& address);
+    void navigate(const QUrl& address) override;
+    QList<QAction*> menuBarItems() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

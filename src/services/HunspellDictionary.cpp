@@ -19,16 +19,19 @@ constexpr int kCannotCreateComponent = 429;
 constexpr const char* kFallbackLanguage = "en_US";
 
 struct DictionaryFiles {
+    QString name;
     QString affix;
     QString words;
 };
+
+QString chosenLanguage; // empty: the system's
 
 std::optional<DictionaryFiles> filesIn(const QString& folder, const QString& name) {
     const QDir dir(folder);
     const QString affix = dir.filePath(name + ".aff");
     const QString words = dir.filePath(name + ".dic");
     if (QFileInfo(affix).isReadable() && QFileInfo(words).isReadable())
-        return DictionaryFiles{affix, words};
+        return DictionaryFiles{name, affix, words};
     return std::nullopt;
 }
 
@@ -89,7 +92,7 @@ QStringList personalWordsIn(const QString& text) {
 
 HunspellSetup HunspellSetup::standard() {
     const QString settingsFolder = QFileInfo(IniFile::settingsFilePath()).absolutePath();
-    QString language = QLocale::system().name();
+    QString language = chosenLanguage.isEmpty() ? QLocale::system().name() : chosenLanguage;
     if (language == u"C")
         language.clear(); // no language of its own
     return {{"/usr/share/hunspell", "/usr/share/myspell/dicts", "/usr/share/myspell",
@@ -98,11 +101,32 @@ HunspellSetup HunspellSetup::standard() {
             QDir(settingsFolder).filePath("PersonalWords.txt")};
 }
 
+void HunspellSetup::chooseLanguage(const QString& language) {
+    chosenLanguage = language;
+}
+
+QStringList HunspellSetup::installedLanguages() const {
+    QStringList names;
+    for (const QString& folder : dictionaryFolders)
+        for (const QString& entry : QDir(folder).entryList({"*.dic"}, QDir::Files))
+            if (const QString name = QFileInfo(entry).completeBaseName(); filesIn(folder, name))
+                names << name;
+    names.sort();
+    names.removeDuplicates();
+    return names;
+}
+
+QString HunspellSetup::languageInUse() const {
+    const auto files = findDictionary(*this);
+    return files ? files->name : QString();
+}
+
 HunspellDictionary::HunspellDictionary(const HunspellSetup& setup)
     : m_personalWordList(setup.personalWordList) {
     const auto files = findDictionary(setup);
     if (!files)
         throw missingDictionary(setup);
+    m_language = files->name;
     m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(files->affix).constData(),
                                             QFile::encodeName(files->words).constData());
     const auto encoding = encodingOf(m_hunspell->get_dict_encoding());

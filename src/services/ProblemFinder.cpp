@@ -17,6 +17,10 @@ ProblemFinder::Outcome ProblemFinder::findNext(int tokenBudget) {
             m_position = token.start;
             return Outcome::Finished;
         case TextToken::Kind::Word:
+            if (m_insideCode) {
+                m_previousWord.clear();
+                break;
+            }
             if (examineWord(token))
                 return Outcome::Found;
             continue; // examineWord has moved on
@@ -30,6 +34,9 @@ ProblemFinder::Outcome ProblemFinder::findNext(int tokenBudget) {
             m_previousWord.clear();
             break;
         case TextToken::Kind::Tag:
+            m_insideCode = insideCodeAfter(m_text, token, m_insideCode);
+            m_previousWord.clear();
+            break;
         case TextToken::Kind::Punctuation:
             m_previousWord.clear();
             break;

@@ -63,7 +63,8 @@ private:
     Mode m_mode;
     int m_position = 0;
     bool m_atSentenceStart = true;
-    QString m_previousWord; // empty when anything but white space came after it
+    bool m_insideCode = false; // words inside [code]...[/code] are never looked up
+    QString m_previousWord;    // empty when anything but white space came after it
     int m_previousWordEnd = 0;
     bool m_changed = false;
     bool m_pending = false;

@@ -1,5 +1,7 @@
 #include "services/TextTokens.h"
 
+#include "markup/VnmlTokens.h"
+
 #include <QStringView>
 
 namespace {
@@ -150,6 +152,16 @@ TextToken nextToken(const QString& text, int from) {
     if (c.isDigit())
         return {Kind::NotAWord, i, numberEnd(text, i) - i};
     return punctuation(text, i);
+}
+
+bool insideCodeAfter(const QString& text, const TextToken& tag, bool insideCode) {
+    QStringView name = QStringView(text).mid(tag.start + 1, tag.length - 2);
+    const bool closing = name.startsWith(u'/');
+    if (closing)
+        name = name.mid(1);
+    if (name.compare(vnmlTagName(VnmlTag::Code), Qt::CaseInsensitive) == 0)
+        return !closing;
+    return insideCode;
 }
 
 TextRange sentenceAround(const QString& text, int start, int length) {

@@ -25,6 +25,10 @@ struct TextToken {
 // The token that starts at or after from, skipping spaces and tabs.
 TextToken nextToken(const QString& text, int from);
 
+// Whether what follows a Tag token is inside a [code] region, where nothing is a word:
+// "[code]" opens one, "[/code]" closes it, any other tag leaves it as it was.
+bool insideCodeAfter(const QString& text, const TextToken& tag, bool insideCode);
+
 // The sentence around the given range: back to the previous sentence end or line break
 // and on to the next, limited to a few hundred characters either way.
 struct TextRange {

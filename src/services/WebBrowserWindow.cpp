@@ -22,7 +22,7 @@ const char* const kIdleCaption = "Insert Smileys";
 } // namespace
 
 WebBrowserWindow::WebBrowserWindow(EditingSurface& surface, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_surface(surface) {
+    : WebWindow(parent, Qt::Window), m_surface(surface) {
     setObjectName("frmBrowser");
     setWindowTitle("Vornet Forum Smiley");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "services/WebWindow.h"
 
 class EditingSurface;
 class QLabel;
@@ -13,13 +13,13 @@ class WebBrowser;
 // The smiley browser: the user selects a smiley's code on a page of smileys and Insert
 // puts it into the post at the caret. It hides when it loses the focus and after each
 // insert, and Escape closes it.
-class WebBrowserWindow : public QWidget {
+class WebBrowserWindow : public WebWindow {
     Q_OBJECT
 public:
     WebBrowserWindow(EditingSurface& surface, QWidget* parent = nullptr);
 
     // Opens the page; should it not load, the copy that ships with the program opens.
-    void navigate(const QUrl& address);
+    void navigate(const QUrl& address) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -94,11 +94,10 @@ void DocumentCommands::open() {
         Prompter::instance().openFileName(&m_window, {"Open", FileFilter, QString()});
     if (fileName.isEmpty())
         return;
-    const auto file = PostFileReader(m_window).read(fileName);
-    if (!file)
+    const auto encoding = PostFileReader(m_window).readInto(fileName, m_post);
+    if (!encoding)
         return;
-    m_post.surface().setText(file->text);
-    m_post.setEncoding(file->encoding);
+    m_post.setEncoding(*encoding);
     m_post.setFileName(fileName);
     m_post.markMatchesFile();
 }

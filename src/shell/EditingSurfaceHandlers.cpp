@@ -71,6 +71,7 @@ void EditingSurfaceHandlers::onKeyDown(KeyDownArgs& args) {
 void EditingSurfaceHandlers::onMousePress(const MouseArgs& args) {
     if (args.button != 2)
         return;
+    emit editMenuOpening(args.position);
     m_editMenu.popup(m_post.editor().viewport()->mapToGlobal(args.position));
 }
 

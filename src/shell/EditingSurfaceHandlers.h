@@ -3,6 +3,7 @@
 #include "settings/FontSettingsStore.h"
 
 #include <QObject>
+#include <QPoint>
 #include <functional>
 
 class Post;
@@ -35,6 +36,8 @@ signals:
     void wordListRequested();
     // Ctrl+Y
     void customStylesRequested();
+    // A right click at position, in the control's viewport, is about to open the Edit menu.
+    void editMenuOpening(const QPoint& position);
 
 private:
     void onChange();

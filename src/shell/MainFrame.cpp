@@ -1,14 +1,17 @@
 #include "shell/MainFrame.h"
 
 #include "platform/Twips.h"
+#include "shell/LengthCounter.h"
 #include "shell/PostEditor.h"
 #include "shell/PostEditorMenus.h"
+#include "shell/PostEditorTextTools.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
     setObjectName("frmMain");
@@ -32,6 +35,11 @@ MainFrame::~MainFrame() {
 QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
     m_workArea = workArea;
     QMdiSubWindow* subWindow = addChild(workArea, workArea->menus().menus());
+    LengthCounter& counter = workArea->textTools().lengthCounter();
+    statusBar()->addWidget(&counter);
+    counter.show();
+    // The status bar comes on top of the smallest size, so the work area keeps its room.
+    setMinimumHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
     subWindow->showMaximized();
     return subWindow;
 }

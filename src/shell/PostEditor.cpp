@@ -9,6 +9,7 @@
 #include "markup/PageSwitcher.h"
 #include "markup/PreviewWindow.h"
 #include "markup/SmileyPage.h"
+#include "markup/TagColouring.h"
 #include "platform/Clipboard.h"
 #include "platform/DocumentWindows.h"
 #include "platform/HandCursor.h"
@@ -16,17 +17,22 @@
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "post/Post.h"
+#include "post/PostHighlighter.h"
 #include "services/BrowserWindows.h"
 #include "services/SpellCheck.h"
+#include "settings/EditorSettingsStore.h"
 #include "shell/DocumentCommands.h"
 #include "shell/DraftRecovery.h"
 #include "shell/DraftsDialog.h"
 #include "shell/EditingSurfaceHandlers.h"
+#include "shell/FindBar.h"
+#include "shell/LiveSpelling.h"
 #include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 #include "shell/PostEditorLayout.h"
 #include "shell/PostEditorMenus.h"
 #include "shell/PostEditorSettings.h"
+#include "shell/PostEditorTextTools.h"
 #include "shell/ProgramExit.h"
 #include "shell/UndoCommands.h"
 #include "undo/UndoHistory.h"
@@ -48,6 +54,7 @@ PostEditor::PostEditor(QWidget* parent, const SettingsPaths& paths) : QWidget(pa
     createCommands(paths);
     connectMenus();
     connectControls();
+    createWritingAids(paths);
     m_pageSwitcher->show(m_formattingPage);
     showComposedTags();
 }
@@ -162,6 +169,17 @@ void PostEditor::createCommands(const SettingsPaths& paths) {
     m_undoHistory->setFontReset([this] { m_surfaceHandlers->resetFont(); });
     m_undoCommands = new UndoCommands(*m_undoHistory, *m_post, m_menus->actions(), this);
     m_undoHistory->attach(this, &m_post->surface(), 250);
+
+    m_highlighter = new PostHighlighter(m_editor->document());
+    m_highlighter->followView(m_editor);
+    m_spelling = new LiveSpelling(*m_post, *m_highlighter, m_menus->actions(), *m_menus->editMenu(),
+                                  paths.settingsFile, this);
+    connect(m_surfaceHandlers, &EditingSurfaceHandlers::editMenuOpening, m_spelling,
+            &LiveSpelling::offerCorrections);
+    // After the undo history: a key the completion list takes has ended the typing step.
+    m_textTools = new PostEditorTextTools(*this, *m_editor, m_post->surface(), m_menus->actions(),
+                                          paths.settingsFile);
+    connect(&m_textTools->findBar(), &FindBar::shownChanged, this, &PostEditor::layOut);
 }
 
 void PostEditor::connectMenus() {
@@ -231,6 +249,19 @@ void PostEditor::connectControls() {
             [this] { m_settings->showCustomText(true); });
     connect(m_copyAllButton, &QPushButton::clicked, m_documents, &DocumentCommands::copyAll);
     connect(m_exitButton, &QPushButton::clicked, this, &PostEditor::requestExit);
+}
+
+void PostEditor::createWritingAids(const SettingsPaths& paths) {
+    const EditorSettingsStore store(paths.settingsFile);
+    const EditorSettings settings = store.load();
+    m_tagColouring = new TagColouring(*m_editor, *m_highlighter, this);
+    QAction* colourTags = m_menus->actions().colourTags;
+    colourTags->setChecked(settings.colourTags);
+    m_tagColouring->setEnabled(settings.colourTags);
+    connect(colourTags, &QAction::toggled, this, [this, store](bool on) {
+        m_tagColouring->setEnabled(on);
+        store.update([on](EditorSettings& changed) { changed.colourTags = on; });
+    });
 }
 
 void PostEditor::showComposedTags() {
@@ -321,6 +352,7 @@ void PostEditor::layOut() {
     layout.pages[2] = m_formattingPage;
     layout.tagDisplay = m_tagDisplay;
     layout.presetButton = m_addStyleButton;
+    layout.findBar = m_textTools ? &m_textTools->findBar() : nullptr;
     layout.apply(outer->isMaximized(), Twips::fromPixels(outer->width()),
                  Twips::fromPixels(outer->height()), Twips::fromPixels(width()));
 }

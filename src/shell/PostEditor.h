@@ -9,17 +9,21 @@ class DraftRecovery;
 class EditingSurfaceHandlers;
 class FormattingPage;
 class ListPage;
+class LiveSpelling;
 class PageSwitcher;
 class Post;
 class PostEditorBrowsers;
 class PostEditorInfo;
 class PostEditorMenus;
 class PostEditorSettings;
+class PostHighlighter;
+class PostEditorTextTools;
 class QFrame;
 class QLabel;
 class QPushButton;
 class RichTextBox;
 class SmileyPage;
+class TagColouring;
 class UndoCommands;
 class UndoHistory;
 
@@ -42,6 +46,11 @@ public:
     PostEditorBrowsers& browsers() const { return *m_browsers; }
     PostEditorInfo& info() const { return *m_info; }
     UndoHistory& undoHistory() const { return *m_undoHistory; }
+    // The writing aids' marks over the post, and spelling as you type.
+    PostHighlighter& highlighter() const { return *m_highlighter; }
+    LiveSpelling& spelling() const { return *m_spelling; }
+    // The find bar, tag completion and length counter.
+    PostEditorTextTools& textTools() const { return *m_textTools; }
 
     // The work area became the frame's active window.
     void activate();
@@ -64,6 +73,8 @@ private:
     void createCommands(const SettingsPaths& paths);
     void connectMenus();
     void connectControls();
+    // The live aids drawn over the post, each switched by its Tools item.
+    void createWritingAids(const SettingsPaths& paths);
     void showComposedTags();
     // F6: from the post to the tool page in front and back.
     void moveFocusBetweenPostAndTools();
@@ -81,6 +92,10 @@ private:
     UndoCommands* m_undoCommands = nullptr;
     DraftRecovery* m_recovery = nullptr;
     PostEditorBrowsers* m_browsers = nullptr;
+    PostHighlighter* m_highlighter = nullptr;
+    LiveSpelling* m_spelling = nullptr;
+    TagColouring* m_tagColouring = nullptr;
+    PostEditorTextTools* m_textTools = nullptr;
 
     QFrame* m_toolPanel = nullptr;
     QPushButton* m_styleButton = nullptr;

@@ -21,9 +21,14 @@ void PostEditorLayout::apply(bool maximized, int outerWidth, int outerHeight,
 
     const int surfaceHeight = outerHeight - 1900;
     const int surfaceWidth = innerWidth - 3900;
-    place(surface, 100, 100, surfaceWidth, surfaceHeight);
+    // A shown find bar takes the bottom of the surface's place.
+    const int findBarHeight =
+        findBar && !findBar->isHidden() ? Twips::fromPixels(findBar->sizeHint().height()) : 0;
+    place(surface, 100, 100, surfaceWidth, surfaceHeight - findBarHeight);
     const int surfaceW = Twips::fromPixels(surface->width());
-    const int surfaceH = Twips::fromPixels(surface->height());
+    const int surfaceH = Twips::fromPixels(surface->height()) + findBarHeight;
+    if (findBarHeight > 0)
+        place(findBar, 100, 100 + surfaceH - findBarHeight, surfaceW, findBarHeight);
 
     place(toolPanel, surfaceW + 200, Twips::fromPixels(toolPanel->y()), 3600, surfaceH);
     const int panelLeft = Twips::fromPixels(toolPanel->x());

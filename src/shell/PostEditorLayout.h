@@ -16,6 +16,7 @@ struct PostEditorLayout {
     QWidget* pages[3] = {};          // FrameList, FrameSmiley, FrameCustom
     QWidget* tagDisplay = nullptr;   // lblShow
     QWidget* presetButton = nullptr; // cmdPreset, when there is one
+    QWidget* findBar = nullptr;      // picFind, under the surface while shown
 
     void apply(bool maximized, int outerWidth, int outerHeight, int innerWidth) const;
 };

@@ -75,6 +75,9 @@ void PostEditorMenus::buildEditMenu() {
     addSeparator(edit, "mnuline8");
     m_actions.resetUndo = addItem(edit, "mnuResetUndo", "Reset All");
     m_actions.clearAll = addItem(edit, "mnuClearAll", "Clear All");
+    addSeparator(edit, "mnuLineFind");
+    m_actions.find = addItem(edit, "mnuFind", "&Find...", "Ctrl+F");
+    m_actions.replace = addItem(edit, "mnuReplace", "R&eplace...", "Ctrl+H");
     for (QAction* item : {m_actions.undo, m_actions.redo, m_actions.undoAll, m_actions.redoAll,
                           m_actions.cut, m_actions.copy})
         item->setEnabled(false);
@@ -83,6 +86,12 @@ void PostEditorMenus::buildEditMenu() {
 void PostEditorMenus::buildToolsMenu() {
     QMenu* tools = addMenu("mnuTools", "&Tools");
     m_actions.spellCheck = addItem(tools, "mnuGrammar", "Spell && Grammar Check");
+    m_actions.spellAsYouType = addItem(tools, "mnuSpellAsYouType", "Check Spelling As You Type");
+    m_actions.spellAsYouType->setCheckable(true);
+    m_actions.spellAsYouType->setChecked(true);
+    m_actions.languages = tools->addMenu("Language");
+    m_actions.languages->setObjectName("mnuLanguage");
+    m_actions.languages->menuAction()->setObjectName("mnuLanguage");
     addSeparator(tools, "mnuline15");
     m_actions.fontSettings = addItem(tools, "mnuOptions", "Font Setting");
     addSeparator(tools, "mnuline10");
@@ -93,6 +102,13 @@ void PostEditorMenus::buildToolsMenu() {
     m_actions.customStyles = addItem(tools, "mnuPreSet", "Custom Styles");
     m_actions.customText = addItem(tools, "mnuPretype", "Custom Text");
     m_actions.preview = addItem(tools, "mnuPreview", "Pre&view", "F5");
+    addSeparator(tools, "mnuLineCompletion");
+    m_actions.colourTags = addItem(tools, "mnuColourTags", "Colour Tags");
+    m_actions.colourTags->setCheckable(true);
+    m_actions.completeTags = addItem(tools, "mnuCompleteTags", "Complete Tags");
+    m_actions.completeTags->setCheckable(true);
+    m_actions.completeTags->setChecked(true);
+    m_actions.lengthLimit = addItem(tools, "mnuLengthLimit", "Post Length Limit...");
 }
 
 void PostEditorMenus::buildBrowserMenu() {

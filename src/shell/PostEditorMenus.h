@@ -27,8 +27,12 @@ struct EditorActions {
     QAction* redoAll = nullptr;
     QAction* resetUndo = nullptr;
     QAction* clearAll = nullptr;
+    QAction* find = nullptr;
+    QAction* replace = nullptr;
     // Tools
     QAction* spellCheck = nullptr;
+    QAction* spellAsYouType = nullptr; // checkable
+    QMenu* languages = nullptr;        // filled by the live spelling check
     QAction* fontSettings = nullptr;
     QAction* insertImage = nullptr;
     QAction* insertLink = nullptr;
@@ -36,6 +40,9 @@ struct EditorActions {
     QAction* customStyles = nullptr;
     QAction* customText = nullptr;
     QAction* preview = nullptr;
+    QAction* colourTags = nullptr;
+    QAction* completeTags = nullptr; // checkable
+    QAction* lengthLimit = nullptr;
     // Browser
     QAction* viewBrowser = nullptr;
     QAction* forumHome = nullptr;

@@ -37,7 +37,7 @@ void UndoCommands::redoOne() {
 }
 
 void UndoCommands::undoAll() {
-    m_history.undo(m_history.undoCount());
+    m_history.undoAll();
 }
 
 void UndoCommands::redoAll() {

@@ -64,13 +64,10 @@ void UndoHistory::reset() {
         return;
     if (m_timer)
         m_timer->stop();
-    m_undoList.clear();
-    m_redoList.clear();
-    m_lastContent = m_surface->rtf();
-    onSelectionChange();
+    m_surface->forgetChanges();
     m_tracking = true;
-    takeSnapshot();
-    emit stateChanged();
+    restart();
+    emit stateChanged(); // the base step is reported, then the reset itself, as they always were
 }
 
 void UndoHistory::undo(int steps) {
@@ -82,16 +79,15 @@ void UndoHistory::undo(int steps) {
         return;
     m_tracking = false;
     steps = std::min(steps, undoCount());
+    m_surface->setRedraw(false);
     for (int i = 0; i < steps; ++i) {
-        UndoStep step = std::move(m_undoList.back());
+        const ParagraphChange& change = m_undoList.back().paragraphs;
+        m_surface->replaceParagraphs(change.first, change.countAfter, change.before);
+        m_redoList.push_back(std::move(m_undoList.back()));
         m_undoList.pop_back();
-        m_surface->setRedraw(false);
-        splice(step.commonHead, step.blockBefore, step.commonTail);
-        select(step.selStartBefore, step.selLengthBefore);
-        m_surface->setRedraw(true);
-        m_lastContent = m_surface->rtf();
-        m_redoList.push_back(std::move(step));
     }
+    m_surface->setRedraw(true);
+    select(m_redoList.back().selStartBefore, m_redoList.back().selLengthBefore);
     m_tracking = true;
     emit stateChanged();
 }
@@ -105,16 +101,26 @@ void UndoHistory::redo(int steps) {
         return;
     m_tracking = false;
     steps = std::min(steps, redoCount());
+    // One step is one edit anyway; more are gathered into one and drawn once.
+    const bool batch = steps > 1;
+    if (batch)
+        m_surface->setRedraw(false);
     for (int i = 0; i < steps; ++i) {
-        UndoStep step = std::move(m_redoList.back());
+        const ParagraphChange& change = m_redoList.back().paragraphs;
+        m_surface->replaceParagraphs(change.first, change.countBefore, change.after);
+        m_undoList.push_back(std::move(m_redoList.back()));
         m_redoList.pop_back();
-        splice(step.commonHead, step.blockAfter, step.commonTail);
-        m_lastContent = m_surface->rtf();
-        select(step.selStartAfter, step.selLengthAfter);
-        m_undoList.push_back(std::move(step));
     }
+    if (batch)
+        m_surface->setRedraw(true);
+    select(m_undoList.back().selStartAfter, m_undoList.back().selLengthAfter);
     m_tracking = true;
     emit stateChanged();
+}
+
+void UndoHistory::undoAll() {
+    recordPendingChange();
+    undo(undoCount());
 }
 
 void UndoHistory::setFontReset(std::function<void()> fontReset) {
@@ -124,29 +130,26 @@ void UndoHistory::setFontReset(std::function<void()> fontReset) {
 void UndoHistory::takeSnapshot() {
     if (!m_surface)
         return;
-    const QString now = m_surface->rtf();
-    const QStringView before(m_lastContent);
-    const QStringView after(now);
-    const int head = commonRunLength(before, after, false);
-    const int tail = commonRunLength(before.mid(head), after.mid(head), true);
-    if (!m_undoList.empty() && head == before.size() && head == after.size())
+    std::optional<ParagraphChange> change = m_surface->takeChange();
+    if (!change)
         return; // nothing changed
-
+    if (!change->followed) {
+        restart(); // the steps before would no longer fit the text
+        return;
+    }
     const Selection selection = surfaceSelection();
-    UndoStep step;
-    step.commonHead = head;
-    step.commonTail = tail;
-    step.blockBefore = before.mid(head, before.size() - head - tail).toString();
-    step.blockAfter = after.mid(head, after.size() - head - tail).toString();
-    step.selStartBefore = m_previousSelection.start;
-    step.selLengthBefore = m_previousSelection.length;
-    step.selStartAfter = selection.start;
-    step.selLengthAfter = selection.length;
-    m_undoList.push_back(std::move(step));
+    m_undoList.push_back({std::move(*change), m_previousSelection.start, m_previousSelection.length,
+                          selection.start, selection.length});
     m_redoList.clear();
-    m_lastContent = now;
     m_previousSelection = selection;
     m_currentSelection = selection;
+    emit stateChanged();
+}
+
+void UndoHistory::restart() {
+    m_undoList.assign(1, UndoStep()); // the base, never undone
+    m_redoList.clear();
+    m_previousSelection = m_currentSelection = surfaceSelection();
     emit stateChanged();
 }
 
@@ -203,34 +206,4 @@ UndoHistory::Selection UndoHistory::surfaceSelection() const {
 void UndoHistory::select(int32_t start, int32_t length) {
     m_surface->setSelStart(start);
     m_surface->setSelLength(length);
-}
-
-void UndoHistory::splice(int32_t head, const QString& block, int32_t tail) {
-    m_surface->spliceRtf(m_surface->rtf(), head, block, tail);
-}
-
-int UndoHistory::commonRunLength(QStringView first, QStringView second, bool fromRight) {
-    int high = int(std::min(first.size(), second.size()));
-    if (high == 0)
-        return 0;
-    int low = 1;
-    int matched = 0;
-    for (;;) {
-        const int mid = low + (high - low) / 2;
-        const int count = mid - matched;
-        const bool equal = fromRight ? first.mid(first.size() - mid, count) ==
-                                           second.mid(second.size() - mid, count)
-                                     : first.mid(matched, count) == second.mid(matched, count);
-        if (equal) {
-            matched = mid;
-            low = mid + 1;
-            if (low > high)
-                break;
-        } else {
-            high = mid - 1;
-            if (high == 0 || low > high)
-                break;
-        }
-    }
-    return high;
 }

@@ -4,8 +4,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QString>
-#include <QStringView>
 #include <functional>
 #include <vector>
 
@@ -16,9 +14,9 @@ struct KeyDownArgs;
 
 // The undo and redo history of one editing surface. It watches the surface by itself:
 // changes restart an idle timer, and when the timer expires (or earlier, on Enter, Space,
-// a navigation or function key, or a mouse press) the difference between the last
-// recorded content and the present one is stored as one step. Steps hold only the
-// changed block of the RTF content, never a copy of the whole.
+// a navigation or function key, or a mouse press) the paragraphs changed since the last
+// step are stored as one step, as they were and as they are. Steps hold only those
+// paragraphs, never a copy of the whole content, and Undo and Redo replace only them.
 class UndoHistory : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +35,8 @@ public:
     void reset();
     void undo(int steps);
     void redo(int steps);
+    // Undoes every step, the change still waiting for the idle timer included.
+    void undoAll();
 
     // Called on every change of the surface, after the timer has been handled; the work
     // area puts the chosen font back on the text with it. Empty by default.
@@ -56,26 +56,21 @@ private:
     void onSelectionChange();
     void onTimeout();
 
-    // Stores the difference between the last recorded content and the present one.
+    // Stores the change since the last step as a step of its own.
     void takeSnapshot();
     // Records a change that is still waiting for the idle timer.
     void recordPendingChange();
+    // Starts a new history whose base is the present content.
+    void restart();
     Selection surfaceSelection() const;
     void select(int32_t start, int32_t length);
-    // Replaces the content's middle, between the given unchanged head and tail, with block.
-    void splice(int32_t head, const QString& block, int32_t tail);
-
-    // Length of the longest common leading (fromRight false) or trailing run of two
-    // strings, by a binary search that compares only the part not yet known to match.
-    static int commonRunLength(QStringView first, QStringView second, bool fromRight);
-    friend struct UndoEngineProbe; // lets tests and benchmarks read the runs and the list
+    friend struct UndoEngineProbe; // lets tests and benchmarks read the list
 
     bool m_tracking = false; // false until attached, and while Undo or Redo replays a step
     std::vector<UndoStep> m_undoList;
     std::vector<UndoStep> m_redoList;
     Selection m_previousSelection;
     Selection m_currentSelection;
-    QString m_lastContent;
     QPointer<EditingSurface> m_surface;
     QPointer<QTimer> m_timer;
     std::function<void()> m_fontReset;

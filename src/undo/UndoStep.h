@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "platform/ParagraphChange.h"
+
 #include <cstdint>
 
-// One recorded change of the content string: the block it replaced, the block that
-// replaced it, the lengths of the unchanged head and tail around them and the selection
-// on either side. For the content before B and after A:
-// B = B.left(commonHead) + blockBefore + B.right(commonTail), and A likewise with blockAfter.
+// One recorded change: the paragraphs it touched, before and after, and the selection on
+// either side.
 struct UndoStep {
-    QString blockBefore;
-    QString blockAfter;
-    int32_t commonHead = 0;
-    int32_t commonTail = 0;
+    ParagraphChange paragraphs;
     int32_t selStartBefore = 0;
     int32_t selLengthBefore = 0;
     int32_t selStartAfter = 0;

@@ -151,11 +151,11 @@ private:
 
 // Writes one paragraph: one group per run of equal formatting, unformatted text bare.
 // Adjacent fragments that come out alike are merged, so the output does not depend on
-// how the document happens to split its fragments. text is the document's raw text.
+// how the document happens to split its fragments. text is the paragraph's raw text.
 void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, FormatWords& formatWords,
                 QString& out) {
     QString openWords;
-    int position = block.position(); // fragments follow each other without a gap
+    int offset = 0; // fragments follow each other without a gap
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QString& words = formatWords.of(fragment, tables);
@@ -168,11 +168,30 @@ void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, Forma
             }
             openWords = words;
         }
-        appendEscaped(out, text.mid(position, fragment.length()));
-        position += fragment.length();
+        appendEscaped(out, text.mid(offset, fragment.length()));
+        offset += fragment.length();
     }
     if (!openWords.isEmpty())
         out += u'}';
+}
+
+// Writes the paragraphs from first to last, each taking its raw text from textOf.
+template <typename TextOf>
+QString writeBlocks(const QTextBlock& first, const QTextBlock& last, TextOf textOf,
+                    qsizetype reserve) {
+    Tables tables;
+    FormatWords formatWords;
+    QString body;
+    body.reserve(reserve);
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block != first)
+            body += QLatin1String("\\par\n");
+        writeBlock(block, textOf(block), tables, formatWords, body);
+        if (block == last)
+            break;
+    }
+    body += u'}';
+    return body.prepend(tables.header());
 }
 
 } // namespace
@@ -180,19 +199,23 @@ void writeBlock(const QTextBlock& block, QStringView text, Tables& tables, Forma
 namespace RtfWriter {
 
 QString write(const QTextDocument& document) {
-    Tables tables;
-    FormatWords formatWords;
-    // One copy of the text, sliced by fragment, saves a string per fragment.
+    // One copy of the text, sliced by paragraph, saves a string per paragraph.
     const QString text = document.toRawText();
-    QString body;
-    body.reserve(text.size() + text.size() / 8 + 64);
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block != document.begin())
-            body += QLatin1String("\\par\n");
-        writeBlock(block, text, tables, formatWords, body);
-    }
-    body += u'}';
-    return body.prepend(tables.header());
+    const auto textOf = [&text](const QTextBlock& block) {
+        return QStringView(text).mid(block.position(), block.length() - 1);
+    };
+    return writeBlocks(document.begin(), document.lastBlock(), textOf,
+                       text.size() + text.size() / 8 + 64);
+}
+
+QString write(const QTextBlock& first, const QTextBlock& last) {
+    const auto textOf = [](const QTextBlock& block) { return block.text(); };
+    return writeBlocks(first, last, textOf,
+                       last.position() + last.length() - first.position() + 64);
+}
+
+QString emptyHeader() {
+    return QString(kOpening) + kColorTable + kHeaderEnd;
 }
 
 qsizetype bodyStart(QStringView rtf) {

@@ -1,0 +1,248 @@
+#include "post/PostHighlighter.h"
+
+#include "post/TextMarker.h"
+
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+// A change up to this many characters (typing, a paste, an undo step) is marked at once.
+constexpr int kMarkAtOnce = 8192;
+// How long one slice of marking may keep the events waiting.
+constexpr int kSliceMilliseconds = 5;
+// Stretches kept apart before they are merged into one.
+constexpr size_t kMostStretches = 32;
+// Each of the first markers keeps its state in 8 bits of the paragraph's user state.
+constexpr int kStateBits = 8;
+constexpr int kMarkersWithState = 3;
+
+int packedStateOf(const QTextBlock& paragraph) {
+    return paragraph.isValid() ? qMax(0, paragraph.userState()) : 0;
+}
+
+} // namespace
+
+PostHighlighter::PostHighlighter(QTextDocument* document)
+    : QObject(document), m_document(document) {
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(0);
+    connect(&m_idle, &QTimer::timeout, this, &PostHighlighter::markSlice);
+    connect(document, &QTextDocument::contentsChange, this, &PostHighlighter::onContentsChange);
+}
+
+void PostHighlighter::followView(QTextEdit* view) {
+    m_view = view;
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { m_visibleMarked = false; });
+}
+
+void PostHighlighter::addMarker(TextMarker* marker) {
+    if (!m_markers.contains(marker))
+        m_markers.append(marker);
+    refreshAll();
+}
+
+void PostHighlighter::removeMarker(TextMarker* marker) {
+    if (m_markers.removeAll(marker) > 0)
+        refreshAll();
+}
+
+void PostHighlighter::refreshParagraph(const QTextBlock& paragraph) {
+    if (paragraph.isValid())
+        markStretchNow(paragraph.position(), paragraph.position());
+}
+
+void PostHighlighter::refreshAll() {
+    const int end = m_document->characterCount() - 1;
+    if (end <= kMarkAtOnce)
+        markStretchNow(0, end);
+    else
+        addPending(0, end);
+}
+
+int PostHighlighter::stateBefore(const QTextBlock& paragraph, const TextMarker* marker) const {
+    const int index = int(m_markers.indexOf(const_cast<TextMarker*>(marker)));
+    if (index < 0 || index >= kMarkersWithState)
+        return 0;
+    return (packedStateOf(paragraph.previous()) >> (kStateBits * index)) & 0xff;
+}
+
+void PostHighlighter::onContentsChange(int position, int removed, int added) {
+    Q_UNUSED(removed);
+    if (added <= kMarkAtOnce)
+        markStretchNow(position, position + added);
+    else
+        addPending(position, position + added);
+}
+
+void PostHighlighter::addPending(int from, int to) {
+    to = qMin(to, m_document->characterCount() - 1);
+    m_visibleMarked = false;
+    m_idle.start();
+    for (PendingStretch& stretch : m_pending) {
+        if (stretch.start.position() <= to + 1 && from <= stretch.end.position() + 1) {
+            stretch.start.setPosition(qMin(from, stretch.start.position()));
+            stretch.end.setPosition(qMax(to, stretch.end.position()));
+            return;
+        }
+    }
+    PendingStretch stretch{QTextCursor(m_document), QTextCursor(m_document)};
+    stretch.start.setPosition(from);
+    stretch.start.setKeepPositionOnInsert(true); // text typed before it is marked on its own
+    stretch.end.setPosition(to);
+    if (m_pending.size() >= kMostStretches) {
+        for (const PendingStretch& other : m_pending) {
+            stretch.start.setPosition(qMin(stretch.start.position(), other.start.position()));
+            stretch.end.setPosition(qMax(stretch.end.position(), other.end.position()));
+        }
+        m_pending.clear();
+    }
+    m_pending.push_back(stretch);
+}
+
+// Marks the paragraphs from the one holding from to the one holding to; when the last
+// hands a new state on, the paragraphs after it are marked between events.
+void PostHighlighter::markStretchNow(int from, int to) {
+    QTextBlock paragraph = m_document->findBlock(from);
+    bool handsOn = false;
+    for (; paragraph.isValid() && paragraph.position() <= to; paragraph = paragraph.next())
+        handsOn = markParagraph(paragraph);
+    relayOutMarked();
+    if (handsOn && paragraph.isValid())
+        addPending(paragraph.position(), paragraph.position());
+}
+
+// The waiting paragraphs on show, marked ahead of their turn (and again in it).
+void PostHighlighter::markVisible() {
+    if (!m_view)
+        return;
+    const QRect shown = m_view->viewport()->rect();
+    const QTextBlock first = m_view->cursorForPosition(shown.topLeft()).block();
+    const QTextBlock last = m_view->cursorForPosition(shown.bottomRight()).block();
+    for (QTextBlock paragraph = first; paragraph.isValid(); paragraph = paragraph.next()) {
+        const int position = paragraph.position();
+        const bool waiting = std::any_of(m_pending.begin(), m_pending.end(), [&](const auto& s) {
+            return s.start.position() <= position + paragraph.length() &&
+                   position <= s.end.position();
+        });
+        if (waiting && markParagraph(paragraph) && paragraph.next().isValid())
+            addPending(paragraph.next().position(), paragraph.next().position());
+        if (paragraph == last)
+            break;
+    }
+    relayOutMarked();
+}
+
+void PostHighlighter::markSlice() {
+    QElapsedTimer clock;
+    clock.start();
+    if (!m_visibleMarked) {
+        m_visibleMarked = true;
+        markVisible();
+    }
+    while (!m_pending.empty() && clock.elapsed() < kSliceMilliseconds) {
+        PendingStretch& stretch = m_pending.front();
+        const QTextBlock paragraph = m_document->findBlock(stretch.start.position());
+        if (!paragraph.isValid() || paragraph.position() > stretch.end.position()) {
+            m_pending.erase(m_pending.begin());
+            continue;
+        }
+        const bool handsOn = markParagraph(paragraph);
+        const QTextBlock next = paragraph.next();
+        if (!next.isValid()) {
+            m_pending.erase(m_pending.begin());
+            continue;
+        }
+        stretch.start.setPosition(next.position());
+        if (handsOn && next.position() > stretch.end.position())
+            stretch.end.setPosition(next.position());
+    }
+    relayOutMarked();
+    if (m_pending.empty())
+        emit settled();
+    else
+        m_idle.start();
+}
+
+void PostHighlighter::noteMarked(const QTextBlock& paragraph) {
+    if (m_marked.from >= 0 && paragraph.position() != m_marked.to)
+        relayOutMarked(); // not next to the run gathered so far
+    if (m_marked.from < 0)
+        m_marked.from = paragraph.position();
+    m_marked.to = paragraph.position() + paragraph.length();
+}
+
+void PostHighlighter::relayOutMarked() {
+    if (m_marked.from < 0)
+        return;
+    const MarkedRun run = std::exchange(m_marked, MarkedRun());
+    m_document->markContentsDirty(run.from, run.to - run.from);
+}
+
+bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
+    const QString text = paragraph.text();
+    const QList<QTextLayout::FormatRange> marks = mergedMarks(paragraph, text);
+    QTextLayout* layout = paragraph.layout();
+    if (layout->formats() != marks) {
+        layout->setFormats(marks);
+        noteMarked(paragraph);
+    }
+    const int before = packedStateOf(paragraph.previous());
+    int after = 0;
+    for (int i = 0; i < m_markers.size() && i < kMarkersWithState; ++i) {
+        const int shift = kStateBits * i;
+        after |= (m_markers[i]->stateAfter(text, (before >> shift) & 0xff) & 0xff) << shift;
+    }
+    QTextBlock block = paragraph;
+    const bool changed = block.userState() != after;
+    block.setUserState(after);
+    return changed;
+}
+
+// Cuts the paragraph at every mark's ends and gives each piece the merge of the marks that
+// cover it, in the order they were made.
+QList<QTextLayout::FormatRange> PostHighlighter::mergedMarks(const QTextBlock& paragraph,
+                                                             const QString& text) {
+    QList<QTextLayout::FormatRange> marks;
+    for (TextMarker* marker : std::as_const(m_markers))
+        marker->markParagraph(paragraph, text, marks);
+    if (marks.isEmpty())
+        return marks;
+    QList<int> cuts;
+    for (const QTextLayout::FormatRange& mark : std::as_const(marks))
+        cuts << mark.start << mark.start + mark.length;
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    // Sweep the cuts left to right with the marks in order of their start; only the few
+    // marks covering the present cut are merged, so a long paragraph full of marks costs
+    // time in proportion to its marks.
+    QList<qsizetype> byStart(marks.size());
+    std::iota(byStart.begin(), byStart.end(), 0);
+    std::stable_sort(byStart.begin(), byStart.end(),
+                     [&](qsizetype a, qsizetype b) { return marks[a].start < marks[b].start; });
+    QList<qsizetype> covering; // indexes into marks, in the order the marks were made
+    qsizetype nextStart = 0;
+    QList<QTextLayout::FormatRange> merged;
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const int cut = cuts[i];
+        covering.removeIf([&](qsizetype m) { return marks[m].start + marks[m].length <= cut; });
+        for (; nextStart < byStart.size() && marks[byStart[nextStart]].start <= cut; ++nextStart)
+            if (marks[byStart[nextStart]].length > 0)
+                covering.insert(
+                    std::upper_bound(covering.begin(), covering.end(), byStart[nextStart]),
+                    byStart[nextStart]);
+        QTextCharFormat format;
+        for (const qsizetype m : std::as_const(covering))
+            format.merge(marks[m].format);
+        if (format.propertyCount() > 0)
+            merged.append({cut, cuts[i + 1] - cut, format});
+    }
+    return merged;
+}

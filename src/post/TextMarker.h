@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTextLayout>
+
+class QTextBlock;
+
+// One writing aid's marks on the post (misspelt words, coloured tags): formats drawn over
+// a paragraph that are never part of the text, so the text, its RTF content, the undo
+// history and the clipboard never see them.
+class TextMarker {
+public:
+    virtual ~TextMarker() = default;
+
+    // Appends the marks of one paragraph; positions count within text, the paragraph's
+    // characters without its line break. A marker that has nothing yet for the paragraph
+    // (still checking) appends nothing and asks PostHighlighter to refresh it later.
+    virtual void markParagraph(const QTextBlock& paragraph, const QString& text,
+                               QList<QTextLayout::FormatRange>& marks) = 0;
+
+    // For marks that depend on earlier paragraphs (the inside of a [code] region opened
+    // further up): the state, 0 to 255, that this paragraph hands on to the next, given the
+    // one handed to it. markParagraph reads the state handed to its paragraph with
+    // PostHighlighter::stateBefore; a paragraph whose state changes has the next one marked
+    // again. Markers without such a state keep 0.
+    virtual int stateAfter(const QString& text, int stateBefore) {
+        Q_UNUSED(text);
+        return stateBefore;
+    }
+};
