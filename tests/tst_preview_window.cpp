@@ -1,13 +1,16 @@
 // The preview window beside the work area, which never takes the focus from the post.
 #include "EditorFixture.h"
 #include "LocalWebServer.h"
+#include "markup/DocumentTextCopy.h"
 #include "markup/PreviewBrowser.h"
 #include "markup/PreviewWindow.h"
+#include "platform/LineBreaks.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QListWidget>
+#include <QRandomGenerator>
 #include <QScrollBar>
 
 namespace {
@@ -94,9 +97,13 @@ private slots:
         QVERIFY(where > 0 && bar->value() == where);
         QVERIFY(p.focusStayed());
 
+        // Texts handed in faster than they render: the newest one stays.
+        p.surface().setText(lines.join("\r\n"));
+        p.window()->refresh();
         p.surface().setText("ok");
         p.window()->refresh();
         QVERIFY(p.caughtUp());
+        QCOMPARE(p.view()->toPlainText(), "ok");
         p.surface().setSelStart(1);
         p.clickProblem(0); // "No tag problems" points at nothing
         QCOMPARE(p.problemLines(), QStringList{"No tag problems"});
@@ -104,6 +111,43 @@ private slots:
 
         QTest::keyClick(p.window(), Qt::Key_Escape);
         QVERIFY(!p.window()->isVisible() && p.focusStayed());
+
+        // A window closed and gone while it renders takes nothing down with it.
+        p.action("mnuPreview")->trigger();
+        p.surface().setText(lines.join("\r\n").repeated(20));
+        p.window()->refresh();
+        delete p.window();
+        QTest::qWait(300);
+        QVERIFY(p.box()->hasFocus());
+    }
+
+    // The copy of the post the preview renders from stays the post's text through random
+    // typing, deleting, pasting, undoing and replacing, and forgets it when not following.
+    void theTextCopyFollowsThePost() {
+        EditorFixture f;
+        f.surface().setText("ab\r\ncd");
+        DocumentTextCopy copy(*f.box()->document());
+        copy.setFollowing(true);
+        QRandomGenerator random(5);
+        const QStringList pieces{"x", "\r\n", "[b]y\r\n\r\nz[/b]", "\u00a0", ""};
+        for (int edit = 0; edit < 300; ++edit) {
+            const int length = f.box()->document()->characterCount() - 1;
+            f.surface().setSelStart(random.bounded(length + 1));
+            f.surface().setSelLength(random.bounded(4));
+            switch (random.bounded(10)) {
+            case 0:
+                f.surface().setText(pieces[random.bounded(3)].repeated(3));
+                break;
+            case 1:
+                f.box()->undo();
+                break;
+            default:
+                f.surface().setSelText(pieces[random.bounded(int(pieces.size()))]);
+            }
+            QCOMPARE(LineBreaks::toCrLf(plainTextOf(copy.rawText())), f.surface().text());
+        }
+        copy.setFollowing(false);
+        QVERIFY(copy.rawText().isEmpty());
     }
 
     void imagesAreFetchedOnlyWhenAsked() {

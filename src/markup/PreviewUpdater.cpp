@@ -1,6 +1,8 @@
 #include "markup/PreviewUpdater.h"
 
 #include "markup/BackgroundWork.h"
+#include "markup/DocumentTextCopy.h"
+#include "platform/LineBreaks.h"
 
 #include <QElapsedTimer>
 #include <QTextDocument>
@@ -30,7 +32,8 @@ bool PreviewUpdater::isUpToDate() const {
 void PreviewUpdater::start(const Request& request) {
     m_busy = true;
     m_rendering.setFuture(runInBackground<Rendered>([request, target = m_target] {
-        std::shared_ptr<QTextDocument> next = buildPreviewDocument(request.post, request.options);
+        const QString post = LineBreaks::toCrLf(plainTextOf(request.post));
+        std::shared_ptr<QTextDocument> next = buildPreviewDocument(post, request.options);
         PreviewPatch patch = diffPreviewDocuments(*target, *next, kStepSize);
         return Rendered{std::move(next), std::move(patch)};
     }));

@@ -19,14 +19,15 @@ public:
     // `shown` is the view's document; it must outlive the updater and change only through it.
     PreviewUpdater(QTextDocument& shown, QObject* parent = nullptr);
 
-    // Renders `post` and brings the shown document to match it. Returns at once.
+    // Renders `post` (a plain text, or a document's raw characters) and brings the shown
+    // document to match it. Returns at once.
     void update(const QString& post, const VnmlRenderOptions& options);
 
     // The shown document matches the last text handed in.
     bool isUpToDate() const;
 
     // A step never moves many more characters than this.
-    static constexpr int kStepSize = 4 * 1024;
+    static constexpr int kStepSize = 2 * 1024;
     // Steps are applied until this much time has gone, then the events come first.
     static constexpr int kStepBudgetMs = 8;
 

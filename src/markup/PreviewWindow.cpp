@@ -1,9 +1,11 @@
 #include "markup/PreviewWindow.h"
 
+#include "markup/BackgroundTagCheck.h"
+#include "markup/DocumentTextCopy.h"
 #include "markup/PreviewBrowser.h"
 #include "markup/PreviewUpdater.h"
-#include "markup/TagCheckSession.h"
 #include "platform/EditingSurface.h"
+#include "platform/RichTextBox.h"
 #include "post/Post.h"
 
 #include <QCheckBox>
@@ -29,7 +31,8 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
     m_rendered = new PreviewBrowser(this);
     m_rendered->setObjectName("txtRendered");
     m_updater = new PreviewUpdater(*m_rendered->document(), this);
-    m_tagCheck = new TagCheckSession(this);
+    m_tagCheck = new BackgroundTagCheck(this);
+    m_postText = new DocumentTextCopy(*post.editor().document(), this);
     m_problems = new QListWidget(this);
     m_problems->setObjectName("ListProblems");
     m_loadImagesBox = new QCheckBox("Load images", this);
@@ -57,7 +60,7 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
         refresh();
         giveFocusBack();
     });
-    connect(m_tagCheck, &TagCheckSession::problemsFound, this, &PreviewWindow::showProblems);
+    connect(m_tagCheck, &BackgroundTagCheck::problemsFound, this, &PreviewWindow::showProblems);
 }
 
 PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
@@ -77,7 +80,13 @@ PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_postText->setFollowing(true);
     refresh();
+}
+
+void PreviewWindow::hideEvent(QHideEvent* event) {
+    m_postText->setFollowing(false);
+    QWidget::hideEvent(event);
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event) {
@@ -96,7 +105,8 @@ void PreviewWindow::refresh() {
     m_idle.stop();
     if (!isVisible())
         return;
-    const QString text = m_post.surface().text();
+    // Only the changes were read since the last time; the rest is done on worker threads.
+    const QString text = m_postText->rawText();
     VnmlRenderOptions options;
     options.loadImages = m_loadImagesBox->isChecked();
     m_updater->update(text, options);

@@ -10,7 +10,8 @@ class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
 class QUrl;
-class TagCheckSession;
+class BackgroundTagCheck;
+class DocumentTextCopy;
 struct TagProblem;
 
 // The post as the forum will show it, beside the work area, with the tag problems
@@ -37,6 +38,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Escape closes the window.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -53,7 +55,8 @@ private:
     QTimer m_idle;
     PreviewBrowser* m_rendered = nullptr;
     PreviewUpdater* m_updater = nullptr;
-    TagCheckSession* m_tagCheck = nullptr;
+    BackgroundTagCheck* m_tagCheck = nullptr;
+    DocumentTextCopy* m_postText = nullptr;
     QListWidget* m_problems = nullptr;
     QCheckBox* m_loadImagesBox = nullptr;
 };
