@@ -1,8 +1,18 @@
+#include "StallProbe.h"
 #include "markup/ListText.h"
+#include "markup/PreviewWindow.h"
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"
+#include "platform/RichTextBox.h"
+#include "post/Post.h"
+#include "shell/PostEditor.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
 
 namespace {
 
@@ -21,6 +31,20 @@ QString post(int size) {
     text.reserve(size + chunk.size());
     while (text.size() < size)
         text += chunk;
+    return text;
+}
+
+// About `size` characters of styled prose in paragraphs of some 4,000 characters.
+QString longParagraphs(int size) {
+    const QString sentence = "We met [b]after[/b] the patch and [i]compared[/i] our notes on "
+                             "the [color red]loader[/color] again [wink]. ";
+    QString text;
+    text.reserve(size + 4096);
+    while (text.size() < size) {
+        for (int i = 0; i < 4000 / int(sentence.size()); ++i)
+            text += sentence;
+        text += "\r\n";
+    }
     return text;
 }
 
@@ -52,5 +76,56 @@ void BM_Baseline_HtmlEscape(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * text.size() * 2);
 }
 BENCHMARK(BM_Baseline_HtmlEscape)->Apply(sizes);
+
+// The real work area holding a 1 MB post: range 0 picks short lines or long paragraphs.
+struct PreviewRig {
+    explicit PreviewRig(benchmark::State& state) {
+        workArea.resize(1000, 700);
+        workArea.show();
+        const int size = 1 << 20;
+        box().surface().setText(state.range(0) == 0 ? post(size) : longParagraphs(size));
+        box().surface().setSelStart(box().characterCount() / 2);
+        QApplication::processEvents();
+        state.SetLabel(state.range(0) == 0 ? "1 MB, short lines" : "1 MB, long paragraphs");
+    }
+    RichTextBox& box() { return workArea.post().editor(); }
+    PreviewWindow* preview() { return workArea.findChild<PreviewWindow*>("frmPreview"); }
+    // The preview shows the post and its problem list.
+    bool previewShown() {
+        PreviewWindow* window = preview();
+        return window && window->isVisible() && window->isUpToDate();
+    }
+    // Processes events until `done` or the time is up.
+    template <class Done> void waitUntil(Done done, int timeoutMs = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < timeoutMs)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    PostEditor workArea;
+};
+
+// From Tools > Preview until the rendered post and its problems are on screen, and the
+// longest stall from the choice to a second after that.
+void BM_PreviewOpen(benchmark::State& state) {
+    PreviewRig rig(state);
+    QAction* previewItem = rig.workArea.findChild<QAction*>("mnuPreview");
+    StallProbe probe;
+    double longest = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        probe.start();
+        previewItem->trigger();
+        rig.waitUntil([&] { return rig.previewShown(); });
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        StallProbe::idle(1000);
+        longest = std::max(longest, probe.stop());
+        rig.preview()->close();
+        QApplication::processEvents();
+    }
+    state.counters["stall_ms"] = longest;
+}
+BENCHMARK(BM_PreviewOpen)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

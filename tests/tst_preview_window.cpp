@@ -1,25 +1,33 @@
 // The preview window beside the work area, which never takes the focus from the post.
 #include "EditorFixture.h"
 #include "LocalWebServer.h"
+#include "markup/DocumentTextCopy.h"
 #include "markup/PreviewBrowser.h"
 #include "markup/PreviewWindow.h"
+#include "platform/LineBreaks.h"
 #include "platform/WindowPlacement.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QListWidget>
+#include <QRandomGenerator>
 #include <QScrollBar>
 
 namespace {
 
-// A work area whose preview was opened over the given text.
+// A work area whose preview was opened over the given text, and has shown it.
 struct Preview : EditorFixture {
     explicit Preview(const QString& text) {
         surface().setText(text);
         action("mnuPreview")->trigger();
+        caughtUp();
     }
     PreviewWindow* window() const { return workArea->findChild<PreviewWindow*>("frmPreview"); }
+    // The view and the problems are rendered off the typing path: this waits for them.
+    bool caughtUp() const {
+        return QTest::qWaitFor([this] { return window()->isUpToDate(); });
+    }
     PreviewBrowser* view() const { return window()->findChild<PreviewBrowser*>(); }
     QListWidget* problems() const { return window()->findChild<QListWidget*>("ListProblems"); }
     QStringList problemLines() const {
@@ -90,8 +98,13 @@ private slots:
         QVERIFY(where > 0 && bar->value() == where);
         QVERIFY(p.focusStayed());
 
+        // Texts handed in faster than they render: the newest one stays.
+        p.surface().setText(lines.join("\r\n"));
+        p.window()->refresh();
         p.surface().setText("ok");
         p.window()->refresh();
+        QVERIFY(p.caughtUp());
+        QCOMPARE(p.view()->toPlainText(), "ok");
         p.surface().setSelStart(1);
         p.clickProblem(0); // "No tag problems" points at nothing
         QCOMPARE(p.problemLines(), QStringList{"No tag problems"});
@@ -105,6 +118,39 @@ private slots:
         const QRect preview = p.window()->frameGeometry();
         QCOMPARE(preview.right() + 1, p.workArea->frameGeometry().left());
         QVERIFY(p.workArea->screen()->availableGeometry().contains(preview) && preview.top() < 300);
+
+        // A window closed and gone while it renders takes nothing down with it.
+        p.surface().setText(lines.join("\r\n").repeated(20));
+        p.window()->refresh();
+        delete p.window();
+        QTest::qWait(300);
+        QVERIFY(p.box()->hasFocus());
+    }
+
+    // The copy of the post the preview renders from stays the post's text through random
+    // typing, deleting, pasting, undoing and replacing, and forgets it when not following.
+    void theTextCopyFollowsThePost() {
+        EditorFixture f;
+        f.surface().setText("ab\r\ncd");
+        DocumentTextCopy copy(*f.box()->document());
+        copy.setFollowing(true);
+        QRandomGenerator random(5);
+        const QStringList pieces{"x", "\r\n", "[b]y\r\n\r\nz[/b]", "\u00a0", ""};
+        for (int edit = 0; edit < 300; ++edit) {
+            const int length = f.box()->document()->characterCount() - 1;
+            f.surface().setSelStart(random.bounded(length + 1));
+            f.surface().setSelLength(random.bounded(4));
+            const int action = random.bounded(10);
+            if (action == 0)
+                f.surface().setText(pieces[random.bounded(3)].repeated(3));
+            else if (action == 1)
+                f.action("mnuUndo")->trigger();
+            else
+                f.surface().setSelText(pieces[random.bounded(int(pieces.size()))]);
+            QCOMPARE(LineBreaks::toCrLf(plainTextOf(copy.rawText())), f.surface().text());
+        }
+        copy.setFollowing(false);
+        QVERIFY(copy.rawText().isEmpty());
     }
 
     // Room right, left, none (over the frame), frame partly off screen, two screens.

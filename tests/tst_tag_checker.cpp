@@ -1,5 +1,5 @@
 // The tag check (the preview's problem list shows its messages).
-#include "markup/TagChecker.h"
+#include "markup/BackgroundTagCheck.h"
 
 #include <QTest>
 
@@ -55,6 +55,27 @@ private slots:
                       QString("[/b]").repeated(n) + QString("[/i]").repeated(n));
         QCOMPARE(crossed.size(), n);
         QCOMPARE(crossed.first().kind, TagProblem::Kind::Crossed);
+    }
+
+    // Texts handed in quickly: only the newest is reported last, and a check dropped
+    // during a check takes nothing down with it.
+    void theCheckReportsTheNewestText() {
+        const QString slow = QString("[b]x[/i]\r\n").repeated(20000);
+        {
+            BackgroundTagCheck dropped;
+            dropped.check(slow);
+        }
+        BackgroundTagCheck checker;
+        QList<QList<TagProblem>> reports;
+        connect(&checker, &BackgroundTagCheck::problemsFound, this,
+                [&](const QList<TagProblem>& problems) { reports << problems; });
+        for (const QString& post : {slow, QString("[u]"), QString("a\r\n[/b] [i] [/s]")})
+            checker.check(post);
+        QVERIFY(checker.isChecking());
+        QTRY_VERIFY(!checker.isChecking());
+        QVERIFY(reports.size() <= 2);
+        QCOMPARE(reports.last(), checkTags(QString("a\r\n[/b] [i] [/s]")));
+        QCOMPARE(checker.problems(), reports.last());
     }
 };
 

@@ -1,8 +1,10 @@
 // The post as the forum shows it, as the preview renders it.
 #include "markup/ListText.h"
+#include "markup/PreviewDocument.h"
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -92,6 +94,44 @@ private slots:
                 indents.insert(block.textList()->format().indent());
         }
         QCOMPARE(indents, (QSet<int>{1, 2, 3}));
+    }
+
+    // The preview's document reads as the view of the HTML shows it, a line to a paragraph;
+    // patched to a newer post it equals one built afresh, and a patch moves only what changed.
+    void thePreviewDocumentIsPatched() {
+        QString post = "a\r\n[b]b\r\nc[/b] [wink]\r\n\r\n[quote Jo]q\r\n[b]r[/b][/quote]\r\n" +
+                       listText({ListKind::Bulleted, 3}) + "\r\nz";
+        QTextDocument plain;
+        plain.setHtml(renderVnml(post));
+        const std::unique_ptr<QTextDocument> shown = buildPreviewDocument(post, {});
+        QCOMPARE(shown->toPlainText(), plain.toPlainText().replace(QChar::LineSeparator, '\n'));
+        QCOMPARE(shown->firstBlock().next().text(), "b");
+
+        const QStringList pieces{"x",       "\r\n",     "[b]",      "[/b]",
+                                 "[quote]", "[/quote]", "[ul][li]", "[/li][/ul]",
+                                 "[wink]",  "[code]",   "[/code]"};
+        QRandomGenerator random(17);
+        std::unique_ptr<QTextDocument> target = buildPreviewDocument(post, {});
+        for (int edit = 0; edit < 400; ++edit) {
+            const int at = random.bounded(int(post.size()) + 1);
+            post.remove(at, random.bounded(std::min(6, int(post.size()) - at) + 1));
+            post.insert(at, pieces[random.bounded(int(pieces.size()))]);
+            std::unique_ptr<QTextDocument> next = buildPreviewDocument(post, {});
+            const int stepSize = 1 + random.bounded(40);
+            for (const PreviewPatch::Step& step :
+                 diffPreviewDocuments(*target, *next, stepSize).steps)
+                applyPreviewStep(*shown, step);
+            QCOMPARE(shown->toHtml(), next->toHtml());
+            target = std::move(next);
+        }
+
+        const QString lines = QString("[b]line[/b] [wink]\r\n").repeated(300);
+        const auto before = buildPreviewDocument(lines, {});
+        const auto after = buildPreviewDocument(QString(lines).insert(3000, "[i]x[/i]"), {});
+        int moved = 0;
+        for (const PreviewPatch::Step& step : diffPreviewDocuments(*before, *after, 1000).steps)
+            moved += step.to - step.from + int(step.insert.toRawText().size());
+        QVERIFY(moved > 0 && moved < 100);
     }
 
     // Deeper nesting still pairs its tags but draws no further box, so a hostile post cannot

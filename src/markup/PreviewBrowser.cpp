@@ -4,7 +4,6 @@
 #include "markup/VnmlRenderer.h"
 
 #include <QPainter>
-#include <QScrollBar>
 #include <QTextDocument>
 
 namespace {
@@ -26,14 +25,13 @@ PreviewBrowser::PreviewBrowser(QWidget* parent)
     : QTextBrowser(parent), m_images(new RemoteImages(this)) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    connect(m_images, &RemoteImages::settled, this, &PreviewBrowser::redrawImage);
 }
 
-void PreviewBrowser::showHtml(const QString& html) {
-    const int horizontal = horizontalScrollBar()->value();
-    const int vertical = verticalScrollBar()->value();
-    setHtml(html);
-    horizontalScrollBar()->setValue(horizontal);
-    verticalScrollBar()->setValue(vertical);
+void PreviewBrowser::redrawImage(const QUrl& address) {
+    document()->addResource(QTextDocument::ImageResource, address,
+                            loadResource(QTextDocument::ImageResource, address));
+    document()->markContentsDirty(0, document()->characterCount());
 }
 
 QVariant PreviewBrowser::loadResource(int type, const QUrl& name) {

@@ -14,12 +14,12 @@ public:
 
     RemoteImages& remoteImages() const { return *m_images; }
 
-    // Shows new HTML where the reader was: the scroll position stays.
-    void showHtml(const QString& html);
-
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    // Draws the picture as it is now, in place of the stand-in the view keeps.
+    void redrawImage(const QUrl& address);
+
     RemoteImages* m_images;
 };

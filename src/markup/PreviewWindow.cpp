@@ -1,10 +1,11 @@
 #include "markup/PreviewWindow.h"
 
+#include "markup/BackgroundTagCheck.h"
+#include "markup/DocumentTextCopy.h"
 #include "markup/PreviewBrowser.h"
-#include "markup/RemoteImages.h"
-#include "markup/TagChecker.h"
-#include "markup/VnmlRenderer.h"
+#include "markup/PreviewUpdater.h"
 #include "platform/EditingSurface.h"
+#include "platform/RichTextBox.h"
 #include "platform/WindowPlacement.h"
 #include "post/Post.h"
 
@@ -29,6 +30,9 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
 
     m_rendered = new PreviewBrowser(this);
     m_rendered->setObjectName("txtRendered");
+    m_updater = new PreviewUpdater(*m_rendered->document(), this);
+    m_tagCheck = new BackgroundTagCheck(this);
+    m_postText = new DocumentTextCopy(*post.editor().document(), this);
     m_problems = new QListWidget(this);
     m_problems->setObjectName("ListProblems");
     m_loadImagesBox = new QCheckBox("Load images", this);
@@ -56,8 +60,7 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
         refresh();
         giveFocusBack();
     });
-    connect(&m_rendered->remoteImages(), &RemoteImages::settled, this,
-            &PreviewWindow::refreshWhenIdle);
+    connect(m_tagCheck, &BackgroundTagCheck::problemsFound, this, &PreviewWindow::showProblems);
 }
 
 PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
@@ -77,7 +80,13 @@ PreviewWindow* PreviewWindow::showFor(Post& post, QWidget* parent) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_postText->setFollowing(true);
     refresh();
+}
+
+void PreviewWindow::hideEvent(QHideEvent* event) {
+    m_postText->setFollowing(false);
+    QWidget::hideEvent(event);
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event) {
@@ -96,15 +105,19 @@ void PreviewWindow::refresh() {
     m_idle.stop();
     if (!isVisible())
         return;
-    const QString text = m_post.surface().text();
+    // Only the changes were read since the last time; the rest is done on worker threads.
+    const QString text = m_postText->rawText();
     VnmlRenderOptions options;
     options.loadImages = m_loadImagesBox->isChecked();
-    m_rendered->showHtml(renderVnml(text, options));
-    showProblems(text);
+    m_updater->update(text, options);
+    m_tagCheck->check(text);
 }
 
-void PreviewWindow::showProblems(const QString& text) {
-    const QList<TagProblem> problems = checkTags(text);
+bool PreviewWindow::isUpToDate() const {
+    return m_updater->isUpToDate() && !m_tagCheck->isChecking();
+}
+
+void PreviewWindow::showProblems(const QList<TagProblem>& problems) {
     m_problems->setUpdatesEnabled(false);
     m_problems->clear();
     if (problems.isEmpty())

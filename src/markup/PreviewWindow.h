@@ -5,13 +5,18 @@
 
 class Post;
 class PreviewBrowser;
+class PreviewUpdater;
 class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
 class QUrl;
+class BackgroundTagCheck;
+class DocumentTextCopy;
+struct TagProblem;
 
 // The post as the forum will show it, beside the work area, with the tag problems
-// listed below it. It follows the text as the user types and never takes the focus
+// listed below it. It follows the text as the user types, rendering and checking on
+// worker threads so a long post never holds up the typing, and never takes the focus
 // from the editing surface.
 class PreviewWindow : public QWidget {
     Q_OBJECT
@@ -22,8 +27,10 @@ public:
     // Shows the parent's preview, made on first use, up to date.
     static PreviewWindow* showFor(Post& post, QWidget* parent);
 
-    // Renders the post's text now.
+    // Starts rendering and checking the post's text now.
     void refresh();
+    // The view and the problem list show the text of the last refresh.
+    bool isUpToDate() const;
 
     static constexpr int kIdleMs = 250;
     // More problems than this are summed up in one last line.
@@ -31,13 +38,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Escape closes the window.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // After kIdleMs without another call, so a burst of changes costs one refresh.
     void refreshWhenIdle();
-    void showProblems(const QString& text);
+    void showProblems(const QList<TagProblem>& problems);
     void problemClicked(QListWidgetItem* item);
     void openLink(const QUrl& address);
     void giveFocusBack();
@@ -46,6 +54,9 @@ private:
     Post& m_post;
     QTimer m_idle;
     PreviewBrowser* m_rendered = nullptr;
+    PreviewUpdater* m_updater = nullptr;
+    BackgroundTagCheck* m_tagCheck = nullptr;
+    DocumentTextCopy* m_postText = nullptr;
     QListWidget* m_problems = nullptr;
     QCheckBox* m_loadImagesBox = nullptr;
 };

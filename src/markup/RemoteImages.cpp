@@ -45,5 +45,5 @@ void RemoteImages::finished(QNetworkReply* reply) {
             picture = picture.scaledToWidth(kMaxWidth, Qt::SmoothTransformation);
         m_images.insert(address, picture);
     }
-    emit settled();
+    emit settled(address);
 }

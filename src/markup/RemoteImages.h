@@ -29,8 +29,8 @@ public:
     static constexpr int kMaxWidth = 640;
 
 signals:
-    // A fetch ended, well or not; the preview draws itself again.
-    void settled();
+    // A fetch ended, well or not; the preview draws the picture again.
+    void settled(const QUrl& address);
 
 private:
     void fetch(const QUrl& address);
