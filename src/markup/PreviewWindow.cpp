@@ -5,6 +5,7 @@
 #include "markup/TagChecker.h"
 #include "markup/VnmlRenderer.h"
 #include "platform/EditingSurface.h"
+#include "platform/Twips.h"
 #include "post/Post.h"
 
 #include <QCheckBox>
@@ -25,7 +26,7 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
     setObjectName("frmPreview");
     setWindowTitle("Preview");
     setAttribute(Qt::WA_ShowWithoutActivating);
-    resize(480, 640);
+    resize(Twips::scaled(480), Twips::scaled(640));
 
     m_rendered = new PreviewBrowser(this);
     m_rendered->setObjectName("txtRendered");
