@@ -20,7 +20,7 @@ namespace {
 constexpr int RowHeight = 15;
 
 // Enough for a colour sample to be told apart from the page; it is not body text.
-constexpr double SampleContrast = 2.0;
+constexpr double SampleContrast = 2.5;
 
 void paintCaption(QRadioButton* button, const ColourOption& option) {
     const QColor text = captionForeground(option);
