@@ -100,7 +100,8 @@ private slots:
         };
         for (int i = 0; i < 3; ++i)
             f.action("mnuHelpAbout")->trigger();
-        QCOMPARE(seen, QStringList({"Version " QUILLET_VERSION, "#ff0000", "#ff0000", "#000000",
+        const QString linkColour = QApplication::palette().color(QPalette::Link).name();
+        QCOMPARE(seen, QStringList({"Version " QUILLET_VERSION, "#ff0000", "#ff0000", linkColour,
                                     "open", "closed"}));
         QCOMPARE(f.forum,
                  QStringList({QString(Sites::Forum) + "/userinfo.cfm?member=" + Sites::AuthorHandle,

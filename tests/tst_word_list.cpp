@@ -42,7 +42,7 @@ private slots:
         QListWidget* words = openList(f);
         QVERIFY(popUp(f)->isVisible() && words->hasFocus());
         QCOMPARE(words->count(), 0);
-        QCOMPARE(SystemColours::backgroundOf(words), QColor(255, 255, 202));
+        QCOMPARE(SystemColours::backgroundOf(words), SystemColours::toolTipBase());
         QCOMPARE(SystemColours::backgroundOf(f.child("ListShadow")), SystemColours::appWorkspace());
         QCOMPARE(words->font().family() + " " + QString::number(words->font().pointSizeF()),
                  "Verdana 10"); // the font window's choice

@@ -5,6 +5,7 @@
 #include "platform/DesktopLinks.h"
 #include "platform/HandCursor.h"
 #include "platform/Sites.h"
+#include "platform/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ AboutBox::AboutBox(OpenInForumBrowser openInForumBrowser, QWidget* parent)
         InfoWidgets::label("Label2", "Screen resolution must be 1024 X 768 or higher", this);
     QLabel* disclaimer = InfoWidgets::label("lblDisclaimer", ProgramInfo::aboutDisclaimer(), this);
     disclaimer->setWordWrap(true);
-    disclaimer->setFixedWidth(380);
+    disclaimer->setFixedWidth(Twips::scaled(380));
     auto* okButton = new QPushButton("OK", this);
     okButton->setObjectName("cmdOK");
     okButton->setDefault(true);

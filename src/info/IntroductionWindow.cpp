@@ -5,6 +5,7 @@
 #include "info/LinkLabel.h"
 #include "platform/HandCursor.h"
 #include "platform/ModalDialogs.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -145,7 +146,7 @@ void IntroductionWindow::addRows() {
     okButton->setObjectName("Command1");
     okButton->setToolTip("Close screen");
     okButton->setDefault(true);
-    okButton->setMinimumWidth(90);
+    okButton->setMinimumWidth(Twips::scaled(90));
     HandCursor::showOver(okButton);
     connect(okButton, &QPushButton::clicked, this, &IntroductionWindow::storeBoxAndClose);
 

@@ -1,10 +1,16 @@
 #include "info/LinkLabel.h"
 
+#include "platform/Contrast.h"
 #include "platform/HandCursor.h"
+#include "platform/SystemColours.h"
 
 #include <QMouseEvent>
 
 namespace {
+
+constexpr double MinimumContrast = 4.5;
+// Red on white reads at 4:1; the hover lasts only while the mouse is there.
+constexpr double HoverContrast = 3.0;
 
 // Watches one window for mouse movement over its background.
 class BackgroundWatcher : public QObject {
@@ -15,7 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == m_window && event->type() == QEvent::MouseMove) {
             for (LinkLabel* link : m_window->findChildren<LinkLabel*>())
-                link->setTextColour(LinkLabel::restColour());
+                link->setHovered(false);
         }
         return false;
     }
@@ -36,10 +42,25 @@ LinkLabel::LinkLabel(const char* name, const QString& text, const QString& toolT
     underlined.setUnderline(true);
     setFont(underlined);
     HandCursor::showOver(this);
-    setTextColour(restColour());
+    showColour();
+    SystemColours::followPalette(this, [this] { showColour(); });
 }
 
-void LinkLabel::setTextColour(const QColor& colour) {
+void LinkLabel::setHovered(bool hovered) {
+    m_hovered = hovered;
+    showColour();
+}
+
+// Both colours read on the window's background, light or dark.
+void LinkLabel::showColour() {
+    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QPalette();
+    const QColor background = inherited.color(QPalette::Window);
+    const QColor hover(255, 0, 0);
+    const QColor colour =
+        !m_hovered ? readableOn(inherited.color(QPalette::Link), background, MinimumContrast)
+        : contrastRatio(hover, background) >= HoverContrast
+            ? hover
+            : readableOn(inherited.color(QPalette::LinkVisited), background, MinimumContrast);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
@@ -51,7 +72,7 @@ void LinkLabel::watchBackground(QWidget* window) {
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
-    setTextColour(hoverColour());
+    setHovered(true);
     event->accept(); // not the window's background
 }
 

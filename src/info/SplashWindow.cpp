@@ -18,7 +18,9 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
 
     auto* border = new QFrame(this); // the window's whole background
     border->setObjectName("Shape1");
-    border->setStyleSheet("#Shape1 { background: white; border: 2px solid #1f4e8c; }");
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setLineWidth(2);
+    border->setAutoFillBackground(true); // the palette's window colour, light or dark
 
     QLabel* title = InfoWidgets::title("Vornet Forum Quillet utility", border);
     QLabel* developedBy = InfoWidgets::label("lblDevelop", "Developed by", border);

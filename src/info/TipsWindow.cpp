@@ -4,6 +4,7 @@
 #include "info/TipsTable.h"
 #include "platform/HandCursor.h"
 #include "platform/LineBreaks.h"
+#include "platform/Twips.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -20,11 +21,11 @@ TipsWindow::TipsWindow(QWidget* parent) : QDialog(parent) {
     QLabel* hint = InfoWidgets::label("Label1", "Select a topic from the list", this);
     m_topicList = new QListWidget(this);
     m_topicList->setObjectName("TipsList");
-    m_topicList->setFixedWidth(170);
+    m_topicList->setFixedWidth(Twips::scaled(170));
     m_descriptionBox = new QPlainTextEdit(this);
     m_descriptionBox->setObjectName("Text1");
     m_descriptionBox->setReadOnly(true);
-    m_descriptionBox->setMinimumWidth(260);
+    m_descriptionBox->setMinimumWidth(Twips::scaled(260));
 
     auto* menuPathFrame = new QFrame(this);
     menuPathFrame->setObjectName("Frame1");
@@ -51,7 +52,7 @@ TipsWindow::TipsWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(menuPathFrame, 2, 1);
     layout->addWidget(closeButton, 3, 1, Qt::AlignRight | Qt::AlignBottom);
     layout->setRowStretch(1, 1);
-    resize(500, 280);
+    resize(Twips::scaled(500), Twips::scaled(280));
 
     connect(m_topicList, &QListWidget::currentRowChanged, this, &TipsWindow::showSelectedTip);
     connect(closeButton, &QPushButton::clicked, this, &TipsWindow::reject);

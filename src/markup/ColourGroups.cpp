@@ -1,8 +1,11 @@
 #include "markup/ColourGroups.h"
 
 #include "markup/ColourOptions.h"
+#include "markup/ColourSwatchButton.h"
 #include "markup/TagHolders.h"
+#include "platform/Contrast.h"
 #include "platform/SystemColours.h"
+#include "platform/Twips.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,9 +19,8 @@ namespace {
 // Eleven options a column: rows as tight as the option's mark allows.
 constexpr int RowHeight = 15;
 
-bool readsOn(const QColor& text, const QColor& background) {
-    return qAbs(qGray(text.rgb()) - qGray(background.rgb())) > 48;
-}
+// Enough for a colour sample to be told apart from the page; it is not body text.
+constexpr double SampleContrast = 2.5;
 
 void paintCaption(QRadioButton* button, const ColourOption& option) {
     const QColor text = captionForeground(option);
@@ -26,11 +28,14 @@ void paintCaption(QRadioButton* button, const ColourOption& option) {
         SystemColours::paint(button, *background, text);
         return;
     }
-    // A caption too close to the page's colour (White) gets a grey backdrop to read on.
-    if (!readsOn(text, button->palette().color(QPalette::Window))) {
-        SystemColours::paint(button, Qt::gray, text);
+    // A caption too close to the page's colour (White on a light page, Navy on a dark one)
+    // reads on the page's text colour instead, which is the page's opposite.
+    const QPalette page = button->parentWidget()->palette();
+    if (contrastRatio(text, page.color(QPalette::Window)) < SampleContrast) {
+        SystemColours::paint(button, page.color(QPalette::WindowText), text);
         return;
     }
+    SystemColours::clearPaint(button);
     QPalette palette = button->palette();
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::ButtonText, text);
@@ -62,6 +67,12 @@ ColourGroups::ColourGroups(TagHolders& holders, QLabel* sample, QWidget* parent)
     row->setSpacing(4);
     row->addWidget(createGroup("Frame2", "Text Color", false));
     row->addWidget(createGroup("FrameHighlight", "Highlight", true));
+    SystemColours::followPalette(this, [this] { paintCaptions(); });
+}
+
+void ColourGroups::paintCaptions() {
+    for (const ColourOption& colour : colourOptions())
+        paintCaption(option(colour.objectName), colour);
 }
 
 QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bool highlight) {
@@ -74,10 +85,10 @@ QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bo
     for (const ColourOption& option : colourOptions()) {
         if (option.family != family)
             continue;
-        auto* button = new QRadioButton(option.caption, group);
+        auto* button = new ColourSwatchButton(option.caption, group);
         button->setObjectName(option.objectName);
         button->setChecked(option.isDefault);
-        button->setFixedHeight(RowHeight);
+        button->setFixedHeight(Twips::scaled(RowHeight));
         paintCaption(button, option);
         column->addWidget(button);
         runOnSelectOrReclick(button, [this, &option] { applyOption(option); });

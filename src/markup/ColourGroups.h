@@ -27,6 +27,7 @@ signals:
 
 private:
     QWidget* createGroup(const char* objectName, const char* title, bool highlight);
+    void paintCaptions(); // again when the desktop's colours change
 
     TagHolders& m_holders;
     QLabel* m_sample;

@@ -9,6 +9,7 @@
 #include "platform/Clipboard.h"
 #include "platform/HandCursor.h"
 #include "platform/Prompter.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -43,7 +44,7 @@ FormattingPage::FormattingPage(EditingSurface& surface, QWidget* parent)
     : QGroupBox("Formatting Tags", parent), m_surface(surface) {
     setObjectName("FrameCustom");
     QFont pageFont = font();
-    pageFont.setPointSize(PageFontSize);
+    pageFont.setPointSizeF(PageFontSize * Twips::fontScale());
     setFont(pageFont);
 
     m_sample = createSample();
@@ -100,7 +101,7 @@ QLabel* FormattingPage::createSample() {
     sample->setObjectName("LblSample");
     sample->setAlignment(Qt::AlignCenter);
     sample->setFrameShape(QFrame::StyledPanel);
-    sample->setMinimumHeight(24);
+    sample->setMinimumHeight(Twips::scaled(24));
     sample->setAutoFillBackground(true);
     QPalette samplePalette = sample->palette();
     samplePalette.setColor(QPalette::Window, Qt::white);
@@ -136,7 +137,7 @@ QWidget* FormattingPage::createStyleTags() {
         auto* check = new QCheckBox(box.caption, frame);
         check->setObjectName(box.objectName);
         *members[i] = check;
-        check->setFixedHeight(RowHeight);
+        check->setFixedHeight(Twips::scaled(RowHeight));
         grid->addWidget(check, i / 2, i % 2);
         connect(check, &QCheckBox::toggled, this,
                 [this, &box](bool ticked) { toggleStyle(box, ticked); });

@@ -4,6 +4,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
+#include "platform/Twips.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,7 +61,7 @@ IrregularTagsDialog::IrregularTagsDialog(EditingSurface& surface, QWidget* paren
     layout->addWidget(m_sample);
     layout->addWidget(m_explanation);
     layout->addLayout(DialogButtons::row({applyButton, cancelButton}));
-    setMinimumWidth(380);
+    setMinimumWidth(Twips::scaled(380));
 }
 
 QWidget* IrregularTagsDialog::createOptions() {

@@ -3,6 +3,7 @@
 #include "markup/MainTags.h"
 #include "markup/TagHolders.h"
 #include "platform/Clipboard.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -39,7 +40,7 @@ MainTagGroup::MainTagGroup(TagHolders& holders, QCheckBox* italicBox, QLabel* sa
         auto* button = new QRadioButton(option.caption, this);
         button->setObjectName(option.objectName);
         button->setChecked(index == 0);
-        button->setFixedHeight(RowHeight);
+        button->setFixedHeight(Twips::scaled(RowHeight));
         grid->addWidget(button, index / 2, index % 2);
         connect(button, &QRadioButton::toggled, this, [this, &option](bool selected) {
             if (selected)
@@ -85,7 +86,7 @@ QWidget* MainTagGroup::createHandleControls() {
          {static_cast<QWidget*>(m_handleLabel), static_cast<QWidget*>(m_handleDisplay),
           static_cast<QWidget*>(m_handleField), static_cast<QWidget*>(m_pasteHandleButton)}) {
         keepRoomWhenHidden(control);
-        control->setFixedHeight(FieldHeight);
+        control->setFixedHeight(Twips::scaled(FieldHeight));
         control->hide();
     }
 

@@ -1,6 +1,7 @@
 #include "markup/MarkupDialogs.h"
 
 #include "platform/DialogButtons.h"
+#include "platform/Twips.h"
 
 #include <QDialog>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ void layOutAddressDialog(QDialog* dialog, const QList<QPair<QString, QLineEdit*>
     layout->addLayout(form);
     layout->addWidget(note);
     layout->addLayout(DialogButtons::row(buttons));
-    dialog->setMinimumWidth(420);
+    dialog->setMinimumWidth(Twips::scaled(420));
 }
 
 } // namespace MarkupDialogs

@@ -19,7 +19,12 @@ const char* const List =
 } // namespace PageHelp
 
 PageSwitcher::PageSwitcher(QLabel* helpLine, QObject* parent)
-    : QObject(parent), m_helpLine(helpLine) {}
+    : QObject(parent), m_helpLine(helpLine) {
+    SystemColours::followPalette(helpLine, [this] {
+        if (m_current)
+            show(m_current);
+    });
+}
 
 void PageSwitcher::addPage(QPushButton* button, QWidget* page, const QString& helpText) {
     m_pages.append({button, page, helpText});
@@ -34,13 +39,14 @@ void PageSwitcher::show(QWidget* page) {
         font.setBold(active);
         entry.button->setFont(font);
         if (active) {
-            SystemColours::paint(entry.button, Qt::white, SystemColours::highlight());
+            SystemColours::paint(entry.button, SystemColours::window(), SystemColours::text());
             entry.widget->show();
             entry.widget->raise();
             m_helpLine->setText(QString(entry.helpText).replace("&&", "&"));
             m_current = entry.widget;
         } else {
-            SystemColours::paint(entry.button, SystemColours::highlight(), Qt::white);
+            SystemColours::paint(entry.button, SystemColours::highlight(),
+                                 SystemColours::highlightedText());
             entry.widget->hide();
         }
     }

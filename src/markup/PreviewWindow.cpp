@@ -6,6 +6,7 @@
 #include "markup/PreviewUpdater.h"
 #include "platform/EditingSurface.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "post/Post.h"
 
@@ -26,7 +27,7 @@ PreviewWindow::PreviewWindow(Post& post, QWidget* parent)
     setObjectName("frmPreview");
     setWindowTitle("Preview");
     setAttribute(Qt::WA_ShowWithoutActivating);
-    resize(480, 640);
+    resize(Twips::scaled(480), Twips::scaled(640));
 
     m_rendered = new PreviewBrowser(this);
     m_rendered->setObjectName("txtRendered");

@@ -54,6 +54,10 @@ SmileyPage::SmileyPage(EditingSurface& surface, QWidget* parent)
     layout->addLayout(grid);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    SystemColours::followPalette(this, [this] {
+        for (QPushButton* button : m_pictureButtons)
+            showUsed(button, button->property("used").toBool());
+    });
 }
 
 QPushButton* SmileyPage::createPictureButton(const char* objectName, const QString& picturePath,
@@ -66,14 +70,14 @@ QPushButton* SmileyPage::createPictureButton(const char* objectName, const QStri
     button->setIcon(QIcon(picturePath));
     button->setIconSize(QSize(PictureSize, PictureSize));
     button->setFixedSize(ButtonSize, ButtonSize);
-    SystemColours::paint(button, SystemColours::window());
+    showUsed(button, false);
     HandCursor::showOver(button);
     m_pictureButtons.append(button);
     return button;
 }
 
 void SmileyPage::insertSmiley(const Smiley& smiley, QPushButton* button) {
-    SystemColours::paint(button, SystemColours::grayText());
+    showUsed(button, true);
     Insertion::insertDirect(m_surface, smiley.code());
 }
 
@@ -81,10 +85,15 @@ void SmileyPage::insertStar() {
     if (Prompter::instance().ask(this, Star::warning()) != Prompter::Answer::Yes)
         return;
     Insertion::insertDirect(m_surface, Star::imageTag(Sites::Forum));
-    SystemColours::paint(m_starButton, SystemColours::grayText());
+    showUsed(m_starButton, true);
 }
 
 void SmileyPage::resetButtons() {
     for (QPushButton* button : m_pictureButtons)
-        SystemColours::paint(button, Qt::white);
+        showUsed(button, false);
+}
+
+void SmileyPage::showUsed(QPushButton* button, bool used) {
+    button->setProperty("used", used);
+    SystemColours::paint(button, used ? SystemColours::grayText() : SystemColours::window());
 }

@@ -22,8 +22,10 @@ private:
     void insertSmiley(const Smiley& smiley, QPushButton* button);
     // The star, after a warning that it is the forum's star picture.
     void insertStar();
-    // Every used button back to white.
+    // Every used button back to the window's colour.
     void resetButtons();
+    // Greys a used button, in the palette's colours of the moment.
+    void showUsed(QPushButton* button, bool used);
     // description: the tooltip and accessible name, e.g. "[wink]".
     QPushButton* createPictureButton(const char* objectName, const QString& picturePath,
                                      const QString& description);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Contrast.h"
+
 #include <QColor>
 
 class QPalette;
@@ -14,6 +16,3 @@ struct TagColours {
 
     static TagColours fromPalette(const QPalette& palette);
 };
-
-// How far apart two colours' luminances are, from 1 (the same) to 21 (black on white).
-double contrastRatio(const QColor& first, const QColor& second);

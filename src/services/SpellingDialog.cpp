@@ -1,6 +1,7 @@
 #include "services/SpellingDialog.h"
 
 #include "platform/HandCursor.h"
+#include "platform/Twips.h"
 
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -78,7 +79,7 @@ void SpellingDialog::createControls() {
     m_sentenceView->setObjectName("txtSentence");
     m_sentenceView->setFocusPolicy(Qt::NoFocus);
     const int line = fontMetrics().lineSpacing();
-    m_sentenceView->setMinimumWidth(380);
+    m_sentenceView->setMinimumWidth(Twips::scaled(380));
     m_sentenceView->setFixedHeight(5 * line + 12);
     auto* changeToLabel = new QLabel("Change &to:", this);
     m_changeToBox = new QLineEdit(this);

@@ -5,6 +5,7 @@
 #include "platform/DialogButtons.h"
 #include "platform/EditingSurface.h"
 #include "platform/Prompter.h"
+#include "platform/Twips.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -75,7 +76,7 @@ void CustomStylesDialog::createSlots(QWidget* parent) {
         entry.option = new QRadioButton(number, parent);
         entry.option->setObjectName("Option" + number);
         entry.name = makeBox("TxtPre" + number, parent);
-        entry.name->setMinimumWidth(240);
+        entry.name->setMinimumWidth(Twips::scaled(240));
         entry.name->installEventFilter(this);
         entry.startTag = makeBox("Txt" + number + "A", parent);
         entry.endTag = makeBox("Txt" + number + "B", parent);

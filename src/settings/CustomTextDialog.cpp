@@ -2,6 +2,7 @@
 
 #include "platform/HandCursor.h"
 #include "platform/Prompter.h"
+#include "platform/Twips.h"
 #include "settings/CustomTextFile.h"
 #include "settings/CustomTextList.h"
 
@@ -26,7 +27,7 @@ CustomTextDialog::CustomTextDialog(const QString& listPath, QWidget* parent)
     m_entryBox->setObjectName("TxtCustom");
     m_list = new QListWidget(this);
     m_list->setObjectName("ListCustom");
-    m_list->setMinimumSize(320, 200);
+    m_list->setMinimumSize(Twips::scaled(320), Twips::scaled(200));
 
     m_addButton = new QPushButton("&Add", this);
     m_addButton->setObjectName("cmdAdd");

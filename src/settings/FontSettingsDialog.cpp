@@ -2,6 +2,7 @@
 
 #include "platform/DialogButtons.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "settings/FontFamilies.h"
 
 #include <QComboBox>
@@ -47,7 +48,7 @@ FontSettingsDialog::FontSettingsDialog(RichTextBox& editor, const QString& setti
     auto* sizeLabel = new QLabel("Size", frame);
     sizeLabel->setObjectName("Label2");
     m_fontNameBox = makeList("cboFontName", frame);
-    m_fontNameBox->setMinimumWidth(200);
+    m_fontNameBox->setMinimumWidth(Twips::scaled(200));
     m_fontSizeBox = makeList("cboFontSize", frame);
     grid->addWidget(fontLabel, 0, 0);
     grid->addWidget(m_fontNameBox, 0, 1);

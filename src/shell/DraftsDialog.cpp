@@ -2,6 +2,7 @@
 
 #include "platform/DialogButtons.h"
 #include "platform/Prompter.h"
+#include "platform/Twips.h"
 #include "shell/DraftRecovery.h"
 
 #include <QFile>
@@ -21,7 +22,7 @@ DraftsDialog::DraftsDialog(DraftRecovery& drafts, PostReplacer replacePost, QWid
     m_copyList->setObjectName("lstDrafts");
     m_copyList->setAccessibleName("Kept copies");
     m_copyList->setToolTip("Copies of posts that were not saved, newest first");
-    m_copyList->setMinimumSize(640, 180);
+    m_copyList->setMinimumSize(Twips::scaled(640), Twips::scaled(180));
     m_heading->setBuddy(m_copyList);
 
     m_openButton = DialogButtons::make("&Open", "cmdOpen", this, true);

@@ -2,6 +2,7 @@
 
 #include "platform/ExtraSelections.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -36,7 +37,7 @@ QLineEdit* makeField(QWidget* parent, const char* name, const char* accessibleNa
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setAccessibleName(accessibleName);
-    field->setMinimumWidth(140);
+    field->setMinimumWidth(Twips::scaled(140));
     return field;
 }
 

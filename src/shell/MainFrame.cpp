@@ -12,15 +12,18 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QWindow>
 
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
     setObjectName("frmMain");
     setWindowTitle("Vornet FORUMS QUILLET");
     m_mdiArea->setObjectName("mdiArea");
     setCentralWidget(m_mdiArea);
-    // The frame never gets smaller than 12000 by 9700 twips.
-    setMinimumSize(Twips::toPixels(12000), Twips::toPixels(9700));
+    // The frame never gets smaller than 12000 by 9700 twips, as far as its screen allows.
+    m_wantedMinimumSize = QSize(Twips::toPixels(12000), Twips::toPixels(9700));
+    fitMinimumSizeToScreen();
     resize(Twips::toPixels(15000), Twips::toPixels(11000));
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
 }
@@ -39,7 +42,8 @@ QMdiSubWindow* MainFrame::addWorkArea(PostEditor* workArea) {
     statusBar()->addWidget(&counter);
     counter.show();
     // The status bar comes on top of the smallest size, so the work area keeps its room.
-    setMinimumHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
+    m_wantedMinimumSize.setHeight(Twips::toPixels(9700) + statusBar()->sizeHint().height());
+    fitMinimumSizeToScreen();
     subWindow->showMaximized();
     // Restoring the work area fits it to the frame, never the size it was added at (a title bar).
     connect(subWindow, &QMdiSubWindow::windowStateChanged, workArea,
@@ -74,6 +78,36 @@ void MainFrame::childActivated(QMdiSubWindow* subWindow) {
         menuBar()->addAction(item);
     if (subWindow->widget() == m_workArea)
         m_workArea->activate();
+}
+
+void MainFrame::fitMinimumSizeTo(const QRect& available) {
+    const QSize decoration = frameGeometry().size() - size();
+    setMinimumSize(m_wantedMinimumSize.boundedTo(available.size() - decoration));
+}
+
+void MainFrame::fitMinimumSizeToScreen() {
+    if (const QScreen* shown = screen())
+        fitMinimumSizeTo(shown->availableGeometry());
+    else
+        setMinimumSize(m_wantedMinimumSize);
+}
+
+// Once the frame has its own native window, a move to another screen or a change of the
+// screen's available area fits the smallest size again.
+void MainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QWindow* window = windowHandle();
+    if (!window || m_followsScreen)
+        return;
+    m_followsScreen = true;
+    auto follow = [this](QScreen* shown) {
+        fitMinimumSizeToScreen();
+        if (shown)
+            connect(shown, &QScreen::availableGeometryChanged, this,
+                    &MainFrame::fitMinimumSizeToScreen, Qt::UniqueConnection);
+    };
+    connect(window, &QWindow::screenChanged, this, follow);
+    follow(window->screen());
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

@@ -27,13 +27,21 @@ public:
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
+    // Keeps the smallest size (12000 by 9700 twips and the status bar) within an available
+    // screen area, so that a small or highly scaled screen still shows the whole frame.
+    void fitMinimumSizeTo(const QRect& available);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void childActivated(QMdiSubWindow* subWindow);
+    void fitMinimumSizeToScreen();
 
     QMdiArea* m_mdiArea;
     PostEditor* m_workArea = nullptr;
+    QSize m_wantedMinimumSize;
+    bool m_followsScreen = false;
     QHash<QMdiSubWindow*, QList<QAction*>> m_childMenus;
 };

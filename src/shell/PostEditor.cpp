@@ -108,7 +108,9 @@ void PostEditor::createToolPanel() {
     for (const auto& entry : switchers) {
         *entry.button = new QPushButton(entry.caption, m_toolPanel);
         (*entry.button)->setObjectName(entry.name);
-        (*entry.button)->setGeometry(entry.left, 1, 72, 18);
+        (*entry.button)
+            ->setGeometry(Twips::scaled(entry.left), Twips::scaled(1), Twips::scaled(72),
+                          Twips::scaled(18));
         (*entry.button)->setFocusPolicy(Qt::NoFocus);
     }
 

@@ -16,7 +16,7 @@ void place(QWidget* widget, int left, int top, int width, int height) {
 void PostEditorLayout::apply(bool maximized, int outerWidth, int outerHeight,
                              int innerWidth) const {
     QFont helpFont = helpLine->font();
-    helpFont.setPointSize(maximized ? 7 : 6);
+    helpFont.setPointSizeF((maximized ? 7 : 6) * Twips::fontScale());
     helpLine->setFont(helpFont);
 
     const int surfaceHeight = outerHeight - 1900;

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QColor kListBackground(255, 255, 202);
-
 QListWidget* makeList(const char* name, QWidget* parent, int offsetTwips) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -59,7 +57,7 @@ void WordListPopup::openAt(int leftTwips, int topTwips, const FontChoice& choice
     show();
     raise();
     applyFont(m_entries, choice);
-    SystemColours::paint(m_entries, kListBackground);
+    SystemColours::paint(m_entries, SystemColours::toolTipBase(), SystemColours::toolTipText());
     m_entries->setFocus();
     applyFont(m_shadow, choice);
     SystemColours::paint(m_shadow, SystemColours::appWorkspace());
