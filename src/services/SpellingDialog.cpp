@@ -1,8 +1,10 @@
 #include "services/SpellingDialog.h"
 
+#include "platform/Contrast.h"
 #include "platform/HandCursor.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,7 +40,7 @@ QString plainForDisplay(QStringView text) {
 }
 
 // The sentence with the problem's word in red, underlined (a repeat without the space
-// before it).
+// before it); the red is lightened as far as a dark background needs.
 QString markedSentence(const QString& text, const SpellingProblem& problem) {
     const TextRange sentence = sentenceAround(text, problem.start, problem.length);
     const QStringView all(text);
@@ -46,8 +48,10 @@ QString markedSentence(const QString& text, const SpellingProblem& problem) {
     int mark = problem.start;
     while (mark < end && text.at(mark).isSpace())
         ++mark;
+    const QColor red =
+        readableOn(QColor(0xc0, 0, 0), QApplication::palette().color(QPalette::Base), 4.5);
     return plainForDisplay(all.mid(sentence.start, mark - sentence.start)) +
-           "<span style=\"color:#c00000; text-decoration:underline; font-weight:600\">" +
+           "<span style=\"color:" + red.name() + "; text-decoration:underline; font-weight:600\">" +
            plainForDisplay(all.mid(mark, end - mark)) + "</span>" +
            plainForDisplay(all.mid(end, sentence.start + sentence.length - end));
 }
