@@ -25,16 +25,18 @@ int walkWindows(const std::function<void(QWidget&)>& visit) {
         show(f.frame);
     }
     ModalScript modal;
-    modal.steps = QList<ModalScript::Step>(8, [&](QDialog& window) {
+    modal.steps = QList<ModalScript::Step>(10, [&](QDialog& window) {
         show(window);
         QTest::keyClick(&window, Qt::Key_Escape);
     });
     f.child<QCheckBox>("chkBold")->setChecked(true); // a style to name with cmdPreset
-    for (const char* item :
-         {"mnuOptions", "mnuImage", "mnuLink", "mnuIrregualr", "mnuPreSet", "mnuHelpAbout"})
+    for (const char* item : {"mnuOptions", "mnuImage", "mnuLink", "mnuIrregualr", "mnuPreSet",
+                             "mnuHelpAbout", "mnuRecover", "mnuLengthLimit"})
         f.workArea->findChild<QAction*>(item)->trigger();
     for (const char* button : {"cmdCtext", "cmdPreset"})
         f.child<QPushButton>(button)->click();
+    f.workArea->findChild<QAction*>("mnuReplace")->trigger(); // the find bar, with replace
+    show(f.frame);
     f.workArea->findChild<QAction*>("mnuPreview")->trigger();
     SplashWindow splash(60000);
     for (QWidget* window :
