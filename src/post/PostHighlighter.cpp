@@ -20,6 +20,9 @@ constexpr int kSliceMilliseconds = 5;
 // A slice lays its marked paragraphs out again whenever they hold this many characters, so
 // that its clock counts the layout too: long paragraphs cost far more to lay out than to mark.
 constexpr int kRelayOutCharacters = 16384;
+// While the user types, marking in the background waits for a pause this long, so that
+// keys are not kept waiting behind its slices.
+constexpr int kTypingPauseMilliseconds = 50;
 // Stretches kept apart before they are merged into one.
 constexpr size_t kMostStretches = 32;
 // Each of the first markers keeps its state in 8 bits of the paragraph's user state.
@@ -94,17 +97,18 @@ int PostHighlighter::stateBefore(const QTextBlock& paragraph, const TextMarker* 
 
 void PostHighlighter::onContentsChange(int position, int removed, int added) {
     Q_UNUSED(removed);
-    if (added <= kMarkAtOnce)
-        markStretchNow(position, position + added);
-    else
-        addPending(position, position + added);
+    if (added > kMarkAtOnce)
+        return addPending(position, position + added);
+    markStretchNow(position, position + added);
+    if (!m_pending.empty())
+        m_idle.start(kTypingPauseMilliseconds);
 }
 
 void PostHighlighter::addPending(int from, int to) {
     from = m_document->findBlock(from).position();
     to = m_document->findBlock(qMin(to, m_document->characterCount() - 1)).position();
     m_visibleMarked = false;
-    m_idle.start();
+    m_idle.start(0);
     for (PendingStretch& stretch : m_pending) {
         if (stretch.start.position() <= to && from <= stretch.end.position()) {
             moveToParagraph(stretch.start, *m_document, qMin(from, stretch.start.position()));
@@ -198,7 +202,7 @@ void PostHighlighter::markSlice() {
     if (m_pending.empty())
         emit settled();
     else
-        m_idle.start();
+        m_idle.start(0);
 }
 
 void PostHighlighter::noteMarked(const QTextBlock& paragraph) {
