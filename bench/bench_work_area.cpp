@@ -117,6 +117,9 @@ void measureTyping(benchmark::State& state, const WorkText& text, SideBySide& ed
            bareLetters.median());
     report(state, text, "Space, p95 (bare: a letter)", "space_p95", spaces.percentile(0.95),
            bareLetters.percentile(0.95));
+    // What a Space costs the bare control too: breaking a long paragraph's lines anew.
+    report(state, text, "Space, p50 (bare: a Space)", "space_p50_space", spaces.median(),
+           bareSpaces.median());
 }
 
 // Ctrl+Z right after typing a word, then Edit > Redo; the bare control's own undo and redo.

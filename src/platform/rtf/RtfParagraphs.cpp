@@ -51,6 +51,8 @@ QByteArray write(const QTextDocument& document, int first, int last) {
 
 QByteArray join(std::vector<QByteArray>::const_iterator begin,
                 std::vector<QByteArray>::const_iterator end) {
+    if (end - begin == 1)
+        return *begin;
     if (std::all_of(begin, end, [](const QByteArray& image) { return isBodyOnly(image); })) {
         QByteArray joined;
         for (auto it = begin; it != end; ++it) {
