@@ -135,7 +135,7 @@ private slots:
         });
         QApplication::setFont(usual);
         QApplication::setPalette(QApplication::style()->standardPalette());
-        QCOMPARE(count, 18);
+        QCOMPARE(count, 20);
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         QVERIFY(qAbs(measured - scale) < 0.1);
     }

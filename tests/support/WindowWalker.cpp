@@ -6,10 +6,17 @@
 #include "info/SplashWindow.h"
 #include "info/TipsWindow.h"
 #include "markup/PreviewWindow.h"
+#include "services/Dictionary.h"
+#include "services/IgnoredWords.h"
+#include "services/SpellingDialog.h"
+#include "services/WaitWindow.h"
 #include "shell/PostEditorInfo.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 int walkWindows(const std::function<void(QWidget&)>& visit) {
     int count = 0;
@@ -35,6 +42,26 @@ int walkWindows(const std::function<void(QWidget&)>& visit) {
         f.workArea->findChild<QAction*>(item)->trigger();
     for (const char* button : {"cmdCtext", "cmdPreset"})
         f.child<QPushButton>(button)->click();
+    // The spelling window on a word it does not know, and the wait window before a check.
+    struct OneWord : Dictionary {
+        bool knows(const QString& word) const override { return word == u"cat"; }
+        QStringList suggestions(const QString&) const override { return {"The", "Tea"}; }
+        void add(const QString&) override {}
+    } dictionary;
+    IgnoredWords ignored;
+    QTimer poll; // the spelling window runs its own event loop: visited once "Teh" is on show
+    poll.callOnTimeout([&] {
+        auto* spelling = qobject_cast<SpellingDialog*>(QApplication::activeModalWidget());
+        if (spelling && !spelling->findChild<QLabel*>("lblProblem")->text().isEmpty()) {
+            poll.stop();
+            show(*spelling);
+            spelling->reject();
+        }
+    });
+    poll.start(1);
+    SpellingDialog("Teh cat", dictionary, ignored, ProblemFinder::Mode::Spelling, &f.frame).run();
+    WaitWindow wait(&f.frame);
+    show(wait);
     f.workArea->findChild<QAction*>("mnuReplace")->trigger(); // the find bar, with replace
     show(f.frame);
     f.workArea->findChild<QAction*>("mnuPreview")->trigger();
