@@ -4,6 +4,7 @@
 // 1 MB and 10 MB. Beside each, in the same loop, the same edit goes through
 // QTextDocument's own undo stack; "x_qtdoc" is the engine's time divided by that
 // baseline's, and the p50 counters are the medians of the single timings.
+#include "PaintCounter.h"
 #include "bench_documents.h"
 #include "platform/RichTextBox.h"
 #include "platform/rtf/RtfReader.h"
@@ -205,16 +206,7 @@ void undo(benchmark::State& state, Content content) {
 // the time includes the repaint that follows, and "paints" counts the repaints.
 void undoAllAndRedoAll(benchmark::State& state, Content content) {
     EngineRig rig(content);
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int& count;
-        explicit PaintCounter(int& c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            count += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter(paints);
-    rig.box.viewport()->installEventFilter(&counter);
+    PaintCounter paints(*rig.box.viewport());
     double undoSeconds = 0, redoSeconds = 0;
     for (auto _ : state) {
         rig.box.surface().setSelStart(rig.middle);
@@ -223,7 +215,7 @@ void undoAllAndRedoAll(benchmark::State& state, Content content) {
             rig.endStep();
         }
         QApplication::processEvents();
-        paints = 0;
+        paints.reset();
         undoSeconds = secondsFor([&] {
             rig.engine.undoAll();
             QApplication::processEvents();
@@ -237,7 +229,7 @@ void undoAllAndRedoAll(benchmark::State& state, Content content) {
     }
     state.counters["undo_all_ms"] = undoSeconds * 1e3;
     state.counters["redo_all_ms"] = redoSeconds * 1e3;
-    state.counters["paints"] = paints;
+    state.counters["paints"] = paints.count();
 }
 
 std::string sizeName(int size) {

@@ -6,6 +6,7 @@
 #include "BareEditor.h"
 #include "ComparisonTable.h"
 #include "Keyboard.h"
+#include "PaintCounter.h"
 #include "Samples.h"
 #include "StallProbe.h"
 #include "WorkAreaDriver.h"
@@ -138,20 +139,6 @@ void measureUndoRedo(benchmark::State& state, const WorkText& text, SideBySide& 
            bareUndo.median());
     report(state, text, "Redo right after it, median", "redo", redo.median(), bareRedo.median());
 }
-
-// Counts the times a widget is painted while it lives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
-    int count() const { return m_count; }
-    bool eventFilter(QObject*, QEvent* event) override {
-        m_count += event->type() == QEvent::Paint;
-        return false;
-    }
-
-private:
-    int m_count = 0;
-};
 
 // A history of one-word steps all over the text, then Undo All and Redo All.
 void measureHistory(benchmark::State& state, const WorkText& text, SideBySide& editors) {
