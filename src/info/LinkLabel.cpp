@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr double MinimumContrast = 4.5;
+constexpr double kMinimumContrast = 4.5;
 // Red on white reads at 4:1; the hover lasts only while the mouse is there.
-constexpr double HoverContrast = 3.0;
+constexpr double kHoverContrast = 3.0;
 
 // Watches one window for mouse movement over its background.
 class BackgroundWatcher : public QObject {
@@ -57,10 +57,10 @@ void LinkLabel::showColour() {
     const QColor background = inherited.color(QPalette::Window);
     const QColor hover(255, 0, 0);
     const QColor colour =
-        !m_hovered ? readableOn(inherited.color(QPalette::Link), background, MinimumContrast)
-        : contrastRatio(hover, background) >= HoverContrast
+        !m_hovered ? readableOn(inherited.color(QPalette::Link), background, kMinimumContrast)
+        : contrastRatio(hover, background) >= kHoverContrast
             ? hover
-            : readableOn(inherited.color(QPalette::LinkVisited), background, MinimumContrast);
+            : readableOn(inherited.color(QPalette::LinkVisited), background, kMinimumContrast);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);

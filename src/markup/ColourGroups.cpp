@@ -20,7 +20,7 @@ namespace {
 constexpr int RowHeight = 15;
 
 // Enough for a colour sample to be told apart from the page; it is not body text.
-constexpr double SampleContrast = 2.5;
+constexpr double kSampleContrast = 2.5;
 
 void paintCaption(QRadioButton* button, const ColourOption& option) {
     const QColor text = captionForeground(option);
@@ -31,7 +31,7 @@ void paintCaption(QRadioButton* button, const ColourOption& option) {
     // A caption too close to the page's colour (White on a light page, Navy on a dark one)
     // reads on the page's text colour instead, which is the page's opposite.
     const QPalette page = button->parentWidget()->palette();
-    if (contrastRatio(text, page.color(QPalette::Window)) < SampleContrast) {
+    if (contrastRatio(text, page.color(QPalette::Window)) < kSampleContrast) {
         SystemColours::paint(button, page.color(QPalette::WindowText), text);
         return;
     }

@@ -8,9 +8,9 @@
 #include <cmath>
 
 namespace {
-constexpr double ReferencePoints = 9.0;
+constexpr double kReferencePoints = 9.0;
 // Fonts up to this size fit the layout as it is.
-constexpr double LargestUsualPoints = 10.0;
+constexpr double kLargestUsualPoints = 10.0;
 
 double pixelsPerInch() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -32,9 +32,9 @@ double metricsRatio(const QFont& font, const QFont& reference) {
 }
 
 double scaleFor(const QFont& font) {
-    const QFont reference = atPoints(font, ReferencePoints);
+    const QFont reference = atPoints(font, kReferencePoints);
     const double ratio = metricsRatio(font, reference);
-    const double usualLimit = metricsRatio(atPoints(font, LargestUsualPoints), reference);
+    const double usualLimit = metricsRatio(atPoints(font, kLargestUsualPoints), reference);
     return ratio <= usualLimit ? 1.0 : ratio;
 }
 } // namespace
