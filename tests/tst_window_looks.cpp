@@ -60,24 +60,58 @@ void findCramped(QWidget& window, QStringList& found) {
     }
 }
 
-// Visible texts under 4.5:1 on what they are painted on; the colour samples and disabled
-// controls aside.
+struct Ink {
+    QColor text, background;
+};
+
+// Each fragment of a rich text on what it is painted on: its own background, else its
+// block's, else the control's; without a colour of its own, a link reads in the link colour.
+QList<Ink> fragmentInks(const QTextDocument& document, const Ink& plain, const QColor& link) {
+    QList<Ink> inks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QBrush blockBack = block.blockFormat().background();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const QBrush back = format.background().style() ? format.background() : blockBack;
+            if (!it.fragment().text().trimmed().isEmpty())
+                inks << Ink{format.foreground().style() ? format.foreground().color()
+                            : format.isAnchor()         ? link
+                                                        : plain.text,
+                            back.style() ? back.color() : plain.background};
+        }
+    }
+    return inks;
+}
+
+// Visible texts under 4.5:1 on what they are painted on, rich texts fragment by fragment;
+// the colour samples and disabled controls aside.
 void findFaint(QWidget& window, QStringList& found) {
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisible() || !widget->isEnabled() || shownText(widget).isEmpty() ||
+        auto* view = qobject_cast<QTextEdit*>(widget); // a read-only one shows a document
+        if (view && !view->isReadOnly())
+            continue;
+        const QString text = shownText(widget);
+        if (!widget->isVisible() || !widget->isEnabled() || (text.isEmpty() && !view) ||
             findColourOption(widget->objectName()) || widget->objectName() == "LblSample")
             continue;
-        const QWidget* back = widget;
+        const QWidget* back = view ? view->viewport() : widget;
+        const QColor ink = SystemColours::textOf(back);
         while (!qobject_cast<const QPushButton*>(back) && !back->autoFillBackground() &&
                !back->property("paintedBackground").isValid() && !back->isWindow())
             back = back->parentWidget();
-        const QColor background = SystemColours::backgroundOf(back);
-        QList<QColor> inks{SystemColours::textOf(widget)};
-        if (Qt::mightBeRichText(shownText(widget)))
-            inks << widget->palette().color(QPalette::Link);
-        for (const QColor& ink : inks) {
-            if (contrastRatio(ink, background) < 4.5)
-                found << describe(widget) + " " + ink.name() + " on " + background.name();
+        const Ink plain{ink, SystemColours::backgroundOf(back)};
+        QTextDocument label;
+        if (!view && Qt::mightBeRichText(text))
+            label.setHtml(text);
+        const QTextDocument* document = view ? view->document() : &label;
+        const QList<Ink> inks =
+            document->isEmpty()
+                ? QList<Ink>{plain}
+                : fragmentInks(*document, plain, widget->palette().color(QPalette::Link));
+        for (const Ink& shown : inks) {
+            if (contrastRatio(shown.text, shown.background) < 4.5)
+                found << describe(widget) + " " + shown.text.name() + " on " +
+                             shown.background.name();
         }
     }
 }
