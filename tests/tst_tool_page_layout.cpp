@@ -1,6 +1,8 @@
 // Every tool page fits the frame at its smallest.
 #include "EditorFixture.h"
 
+#include <QStyle>
+
 class TestToolPageLayout : public QObject {
     Q_OBJECT
 
@@ -9,6 +11,15 @@ private slots:
         FrameFixture f;
         f.frame.resize(f.frame.minimumSize());
         QTRY_COMPARE(f.frame.size(), f.frame.minimumSize());
+        // Options drawn on a swatch keep the page's small font, also once painted anew for a
+        // dark scheme (which the layout is checked in).
+        for (const QPalette& palette :
+             {QApplication::palette(), QPalette(QColor(0x35, 0x35, 0x35))}) {
+            QApplication::setPalette(palette);
+            QCoreApplication::processEvents();
+            for (const char* swatch : {"OptionHLRed", "OptionWhite"})
+                QCOMPARE(f.child(swatch)->font(), f.child("chkBold")->font());
+        }
         // No control is squeezed, sticks out of its parent or covers a sibling; the credited
         // quote shows the handle controls.
         for (const auto& [click, name] : {std::pair("cmdStyle", "FrameCustom"),
@@ -41,6 +52,7 @@ private slots:
                 }
             }
         }
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
 };
 

@@ -23,6 +23,9 @@ constexpr int RowHeight = 15;
 constexpr double kSampleContrast = 2.5;
 
 void paintCaption(QRadioButton* button, const ColourOption& option) {
+    // A style sheet, set or cleared, may put the application's font back: the caption keeps
+    // the page's smaller one.
+    button->setFont(button->parentWidget()->font());
     const QColor text = captionForeground(option);
     if (const std::optional<QColor> background = captionBackground(option)) {
         SystemColours::paint(button, *background, text);
@@ -76,7 +79,7 @@ void ColourGroups::paintCaptions() {
 }
 
 QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bool highlight) {
-    auto* group = new QGroupBox(title);
+    auto* group = new QGroupBox(title, this);
     group->setObjectName(objectName);
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(3, 0, 3, 2);
