@@ -1,6 +1,7 @@
 // The text colour and highlight groups of the formatting page.
 #include "EditorFixture.h"
 #include "markup/ColourOptions.h"
+#include "platform/Contrast.h"
 #include "platform/SystemColours.h"
 
 class TestColourTags : public QObject {
@@ -46,6 +47,17 @@ private slots:
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLAqua")), QColor(128, 255, 255));
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLNavy")), QColor(Qt::white));
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
+        // On a dark page every text caption reads, on the page or on a backdrop; on a light
+        // page only White needs one.
+        const QColor dark(0x35, 0x35, 0x35), light(0xef, 0xef, 0xef);
+        for (const ColourOption& option : colourOptions()) {
+            const QColor text = captionForeground(option),
+                         onDark = captionBackground(option, dark, QColor(0xee, 0xee, 0xee))
+                                      .value_or(dark);
+            QVERIFY(option.family == ColourFamily::Highlight || contrastRatio(text, onDark) >= 4.5);
+            QCOMPARE(captionBackground(option, light, Qt::black).has_value(),
+                     option.family == ColourFamily::Highlight || text == Qt::white);
+        }
     }
 };
 
