@@ -12,9 +12,10 @@ namespace {
 
 QString shownText(const QWidget* widget) {
     auto* group = qobject_cast<const QGroupBox*>(widget);
-    auto* bar = qobject_cast<const QProgressBar*>(widget);
-    return group ? group->title()
-                 : (bar && !bar->isTextVisible() ? QString() : widget->property("text").toString());
+    auto* bar = qobject_cast<const QProgressBar*>(widget); // its text may be hidden
+    return group                          ? group->title()
+           : bar && !bar->isTextVisible() ? QString()
+                                          : widget->property("text").toString();
 }
 
 QString describe(const QWidget* widget) {
@@ -68,38 +69,17 @@ void findCramped(QWidget& window, QStringList& found) {
     }
 }
 
-struct Ink {
-    QColor text, background;
-};
-
-// Each fragment of a rich text on what it is painted on: its own background, else its
-// block's, else the control's; without a colour of its own, a link reads in the link colour.
-QList<Ink> fragmentInks(const QTextDocument& document, const Ink& plain, const QColor& link) {
-    QList<Ink> inks;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QBrush blockBack = block.blockFormat().background();
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const QBrush back = format.background().style() ? format.background() : blockBack;
-            if (!it.fragment().text().trimmed().isEmpty())
-                inks << Ink{format.foreground().style() ? format.foreground().color()
-                            : format.isAnchor()         ? link
-                                                        : plain.text,
-                            back.style() ? back.color() : plain.background};
-        }
-    }
-    return inks;
-}
-
-// Visible texts under 4.5:1 on what they are painted on, rich texts fragment by fragment;
-// the colour samples and disabled controls aside.
+// Visible texts under 4.5:1 on what they are painted on, rich texts fragment by fragment: on
+// the fragment's background, else its block's, else the control's; a link without a colour
+// of its own in the link colour. The colour samples and disabled controls aside.
 void findFaint(QWidget& window, QStringList& found) {
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         auto* view = qobject_cast<QTextEdit*>(widget); // a read-only one shows a document
-        if (view && !view->isReadOnly())
-            continue;
-        const QString text = shownText(widget);
-        if (!widget->isVisible() || !widget->isEnabled() || (text.isEmpty() && !view) ||
+        QTextDocument label;
+        Qt::mightBeRichText(shownText(widget)) ? label.setHtml(shownText(widget))
+                                               : label.setPlainText(shownText(widget));
+        const QTextDocument& document = view && view->isReadOnly() ? *view->document() : label;
+        if (!widget->isVisible() || !widget->isEnabled() || document.isEmpty() ||
             findColourOption(widget->objectName()) || widget->objectName() == "LblSample")
             continue;
         const QWidget* back = view ? view->viewport() : widget;
@@ -107,19 +87,20 @@ void findFaint(QWidget& window, QStringList& found) {
         while (!qobject_cast<const QPushButton*>(back) && !back->autoFillBackground() &&
                !back->property("paintedBackground").isValid() && !back->isWindow())
             back = back->parentWidget();
-        const Ink plain{ink, SystemColours::backgroundOf(back)};
-        QTextDocument label;
-        if (!view && Qt::mightBeRichText(text))
-            label.setHtml(text);
-        const QTextDocument* document = view ? view->document() : &label;
-        const QList<Ink> inks =
-            document->isEmpty()
-                ? QList<Ink>{plain}
-                : fragmentInks(*document, plain, widget->palette().color(QPalette::Link));
-        for (const Ink& shown : inks) {
-            if (contrastRatio(shown.text, shown.background) < 4.5)
-                found << describe(widget) + " " + shown.text.name() + " on " +
-                             shown.background.name();
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                const QBrush fore = format.foreground(),
+                             under = format.background().style() ? format.background()
+                                                                 : block.blockFormat().background();
+                const QColor text = fore.style()        ? fore.color()
+                                    : format.isAnchor() ? widget->palette().color(QPalette::Link)
+                                                        : ink;
+                const QColor background =
+                    under.style() ? under.color() : SystemColours::backgroundOf(back);
+                if (contrastRatio(text, background) < 4.5)
+                    found << describe(widget) + " " + text.name() + " on " + background.name();
+            }
         }
     }
 }

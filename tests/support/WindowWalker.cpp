@@ -77,13 +77,14 @@ int walkWindows(const std::function<void(QWidget&)>& visit) {
     LocalWebServer server;
     BrowserWindows& browsers = f.workArea->browsers().windows();
     browsers.setAddresses({server.address(), server.address(), {}, server.address()});
+    const auto showLoaded = [&](const char* name, const QString& loadedTitle) {
+        auto* window = f.frame.findChild<QWidget*>(name);
+        (void)QTest::qWaitFor([&] { return window->windowTitle() == loadedTitle; });
+        show(*window);
+    };
     browsers.viewBrowser();
-    auto* forum = f.frame.findChild<QWidget*>("frmVNBrowser");
-    (void)QTest::qWaitFor([&] { return !forum->findChild<QLineEdit*>()->text().isEmpty(); });
-    show(*forum);
+    showLoaded("frmVNBrowser", "Page /");
     browsers.moreSmileys();
-    auto* smileys = f.frame.findChild<QWidget*>("frmBrowser");
-    (void)QTest::qWaitFor([&] { return smileys->windowTitle() == "Insert Smileys"; });
-    show(*smileys);
+    showLoaded("frmBrowser", "Insert Smileys");
     return count;
 }
