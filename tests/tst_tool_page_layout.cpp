@@ -9,14 +9,6 @@ private slots:
         FrameFixture f;
         f.frame.resize(f.frame.minimumSize());
         QTRY_COMPARE(f.frame.size(), f.frame.minimumSize());
-        // Options on a swatch keep the page's small font, also once painted for a dark scheme.
-        for (const QPalette& palette :
-             {QApplication::palette(), QPalette(QColor(0x35, 0x35, 0x35))}) {
-            QApplication::setPalette(palette);
-            QCoreApplication::processEvents();
-            for (const char* swatch : {"OptionHLRed", "OptionWhite"})
-                QCOMPARE(f.child(swatch)->font(), f.child("chkBold")->font());
-        }
         // No control is squeezed, sticks out of its parent or covers a sibling; the credited
         // quote shows the handle controls.
         for (const auto& [click, name] : {std::pair("cmdStyle", "FrameCustom"),

@@ -156,6 +156,11 @@ private slots:
                     QCoreApplication::processEvents(); // rederived by posted calls
             }
             darkWhen ? findFaint(window, found) : findCramped(window, found);
+            for (QWidget* widget : window.findChildren<QWidget*>()) { // style sheets keep sizes
+                if (!widget->styleSheet().isEmpty() &&
+                    widget->font().pointSizeF() != widget->parentWidget()->font().pointSizeF())
+                    found << describe(widget) + " drops its parent's font size";
+            }
             if (darkWhen == 2)
                 QApplication::setPalette(QApplication::style()->standardPalette());
         });
