@@ -1,6 +1,7 @@
 // The text colour and highlight groups of the formatting page.
 #include "EditorFixture.h"
 #include "markup/ColourOptions.h"
+#include "platform/Contrast.h"
 #include "platform/SystemColours.h"
 
 class TestColourTags : public QObject {
@@ -46,6 +47,16 @@ private slots:
         QCOMPARE(SystemColours::backgroundOf(f.button("OptionHLAqua")), QColor(128, 255, 255));
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLNavy")), QColor(Qt::white));
         QCOMPARE(captionForeground(*findColourOption(u"OptionHLYellow")), QColor(Qt::black));
+        // On a dark page every text caption reads, on it or on a backdrop; on a light one only
+        // White has a backdrop.
+        for (const ColourOption& option : colourOptions()) {
+            const bool highlight = option.family == ColourFamily::Highlight;
+            const QColor text = captionForeground(option), dark(0x35, 0x35, 0x35);
+            const QColor onDark = captionBackground(option, dark, Qt::lightGray).value_or(dark);
+            QVERIFY(highlight || contrastRatio(text, onDark) >= 4.5);
+            QCOMPARE(captionBackground(option, Qt::white, Qt::black).has_value(),
+                     highlight || text == Qt::white);
+        }
     }
 };
 

@@ -12,15 +12,22 @@ namespace {
 
 QString shownText(const QWidget* widget) {
     auto* group = qobject_cast<const QGroupBox*>(widget);
-    return group ? group->title() : widget->property("text").toString();
+    auto* bar = qobject_cast<const QProgressBar*>(widget); // its text may be hidden
+    return group                          ? group->title()
+           : bar && !bar->isTextVisible() ? QString()
+                                          : widget->property("text").toString();
 }
 
 QString describe(const QWidget* widget) {
     return widget->window()->objectName() + "/" + widget->objectName();
 }
 
-// The room a text has: a button's contents, a box's beside its mark, a label's contents.
+// The room a text has: a button's contents, a box's beside its mark, a label's contents, a
+// tool button's size less its padding.
 QSize roomFor(const QWidget* widget) {
+    if (auto* tool = qobject_cast<const QToolButton*>(widget))
+        return tool->size() - tool->sizeHint() +
+               tool->fontMetrics().size(Qt::TextShowMnemonic, tool->text());
     auto* button = qobject_cast<const QAbstractButton*>(widget);
     if (!button)
         return widget->contentsRect().size() -
@@ -43,6 +50,8 @@ void findCramped(QWidget& window, QStringList& found) {
         if (!widget->isVisible() || !(label || qobject_cast<QAbstractButton*>(widget)))
             continue;
         controls << widget;
+        if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+            found << describe(widget) + " cuts the lines of \"" + text + "\"";
         if (text.isEmpty() || (label && (label->wordWrap() || Qt::mightBeRichText(text))))
             continue;
         const QFontMetrics metrics(widget->font());
@@ -60,24 +69,38 @@ void findCramped(QWidget& window, QStringList& found) {
     }
 }
 
-// Visible texts under 4.5:1 on what they are painted on; the colour samples and disabled
-// controls aside.
+// Visible texts under 4.5:1 on what they are painted on, rich texts fragment by fragment: on
+// the fragment's background, else its block's, else the control's; a link without a colour
+// of its own in the link colour. The colour samples and disabled controls aside.
 void findFaint(QWidget& window, QStringList& found) {
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisible() || !widget->isEnabled() || shownText(widget).isEmpty() ||
+        auto* view = qobject_cast<QTextEdit*>(widget); // a read-only one shows a document
+        QTextDocument label;
+        Qt::mightBeRichText(shownText(widget)) ? label.setHtml(shownText(widget))
+                                               : label.setPlainText(shownText(widget));
+        const QTextDocument& document = view && view->isReadOnly() ? *view->document() : label;
+        if (!widget->isVisible() || !widget->isEnabled() || document.isEmpty() ||
             findColourOption(widget->objectName()) || widget->objectName() == "LblSample")
             continue;
-        const QWidget* back = widget;
+        const QWidget* back = view ? view->viewport() : widget;
+        const QColor ink = SystemColours::textOf(back);
         while (!qobject_cast<const QPushButton*>(back) && !back->autoFillBackground() &&
                !back->property("paintedBackground").isValid() && !back->isWindow())
             back = back->parentWidget();
-        const QColor background = SystemColours::backgroundOf(back);
-        QList<QColor> inks{SystemColours::textOf(widget)};
-        if (Qt::mightBeRichText(shownText(widget)))
-            inks << widget->palette().color(QPalette::Link);
-        for (const QColor& ink : inks) {
-            if (contrastRatio(ink, background) < 4.5)
-                found << describe(widget) + " " + ink.name() + " on " + background.name();
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                const QBrush fore = format.foreground(),
+                             under = format.background().style() ? format.background()
+                                                                 : block.blockFormat().background();
+                const QColor text = fore.style()        ? fore.color()
+                                    : format.isAnchor() ? widget->palette().color(QPalette::Link)
+                                                        : ink;
+                const QColor background =
+                    under.style() ? under.color() : SystemColours::backgroundOf(back);
+                if (contrastRatio(text, background) < 4.5)
+                    found << describe(widget) + " " + text.name() + " on " + background.name();
+            }
         }
     }
 }
@@ -96,6 +119,9 @@ QPalette darkPalette() {
 
 class TestWindowLooks : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
 private slots:
     // The layout grows with the UI font (by its metrics, from 11 pt on): nothing is cut and
@@ -130,12 +156,17 @@ private slots:
                     QCoreApplication::processEvents(); // rederived by posted calls
             }
             darkWhen ? findFaint(window, found) : findCramped(window, found);
+            for (QWidget* widget : window.findChildren<QWidget*>()) { // style sheets keep sizes
+                if (!widget->styleSheet().isEmpty() &&
+                    widget->font().pointSizeF() != widget->parentWidget()->font().pointSizeF())
+                    found << describe(widget) + " drops its parent's font size";
+            }
             if (darkWhen == 2)
                 QApplication::setPalette(QApplication::style()->standardPalette());
         });
         QApplication::setFont(usual);
         QApplication::setPalette(QApplication::style()->standardPalette());
-        QCOMPARE(count, 20);
+        QCOMPARE(count, 22);
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         QVERIFY(qAbs(measured - scale) < 0.1);
     }

@@ -3,7 +3,6 @@
 #include "markup/ColourOptions.h"
 #include "markup/ColourSwatchButton.h"
 #include "markup/TagHolders.h"
-#include "platform/Contrast.h"
 #include "platform/SystemColours.h"
 #include "platform/Twips.h"
 
@@ -19,20 +18,15 @@ namespace {
 // Eleven options a column: rows as tight as the option's mark allows.
 constexpr int RowHeight = 15;
 
-// Enough for a colour sample to be told apart from the page; it is not body text.
-constexpr double kSampleContrast = 2.5;
-
 void paintCaption(QRadioButton* button, const ColourOption& option) {
+    // A style sheet, set or cleared, may put the application's font back: the caption keeps
+    // the page's smaller one.
+    button->setFont(button->parentWidget()->font());
     const QColor text = captionForeground(option);
-    if (const std::optional<QColor> background = captionBackground(option)) {
-        SystemColours::paint(button, *background, text);
-        return;
-    }
-    // A caption too close to the page's colour (White on a light page, Navy on a dark one)
-    // reads on the page's text colour instead, which is the page's opposite.
     const QPalette page = button->parentWidget()->palette();
-    if (contrastRatio(text, page.color(QPalette::Window)) < kSampleContrast) {
-        SystemColours::paint(button, page.color(QPalette::WindowText), text);
+    if (const std::optional<QColor> background = captionBackground(
+            option, page.color(QPalette::Window), page.color(QPalette::WindowText))) {
+        SystemColours::paint(button, *background, text);
         return;
     }
     SystemColours::clearPaint(button);
@@ -76,7 +70,7 @@ void ColourGroups::paintCaptions() {
 }
 
 QWidget* ColourGroups::createGroup(const char* objectName, const char* title, bool highlight) {
-    auto* group = new QGroupBox(title);
+    auto* group = new QGroupBox(title, this);
     group->setObjectName(objectName);
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(3, 0, 3, 2);

@@ -1,9 +1,16 @@
 #include "markup/ColourOptions.h"
 
+#include "platform/Contrast.h"
+
 namespace {
 
 constexpr ColourFamily Text = ColourFamily::Text;
 constexpr ColourFamily Highlight = ColourFamily::Highlight;
+
+// Enough for a colour sample to be told apart from the page; it is not body text.
+constexpr double kSampleContrast = 2.5;
+// Enough for text to read.
+constexpr double kReadableContrast = 4.5;
 
 constexpr std::array<ColourOption, kColourOptionCount> kOptions{{
     {"OptionWhite", "White", Text, Holder::White, "white", qRgb(255, 255, 255), false},
@@ -88,10 +95,23 @@ QColor captionForeground(const ColourOption& option) {
     return qGray(option.colour) < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-std::optional<QColor> captionBackground(const ColourOption& option) {
-    if (option.family == Text)
+std::optional<QColor> captionBackground(const ColourOption& option, const QColor& page,
+                                        const QColor& pageText) {
+    const QColor text(option.colour);
+    if (option.family == Highlight)
+        return text;
+    // On a light page a caption shows as the post will, unless it is too close to the page
+    // (White). The colours are made for light pages: on a dark one every caption that does
+    // not read gets a backdrop.
+    const bool darkPage = relativeLuminance(page) < relativeLuminance(pageText);
+    if (contrastRatio(text, page) >= (darkPage ? kReadableContrast : kSampleContrast))
         return std::nullopt;
-    return QColor(option.colour);
+    // The page's text colour, the page's opposite (as for Black and Navy on a dark page),
+    // else black or white, whichever reads better (the mid-tones: Red, Olive, Teal, Gray).
+    if (contrastRatio(text, pageText) >= kReadableContrast)
+        return pageText;
+    return contrastRatio(text, Qt::black) > contrastRatio(text, Qt::white) ? QColor(Qt::black)
+                                                                           : QColor(Qt::white);
 }
 
 ColourSelection selectColourOption(const ColourOption& option, bool otherFamilyAtDefault) {

@@ -38,10 +38,14 @@ inline constexpr const char* kColourOpen = "[color ";
 inline constexpr const char* kColourClose = "]";
 inline constexpr const char* kColourEnd = "[/color]";
 
-// A text option's caption is drawn in its colour on the page's own background; a
-// highlight option's caption is drawn on its colour, in black or white, whichever reads.
+// A text option's caption is drawn in its colour, on the page or on a backdrop where it
+// would not read there; a highlight option's caption is drawn on its colour, in black or
+// white, whichever reads.
 QColor captionForeground(const ColourOption& option);
-std::optional<QColor> captionBackground(const ColourOption& option);
+// The caption's background on a page of that colour and text colour: a highlight's own
+// colour, a text caption's backdrop where it needs one; absent: the page.
+std::optional<QColor> captionBackground(const ColourOption& option, const QColor& page,
+                                        const QColor& pageText);
 
 // What selecting an option does: the holders to write (every holder it touches, in order)
 // and the sample label's new colours (absent: leave as it is).

@@ -50,7 +50,8 @@ FormattingPage::FormattingPage(EditingSurface& surface, QWidget* parent)
     m_sample = createSample();
     QWidget* styleTags = createStyleTags();
     m_mainTags = new MainTagGroup(m_holders, m_italicBox, m_sample);
-    m_colours = new ColourGroups(m_holders, m_sample);
+    // Made with its parent, so the colour captions find the page's font as they are painted.
+    m_colours = new ColourGroups(m_holders, m_sample, this);
     connect(m_mainTags, &MainTagGroup::holdersWritten, this, &FormattingPage::tagsChanged);
     connect(m_colours, &ColourGroups::holdersWritten, this, &FormattingPage::tagsChanged);
     // Every choice on the page writes holders, so Apply follows each one as it is made.

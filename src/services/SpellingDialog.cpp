@@ -2,9 +2,9 @@
 
 #include "platform/Contrast.h"
 #include "platform/HandCursor.h"
+#include "platform/SystemColours.h"
 #include "platform/Twips.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,15 +41,15 @@ QString plainForDisplay(QStringView text) {
 
 // The sentence with the problem's word in red, underlined (a repeat without the space
 // before it); the red is lightened as far as a dark background needs.
-QString markedSentence(const QString& text, const SpellingProblem& problem) {
+QString markedSentence(const QString& text, const SpellingProblem& problem,
+                       const QColor& background) {
     const TextRange sentence = sentenceAround(text, problem.start, problem.length);
     const QStringView all(text);
     const int end = problem.start + problem.length;
     int mark = problem.start;
     while (mark < end && text.at(mark).isSpace())
         ++mark;
-    const QColor red =
-        readableOn(QColor(0xc0, 0, 0), QApplication::palette().color(QPalette::Base), 4.5);
+    const QColor red = readableOn(QColor(0xc0, 0, 0), background, 4.5);
     return plainForDisplay(all.mid(sentence.start, mark - sentence.start)) +
            "<span style=\"color:" + red.name() + "; text-decoration:underline; font-weight:600\">" +
            plainForDisplay(all.mid(mark, end - mark)) + "</span>" +
@@ -82,6 +82,10 @@ void SpellingDialog::createControls() {
     m_sentenceView = new QTextBrowser(this);
     m_sentenceView->setObjectName("txtSentence");
     m_sentenceView->setFocusPolicy(Qt::NoFocus);
+    SystemColours::followPalette(m_sentenceView, [this] {
+        if (m_ignoreButton->isEnabled()) // a problem on show
+            showSentence();
+    });
     const int line = fontMetrics().lineSpacing();
     m_sentenceView->setMinimumWidth(Twips::scaled(380));
     m_sentenceView->setFixedHeight(5 * line + 12);
@@ -178,7 +182,7 @@ void SpellingDialog::searchOn() {
 void SpellingDialog::showProblem(const SpellingProblem& problem) {
     m_problemLabel->setText(caption(problem.kind));
     m_statusLabel->clear();
-    m_sentenceView->setHtml(markedSentence(m_finder.text(), problem));
+    showSentence();
     m_suggestionList->clear();
     m_suggestionList->addItems(problem.suggestions);
     m_suggestionList->setEnabled(!problem.suggestions.isEmpty());
@@ -197,6 +201,11 @@ void SpellingDialog::showProblem(const SpellingProblem& problem) {
     m_addButton->setEnabled(spelling);
     updateChangeButtons();
     (problem.suggestions.isEmpty() && !repeated ? m_ignoreButton : m_changeButton)->setFocus();
+}
+
+void SpellingDialog::showSentence() {
+    m_sentenceView->setHtml(markedSentence(m_finder.text(), m_finder.problem(),
+                                           m_sentenceView->palette().color(QPalette::Base)));
 }
 
 void SpellingDialog::showSearching() {

@@ -34,6 +34,8 @@ private:
     ProblemFinder::Outcome searchSlice();
     void searchOn();
     void showProblem(const SpellingProblem& problem);
+    // The problem's sentence, marked in colours that read on the view's background.
+    void showSentence();
     void showSearching();
     void answer(Answer answer);
     void updateChangeButtons();

@@ -40,15 +40,13 @@ void WebBrowserWindow::createControls() {
 
     m_addressLabel = new QLabel("&Address:", this);
     m_addressLabel->setObjectName("lblAddress");
-    m_addressLabel->move(toPixels(50), m_toolBar->height());
     m_addressLabel->adjustSize();
     m_addressBox = new QLineEdit(BrowserAddresses::localSmileyPage(), this);
     m_addressBox->setObjectName("txtAddress");
-    m_addressBox->move(toPixels(50), m_addressLabel->y() + m_addressLabel->height() + toPixels(15));
     m_addressBox->installEventFilter(this);
     m_addressLabel->setBuddy(m_addressBox);
 
-    // Right-aligned on the toolbar's line, clear of its buttons.
+    // Right of the toolbar's buttons, right-aligned, wrapped when the window is narrow.
     m_selectHint = new QLabel("Select name of smiley including square brackets ( [ ] ) and click "
                               "insert button ",
                               this);
@@ -58,13 +56,12 @@ void WebBrowserWindow::createControls() {
     m_connectionHint->setObjectName("Label1");
     for (QLabel* label : {m_selectHint, m_connectionHint}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(true);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         QFont small = label->font();
         small.setPointSizeF(small.pointSizeF() - 1);
         label->setFont(small);
     }
-    m_selectHint->move(0, 0);
-    m_connectionHint->move(0, m_toolBar->height() / 2);
 
     m_insertButton = new QPushButton(this);
     m_insertButton->setObjectName("Command1");
@@ -168,11 +165,21 @@ void WebBrowserWindow::resizeEvent(QResizeEvent* event) {
 
 void WebBrowserWindow::layOut() {
     const int innerWidth = width(), innerHeight = height();
-    for (QLabel* label : {m_selectHint, m_connectionHint})
-        label->resize(innerWidth, m_toolBar->height() / 2);
+    const int hintLeft = m_toolBar->width() + toPixels(100);
+    const int hintWidth = qMax(1, innerWidth - hintLeft);
+    int hintsBottom = 0;
+    for (QLabel* label : {m_selectHint, m_connectionHint}) {
+        label->setGeometry(hintLeft, hintsBottom, hintWidth, label->heightForWidth(hintWidth));
+        hintsBottom += label->height();
+    }
+    // The address below the toolbar and the hints, the page below the address.
+    m_addressLabel->move(toPixels(50), qMax(m_toolBar->height(), hintsBottom));
+    m_addressBox->move(toPixels(50), m_addressLabel->y() + m_addressLabel->height() + toPixels(15));
     if (innerWidth - toPixels(100) >= 0)
         m_addressBox->resize(innerWidth - toPixels(100), m_addressBox->height());
-    if (innerWidth - toPixels(500) >= 0 && innerHeight - toPixels(1200) >= 0)
-        m_browser->setGeometry(m_browser->x(), toPixels(1000), innerWidth - toPixels(500),
-                               innerHeight - toPixels(1200));
+    const int pageTop =
+        qMax(toPixels(1000), m_addressBox->y() + m_addressBox->height() + toPixels(50));
+    if (innerWidth - toPixels(500) >= 0 && innerHeight - pageTop - toPixels(200) >= 0)
+        m_browser->setGeometry(m_browser->x(), pageTop, innerWidth - toPixels(500),
+                               innerHeight - pageTop - toPixels(200));
 }

@@ -1,15 +1,18 @@
 #include "WindowWalker.h"
 
 #include "EditorFixture.h"
+#include "LocalWebServer.h"
 #include "ModalScript.h"
 #include "info/IntroductionWindow.h"
 #include "info/SplashWindow.h"
 #include "info/TipsWindow.h"
 #include "markup/PreviewWindow.h"
+#include "services/BrowserWindows.h"
 #include "services/Dictionary.h"
 #include "services/IgnoredWords.h"
 #include "services/SpellingDialog.h"
 #include "services/WaitWindow.h"
+#include "shell/PostEditorBrowsers.h"
 #include "shell/PostEditorInfo.h"
 
 #include <QApplication>
@@ -70,5 +73,18 @@ int walkWindows(const std::function<void(QWidget&)>& visit) {
          QList<QWidget*>{f.workArea->findChild<PreviewWindow*>(),
                          &f.workArea->info().introduction(), &f.workArea->info().tips(), &splash})
         show(*window);
+    // The two browser windows, each once its page (a local one) has loaded.
+    LocalWebServer server;
+    BrowserWindows& browsers = f.workArea->browsers().windows();
+    browsers.setAddresses({server.address(), server.address(), {}, server.address()});
+    const auto showLoaded = [&](const char* name, const QString& loadedTitle) {
+        auto* window = f.frame.findChild<QWidget*>(name);
+        (void)QTest::qWaitFor([&] { return window->windowTitle() == loadedTitle; });
+        show(*window);
+    };
+    browsers.viewBrowser();
+    showLoaded("frmVNBrowser", "Page /");
+    browsers.moreSmileys();
+    showLoaded("frmBrowser", "Insert Smileys");
     return count;
 }
