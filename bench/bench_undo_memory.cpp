@@ -5,10 +5,17 @@
 // paragraph images the records keep), overhead_B_per_step (what a step costs beyond its
 // images) and, for scale, document_heap_KB (what the same edits add without an engine).
 #include "../tests/support/UndoEngineProbe.h"
+#include "BareEditor.h"
+#include "ComparisonTable.h"
+#include "Keyboard.h"
+#include "Samples.h"
+#include "WorkAreaDriver.h"
 #include "bench_documents.h"
 #include "platform/RichTextBox.h"
+#include "shell/PostEditor.h"
 
 #include <QFile>
+#include <QTextEdit>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -38,7 +45,7 @@ double residentKB() {
 double recordsKB(const UndoHistory& engine) {
     double bytes = 0;
     for (const UndoStep& record : UndoEngineProbe::undoList(engine))
-        bytes += record.paragraphs.before.size() + record.paragraphs.after.size();
+        bytes += record.keptBytes();
     return bytes / 1024;
 }
 
@@ -85,5 +92,80 @@ void BM_HistoryOf1000Steps(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HistoryOf1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What a one-word step costs as a user makes it in the work area, on 1 MB of short lines:
+// the caret moved by keys (which ends the step before), "word " typed. Counters, per step
+// and less the word's own bytes: history_B_per_step, the heap the history gives back when
+// it is reset (exact: the records, their lists and the allocator's overhead), of which
+// records_B_per_step are the images the records keep; rss_ and
+// heap_ (the allocator's arena and mapped blocks) the growth of the process over the steps,
+// which the text's layout dominates; _bare, the same keys in a bare QTextEdit without an
+// undo stack.
+constexpr int kTypedSteps = 500;
+const QString kTypedWord = QStringLiteral("word ");
+const double kWordBytes = kTypedWord.size() * sizeof(QChar);
+
+struct ProcessGrowth {
+    double resident = 0;
+    double heldHeap = 0;
+};
+
+double heldHeapKB() {
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.arena + info.hblkhd) / 1024;
+}
+
+double perStep(double kb) {
+    return kb * 1024 / kTypedSteps - kWordBytes;
+}
+
+ProcessGrowth typeSteps(QTextEdit& editor) {
+    Keyboard keys(editor);
+    const int length = editor.document()->characterCount() - 1;
+    const auto moveCaret = [&](int position) {
+        QTextCursor cursor = editor.textCursor();
+        cursor.setPosition(position);
+        editor.setTextCursor(cursor);
+        keys.press(Qt::Key_Left);
+        keys.press(Qt::Key_Right);
+    };
+    Samples ignored; // room made in advance, so that the times kept take no memory
+    ignored.values.reserve(kTypedSteps * kTypedWord.size());
+    moveCaret(0);
+    const ProcessGrowth start{residentKB(), heldHeapKB()};
+    for (int step = 0; step < kTypedSteps; ++step) {
+        moveCaret(int((step * 7919LL) % length));
+        keys.type(kTypedWord, ignored, ignored);
+    }
+    moveCaret(0); // records the last word
+    return {perStep(residentKB() - start.resident), perStep(heldHeapKB() - start.heldHeap)};
+}
+
+void BM_TypedStepMemory(benchmark::State& state) {
+    const QString& rtf = BenchDocuments::rtf({BenchDocuments::Shape::ShortLines, false, 1 << 20});
+    for (auto _ : state) {
+        WorkAreaDriver work;
+        work.load(rtf);
+        const ProcessGrowth quillet = typeSteps(work.editor());
+        state.counters["steps"] = work.workArea().undoHistory().undoCount();
+        state.counters["records_B_per_step"] =
+            recordsKB(work.workArea().undoHistory()) * 1024 / kTypedSteps;
+        const double withHistory = heapKB();
+        work.choose("mnuResetUndo");
+        const double history = perStep(withHistory - heapKB());
+        BareEditor bare(work.editor().size());
+        bare.load(rtf);
+        bare.setUndoRedoEnabled(false);
+        const ProcessGrowth plain = typeSteps(bare);
+        state.counters["history_B_per_step"] = history;
+        state.counters["rss_B_per_step"] = quillet.resident;
+        state.counters["rss_B_per_step_bare"] = plain.resident;
+        state.counters["heap_B_per_step"] = quillet.heldHeap;
+        state.counters["heap_B_per_step_bare"] = plain.heldHeap;
+        ComparisonTable::add("1 MB short lines", "undo history per one-word step", history, -1,
+                             "B");
+    }
+}
+BENCHMARK(BM_TypedStepMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -22,7 +22,8 @@ desktop-file-validate "$prefix/share/applications/quillet.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/quillet.metainfo.xml" > /dev/null
 grep -q '^Exec=quillet$' "$prefix/share/applications/quillet.desktop"
 
-# The installed program finds its core library, maps no web engine until a browser opens,
+# The installed program finds its core library, maps no web engine until a browser opens
+# and no Qt Network until a picture is fetched,
 # and keeps running until stopped; it writes nothing next to itself.
 ldd "$prefix/bin/quillet" | grep -q "libquillet_core.so => $prefix/" ||
   { echo "the installed program does not find its core library"; exit 1; }
@@ -33,11 +34,11 @@ home=$(mktemp -d)
 program=$!
 sleep 5
 kill -0 "$program" 2> /dev/null || { echo "the installed program did not keep running"; exit 1; }
-mapped=$(grep -ci webengine "/proc/$program/maps" || true)
+mapped=$(grep -ci "webengine\|libQt6Network" "/proc/$program/maps" || true)
 kill "$program"
 wait "$program" 2> /dev/null || true
 rm -rf "$home"
-[ "$mapped" -eq 0 ] || { echo "the idle program maps the web engine"; exit 1; }
+[ "$mapped" -eq 0 ] || { echo "the idle program maps the web engine or Qt Network"; exit 1; }
 
 # The browser module lies beside the installed core library, and a browser window opens
 # from it when that library is the one in use.

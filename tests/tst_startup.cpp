@@ -87,6 +87,11 @@ private slots:
         ProgramStart next(m_dir.path());
         QCOMPARE(next.modal.opened, QStringList({"FrmFlash"}));
         QVERIFY(next.shown());
+        // Drawn from the program's own pictures alone: no picture file is read, so no
+        // image-format plugin is loaded.
+        next.startup.frame()->grab();
+        QFile maps("/proc/self/maps");
+        QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
         const QWidgetList windows = QApplication::topLevelWidgets();
         QVERIFY(std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
             return window->objectName() == "FrmOptions" && window->isHidden();

@@ -156,7 +156,7 @@ private slots:
         }
         rig.endStep();
         const QString after = rig.surface.rtf();
-        const ParagraphChange& step = UndoEngineProbe::undoList(rig.engine).back().paragraphs;
+        const ParagraphChange step = UndoEngineProbe::undoList(rig.engine).back().change();
         QTEST(QString("%1:%2>%3").arg(step.first).arg(step.countBefore).arg(step.countAfter),
               "paragraphs");
         rig.engine.undo(1);
@@ -231,7 +231,7 @@ private slots:
             return RtfWriter::write(document);
         };
         for (int i = 1; i < history.size(); ++i) {
-            const ParagraphChange& e = records[i].paragraphs;
+            const ParagraphChange e = records[i].change();
             QCOMPARE(replaced(history[i - 1], e.first, e.countBefore, e.after), history[i]);
             QCOMPARE(replaced(history[i], e.first, e.countAfter, e.before), history[i - 1]);
         }

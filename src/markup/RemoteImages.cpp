@@ -1,8 +1,6 @@
 #include "markup/RemoteImages.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "platform/WebFetcher.h"
 
 RemoteImages::RemoteImages(QObject* parent) : QObject(parent) {}
 
@@ -17,27 +15,20 @@ RemoteImages::State RemoteImages::state(const QUrl& address) {
 }
 
 void RemoteImages::fetch(const QUrl& address) {
-    if (!m_network) {
-        m_network = new QNetworkAccessManager(this);
-        connect(m_network, &QNetworkAccessManager::finished, this, &RemoteImages::finished);
-    }
     m_loading.insert(address);
-    QNetworkRequest request(address);
-    request.setTransferTimeout(kTimeoutMs);
-    QNetworkReply* reply = m_network->get(request);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > kMaxBytes)
-            reply->abort();
-    });
+    const auto settled = [this, address](const QByteArray& bytes) { settle(address, bytes); };
+    if (WebFetcher* fetcher = WebFetcher::load())
+        fetcher->fetch(address, {kTimeoutMs, kMaxBytes}, this, settled);
+    else // without the network module every fetch fails, as the user's network might
+        QMetaObject::invokeMethod(
+            this, [settled] { settled(QByteArray()); }, Qt::QueuedConnection);
 }
 
-void RemoteImages::finished(QNetworkReply* reply) {
-    reply->deleteLater();
-    const QUrl address = reply->request().url();
+void RemoteImages::settle(const QUrl& address, const QByteArray& bytes) {
     m_loading.remove(address);
     QImage picture;
-    if (reply->error() == QNetworkReply::NoError)
-        picture.loadFromData(reply->readAll());
+    if (!bytes.isEmpty())
+        picture.loadFromData(bytes);
     if (picture.isNull()) {
         m_failed.insert(address);
     } else {

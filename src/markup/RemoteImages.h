@@ -6,9 +6,6 @@
 #include <QSet>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-
 // Pictures of a post's image tags, fetched in the background only when asked for. Each
 // address is fetched once; a fetch that takes too long, is too big or is no picture
 // counts as failed and is not tried again.
@@ -34,9 +31,8 @@ signals:
 
 private:
     void fetch(const QUrl& address);
-    void finished(QNetworkReply* reply);
+    void settle(const QUrl& address, const QByteArray& bytes);
 
-    QNetworkAccessManager* m_network = nullptr; // made on the first fetch
     QHash<QUrl, QImage> m_images;
     QSet<QUrl> m_loading;
     QSet<QUrl> m_failed;

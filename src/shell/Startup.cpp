@@ -2,6 +2,7 @@
 
 #include "info/IntroductionWindow.h"
 #include "platform/ModalDialogs.h"
+#include "platform/VectorIconStyle.h"
 #include "shell/DraftRecovery.h"
 #include "shell/MainFrame.h"
 #include "shell/PostEditor.h"
@@ -16,6 +17,7 @@ Startup::Startup(StartupOptions options) : m_options(std::move(options)) {}
 Startup::~Startup() = default;
 
 void Startup::run() {
+    VectorIconStyle::install();
     // Every window, the splash and the introduction before the frame among them.
     QApplication::setWindowIcon(QIcon(":/icons/quillet.svg"));
     {

@@ -81,13 +81,13 @@ void UndoHistory::undo(int steps) {
     steps = std::min(steps, undoCount());
     m_surface->setRedraw(false);
     for (int i = 0; i < steps; ++i) {
-        const ParagraphChange& change = m_undoList.back().paragraphs;
-        m_surface->replaceParagraphs(change.first, change.countAfter, change.before);
+        const UndoStep& step = m_undoList.back();
+        m_surface->replaceParagraphs(step.first(), step.countAfter(), step.before());
         m_redoList.push_back(std::move(m_undoList.back()));
         m_undoList.pop_back();
     }
     m_surface->setRedraw(true);
-    select(m_redoList.back().selStartBefore, m_redoList.back().selLengthBefore);
+    select(m_redoList.back().selectionBefore());
     m_tracking = true;
     emit stateChanged();
 }
@@ -106,14 +106,14 @@ void UndoHistory::redo(int steps) {
     if (batch)
         m_surface->setRedraw(false);
     for (int i = 0; i < steps; ++i) {
-        const ParagraphChange& change = m_redoList.back().paragraphs;
-        m_surface->replaceParagraphs(change.first, change.countBefore, change.after);
+        const UndoStep& step = m_redoList.back();
+        m_surface->replaceParagraphs(step.first(), step.countBefore(), step.after());
         m_undoList.push_back(std::move(m_redoList.back()));
         m_redoList.pop_back();
     }
     if (batch)
         m_surface->setRedraw(true);
-    select(m_undoList.back().selStartAfter, m_undoList.back().selLengthAfter);
+    select(m_undoList.back().selectionAfter());
     m_tracking = true;
     emit stateChanged();
 }
@@ -138,8 +138,7 @@ void UndoHistory::takeSnapshot() {
         return;
     }
     const Selection selection = surfaceSelection();
-    m_undoList.push_back({std::move(*change), m_previousSelection.start, m_previousSelection.length,
-                          selection.start, selection.length});
+    m_undoList.emplace_back(*change, m_previousSelection, selection);
     m_redoList.clear();
     m_previousSelection = selection;
     m_currentSelection = selection;
@@ -147,8 +146,9 @@ void UndoHistory::takeSnapshot() {
 }
 
 void UndoHistory::restart() {
-    m_undoList.assign(1, UndoStep()); // the base, never undone
-    m_redoList.clear();
+    // The old lists' room goes back too, not only their steps.
+    std::vector<UndoStep>(1).swap(m_undoList); // the base, never undone
+    std::vector<UndoStep>().swap(m_redoList);
     m_previousSelection = m_currentSelection = surfaceSelection();
     emit stateChanged();
 }
@@ -203,7 +203,7 @@ UndoHistory::Selection UndoHistory::surfaceSelection() const {
     return {m_surface->selStart(), m_surface->selLength()};
 }
 
-void UndoHistory::select(int32_t start, int32_t length) {
-    m_surface->setSelStart(start);
-    m_surface->setSelLength(length);
+void UndoHistory::select(Selection selection) {
+    m_surface->setSelStart(selection.start);
+    m_surface->setSelLength(selection.length);
 }

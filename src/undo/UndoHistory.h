@@ -46,10 +46,7 @@ signals:
     void stateChanged();
 
 private:
-    struct Selection {
-        int32_t start = 0;
-        int32_t length = 0;
-    };
+    using Selection = UndoStep::Selection;
 
     void onChange();
     void onKeyDown(KeyDownArgs& args);
@@ -63,7 +60,7 @@ private:
     // Starts a new history whose base is the present content.
     void restart();
     Selection surfaceSelection() const;
-    void select(int32_t start, int32_t length);
+    void select(Selection selection);
     friend struct UndoEngineProbe; // lets tests and benchmarks read the list
 
     bool m_tracking = false; // false until attached, and while Undo or Redo replays a step
