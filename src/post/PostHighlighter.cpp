@@ -1,5 +1,6 @@
 #include "post/PostHighlighter.h"
 
+#include "platform/LayoutFormats.h"
 #include "post/TextMarker.h"
 
 #include <QElapsedTimer>
@@ -99,6 +100,10 @@ void PostHighlighter::onContentsChange(int position, int removed, int added) {
     Q_UNUSED(removed);
     if (added > kMarkAtOnce)
         return addPending(position, position + added);
+    // The changed paragraph is laid out again from its start in any case. Saying so keeps the
+    // redraw to it: a change starting further in (a key typed in one of the last paragraphs)
+    // can otherwise have the layout redraw everything on show from the top.
+    m_document->markContentsDirty(m_document->findBlock(position).position(), 0);
     markStretchNow(position, position + added);
     if (!m_pending.empty())
         m_idle.start(kTypingPauseMilliseconds);
@@ -217,7 +222,9 @@ void PostHighlighter::relayOutMarked() {
     if (m_marked.from < 0)
         return;
     const MarkedRun run = std::exchange(m_marked, MarkedRun());
-    m_document->markContentsDirty(run.from, run.to - run.from);
+    // Up to the last paragraph's line break, not past it: the paragraph after would be laid
+    // out again too.
+    m_document->markContentsDirty(run.from, run.to - run.from - 1);
 }
 
 bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
@@ -226,7 +233,7 @@ bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
     const QList<QTextLayout::FormatRange> marks = mergedMarks(paragraph, text, before);
     QTextLayout* layout = paragraph.layout();
     if (layout->formats() != marks) {
-        layout->setFormats(marks);
+        LayoutFormats::set(*layout, marks);
         noteMarked(paragraph);
     }
     int after = 0;
@@ -274,7 +281,14 @@ QList<QTextLayout::FormatRange> PostHighlighter::mergedMarks(const QTextBlock& p
         QTextCharFormat format;
         for (const qsizetype m : std::as_const(covering))
             format.merge(marks[m].format);
-        if (format.propertyCount() > 0)
+        if (format.propertyCount() == 0)
+            continue;
+        // Neighbours that look the same are one range: each range is shaped and drawn as a
+        // piece of its own ("[b][i]" one run of the tag colour, not two).
+        if (!merged.isEmpty() && merged.last().start + merged.last().length == cut &&
+            merged.last().format == format)
+            merged.last().length += cuts[i + 1] - cut;
+        else
             merged.append({cut, cuts[i + 1] - cut, format});
     }
     return merged;
