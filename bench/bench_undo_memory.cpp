@@ -94,7 +94,7 @@ void BM_HistoryOf1000Steps(benchmark::State& state) {
 BENCHMARK(BM_HistoryOf1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // What a one-word step costs as a user makes it in the work area, on 1 MB of short lines:
-// the caret moved by keys (which ends the step before), "word " typed. Counters, per step
+// the caret moved by keys (which ends the step before), a word typed. Counters, per step
 // and less the word's own bytes: history_B_per_step, the heap the history gives back when
 // it is reset (exact: the records, their lists and the allocator's overhead), of which
 // records_B_per_step are the images the records keep; rss_ and
@@ -102,7 +102,7 @@ BENCHMARK(BM_HistoryOf1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
 // which the text's layout dominates; _bare, the same keys in a bare QTextEdit without an
 // undo stack.
 constexpr int kTypedSteps = 500;
-const QString kTypedWord = QStringLiteral("word ");
+const QString kTypedWord = QStringLiteral("word");
 const double kWordBytes = kTypedWord.size() * sizeof(QChar);
 
 struct ProcessGrowth {
