@@ -266,9 +266,12 @@ void applyPreviewStep(QTextDocument& document, const PreviewPatch::Step& step) {
     const QTextBlockFormat blockFormat = joined.blockFormat();
     const QTextCharFormat charFormat = joined.charFormat();
     QTextCursor cursor(&document);
+    // One edit: a long preview is walked by its layout once per edit, not once per call.
+    cursor.beginEditBlock();
     switch (step.kind) {
     case Kind::AddLeadingBreak:
         cursor.insertBlock(blockFormat, charFormat);
+        cursor.endEditBlock();
         return;
     case Kind::RemoveLeadingBreak:
         cursor.deleteChar();
@@ -288,4 +291,5 @@ void applyPreviewStep(QTextDocument& document, const PreviewPatch::Step& step) {
     // A view's layout may leave the joined paragraph out of its update.
     const QTextBlock block = cursor.block();
     document.markContentsDirty(block.position(), block.length());
+    cursor.endEditBlock();
 }
