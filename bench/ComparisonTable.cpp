@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -36,12 +37,18 @@ void add(const QString& text, const QString& action, double quillet, double bare
 void print() {
     if (rows().isEmpty())
         return;
+    // Columns as wide as their longest entry, so that long names keep the figures aligned.
+    int textWidth = 4, actionWidth = 6;
+    for (const Row& row : rows()) {
+        textWidth = std::max(textWidth, int(row.text.size()));
+        actionWidth = std::max(actionWidth, int(row.action.size()));
+    }
     QTextStream out(stdout);
-    const QString rule(118, u'-');
+    const QString rule(textWidth + actionWidth + 36, u'-');
     out << '\n' << rule << '\n';
     out << QString("%1 %2 %3 %4 %5\n")
-               .arg("text", -34)
-               .arg("action", -44)
+               .arg("text", -textWidth)
+               .arg("action", -actionWidth)
                .arg("Quillet", 12)
                .arg("bare Qt", 12)
                .arg("ratio", 8);
@@ -51,8 +58,8 @@ void print() {
         const QString ratio =
             row.bare > 0 ? QString::number(row.quillet / row.bare, 'f', 2) : QString("-");
         out << QString("%1 %2 %3 %4 %5\n")
-                   .arg(row.text == lastText ? QString() : row.text, -34)
-                   .arg(row.action, -44)
+                   .arg(row.text == lastText ? QString() : row.text, -textWidth)
+                   .arg(row.action, -actionWidth)
                    .arg(figure(row.quillet, row.unit), 12)
                    .arg(figure(row.bare, row.unit), 12)
                    .arg(ratio, 8);

@@ -90,16 +90,26 @@ int middleOf(const QTextEdit& editor) {
     return editor.document()->characterCount() / 2;
 }
 
-void report(benchmark::State& state, const WorkText& text, const QString& action,
+void report(benchmark::State& state, const QString& rowName, const QString& action,
             const std::string& counter, double quillet, double bare = -1) {
     state.counters[counter] = quillet;
     if (bare >= 0)
         state.counters[counter + "_bare"] = bare;
-    ComparisonTable::add(BenchDocuments::describe(text), action, quillet, bare);
+    ComparisonTable::add(rowName, action, quillet, bare);
+}
+
+void report(benchmark::State& state, const WorkText& text, const QString& action,
+            const std::string& counter, double quillet, double bare = -1) {
+    report(state, BenchDocuments::describe(text), action, counter, quillet, bare);
+}
+
+void switchAidsOff(WorkAreaDriver& work) {
+    for (const char* aid : {"mnuSpellAsYouType", "mnuColourTags", "mnuCompleteTags"})
+        work.choose(aid);
 }
 
 // Words typed at the end of the text and in its middle, a word in each control in turn.
-void measureTyping(benchmark::State& state, const WorkText& text, SideBySide& editors,
+void measureTyping(benchmark::State& state, const QString& rowName, SideBySide& editors,
                    int wordsPerPlace) {
     Samples letters, spaces, bareLetters, bareSpaces;
     for (bool middle : {false, true}) {
@@ -111,15 +121,15 @@ void measureTyping(benchmark::State& state, const WorkText& text, SideBySide& ed
             editors.bareKeys.type(kWord, bareLetters, bareSpaces);
         }
     }
-    report(state, text, "a letter, p50", "letter_p50", letters.median(), bareLetters.median());
-    report(state, text, "a letter, p95", "letter_p95", letters.percentile(0.95),
+    report(state, rowName, "a letter, p50", "letter_p50", letters.median(), bareLetters.median());
+    report(state, rowName, "a letter, p95", "letter_p95", letters.percentile(0.95),
            bareLetters.percentile(0.95));
-    report(state, text, "Space, p50 (bare: a letter)", "space_p50", spaces.median(),
+    report(state, rowName, "Space, p50 (bare: a letter)", "space_p50", spaces.median(),
            bareLetters.median());
-    report(state, text, "Space, p95 (bare: a letter)", "space_p95", spaces.percentile(0.95),
+    report(state, rowName, "Space, p95 (bare: a letter)", "space_p95", spaces.percentile(0.95),
            bareLetters.percentile(0.95));
     // What a Space costs the bare control too: breaking a long paragraph's lines anew.
-    report(state, text, "Space, p50 (bare: a Space)", "space_p50_space", spaces.median(),
+    report(state, rowName, "Space, p50 (bare: a Space)", "space_p50_space", spaces.median(),
            bareSpaces.median());
 }
 
@@ -245,11 +255,21 @@ void measureText(benchmark::State& state, WorkText text) {
     const Repetitions repetitions = repetitionsFor(text);
     for (auto _ : state) {
         SideBySide editors(BenchDocuments::rtf(text));
-        measureTyping(state, text, editors, repetitions.wordsPerPlace);
+        measureTyping(state, BenchDocuments::describe(text), editors, repetitions.wordsPerPlace);
         measureUndoRedo(state, text, editors, repetitions.undoRedo);
         if (repetitions.history)
             measureHistory(state, text, editors);
         measurePaste(state, text, editors);
+    }
+}
+
+// Typing with spelling, tag colouring and completion switched off: what the aids cost.
+void measureTypingAidsOff(benchmark::State& state, WorkText text) {
+    for (auto _ : state) {
+        SideBySide editors(BenchDocuments::rtf(text));
+        switchAidsOff(editors.work);
+        measureTyping(state, BenchDocuments::describe(text) + ", aids off", editors,
+                      repetitionsFor(text).wordsPerPlace);
     }
 }
 
@@ -289,8 +309,7 @@ void measureOpen(benchmark::State& state) {
         double opening[2], during[2], after[2];
         WorkAreaDriver work;
         if (!aidsOn)
-            for (const char* aid : {"mnuSpellAsYouType", "mnuColourTags", "mnuCompleteTags"})
-                work.choose(aid);
+            switchAidsOff(work);
         BareEditor bare(work.editor().size());
         const std::function<void()> open[2] = {[&] { work.open(path); },
                                                [&] { setFileText(bare, path); }};
@@ -352,11 +371,16 @@ const bool registered = [] {
         benchmark::RegisterBenchmark(name.c_str(), measureText, text)
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
-        if (repetitionsFor(text).preview)
-            benchmark::RegisterBenchmark(("WorkArea/Preview/" + name.substr(9)).c_str(),
-                                         measurePreviewOnly, text)
-                ->Iterations(1)
-                ->Unit(benchmark::kMillisecond);
+        if (!repetitionsFor(text).preview)
+            continue; // the 1 MB texts
+        benchmark::RegisterBenchmark(("WorkArea/Preview/" + name.substr(9)).c_str(),
+                                     measurePreviewOnly, text)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("WorkArea/Aids off/" + name.substr(9)).c_str(),
+                                     measureTypingAidsOff, text)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("WorkArea/Open", measureOpen)
         ->ArgNames({"MB", "long", "aids"})
