@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,15 @@ double Keyboard::press(int key, const QString& text, Qt::KeyboardModifiers modif
     QCoreApplication::sendEvent(&m_target, &release);
     QCoreApplication::processEvents();
     return timer.nsecsElapsed() / 1e6;
+}
+
+void Keyboard::moveCaret(int position) {
+    auto& editor = static_cast<QTextEdit&>(m_target);
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(position);
+    editor.setTextCursor(cursor);
+    press(Qt::Key_Left);
+    press(Qt::Key_Right);
 }
 
 void Keyboard::type(const QString& text, Samples& letters, Samples& spaces) {

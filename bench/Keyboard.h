@@ -15,6 +15,10 @@ public:
     // One key pressed and released, and the processing it causes, in milliseconds.
     double press(int key, const QString& text = QString(),
                  Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Moves the caret of the target (a QTextEdit) as a user's click or arrow key does, which
+    // also ends the typing before it as an undo step: the position is set, then Left and
+    // Right are pressed.
+    void moveCaret(int position);
     // Types lower-case letters and spaces, adding each letter's time to letters and each
     // space's to spaces.
     void type(const QString& text, Samples& letters, Samples& spaces);

@@ -7,6 +7,7 @@
 #include "../tests/support/UndoEngineProbe.h"
 #include "BareEditor.h"
 #include "ComparisonTable.h"
+#include "IdleMemory.h"
 #include "Keyboard.h"
 #include "Samples.h"
 #include "WorkAreaDriver.h"
@@ -14,7 +15,6 @@
 #include "platform/RichTextBox.h"
 #include "shell/PostEditor.h"
 
-#include <QFile>
 #include <QTextEdit>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -29,17 +29,6 @@ constexpr int kEnter = 13;
 double heapKB() {
     const struct mallinfo2 info = mallinfo2();
     return double(info.uordblks + info.hblkhd) / 1024;
-}
-
-double residentKB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble();
-    }
-    return 0;
 }
 
 double recordsKB(const UndoHistory& engine) {
@@ -68,14 +57,14 @@ Growth growthOver1000Steps(bool withEngine) {
     const int length = box.characterCount();
 
     const double heapBefore = heapKB();
-    const double residentBefore = residentKB();
+    const double residentBefore = IdleMemory::residentKB();
     for (int step = 0; step < kSteps; ++step) {
         box.surface().setSelStart(int((step * 7919LL) % length));
         box.surface().setSelText("word ");
         KeyDownArgs enter{kEnter, 0};
         emit box.surface().keyDown(enter);
     }
-    return {heapKB() - heapBefore, residentKB() - residentBefore, recordsKB(engine)};
+    return {heapKB() - heapBefore, IdleMemory::residentKB() - residentBefore, recordsKB(engine)};
 }
 
 void BM_HistoryOf1000Steps(benchmark::State& state) {
@@ -122,23 +111,17 @@ double perStep(double kb) {
 ProcessGrowth typeSteps(QTextEdit& editor) {
     Keyboard keys(editor);
     const int length = editor.document()->characterCount() - 1;
-    const auto moveCaret = [&](int position) {
-        QTextCursor cursor = editor.textCursor();
-        cursor.setPosition(position);
-        editor.setTextCursor(cursor);
-        keys.press(Qt::Key_Left);
-        keys.press(Qt::Key_Right);
-    };
     Samples ignored; // room made in advance, so that the times kept take no memory
     ignored.values.reserve(kTypedSteps * kTypedWord.size());
-    moveCaret(0);
-    const ProcessGrowth start{residentKB(), heldHeapKB()};
+    keys.moveCaret(0);
+    const ProcessGrowth start{double(IdleMemory::residentKB()), heldHeapKB()};
     for (int step = 0; step < kTypedSteps; ++step) {
-        moveCaret(int((step * 7919LL) % length));
+        keys.moveCaret(int((step * 7919LL) % length));
         keys.type(kTypedWord, ignored, ignored);
     }
-    moveCaret(0); // records the last word
-    return {perStep(residentKB() - start.resident), perStep(heldHeapKB() - start.heldHeap)};
+    keys.moveCaret(0); // records the last word
+    return {perStep(IdleMemory::residentKB() - start.resident),
+            perStep(heldHeapKB() - start.heldHeap)};
 }
 
 void BM_TypedStepMemory(benchmark::State& state) {

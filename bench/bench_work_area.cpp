@@ -66,26 +66,6 @@ struct SideBySide {
     Keyboard bareKeys{bare};
 };
 
-void pressKey(QTextEdit& editor, int key, const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(&editor, &press);
-}
-
-// Moves the caret as a user's click or arrow key does, which also ends the typing before it
-// as an undo step: the position is set, then Left and Right are pressed.
-void moveCaret(QTextEdit& editor, int position) {
-    QTextCursor cursor = editor.textCursor();
-    cursor.setPosition(position);
-    editor.setTextCursor(cursor);
-    pressKey(editor, Qt::Key_Left);
-    pressKey(editor, Qt::Key_Right);
-}
-
-void placeCaret(QTextEdit& editor, int position) {
-    moveCaret(editor, position);
-    QApplication::processEvents();
-}
-
 int middleOf(const QTextEdit& editor) {
     return editor.document()->characterCount() / 2;
 }
@@ -114,8 +94,8 @@ void measureTyping(benchmark::State& state, const QString& rowName, SideBySide& 
     Samples letters, spaces, bareLetters, bareSpaces;
     for (bool middle : {false, true}) {
         for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)})
-            placeCaret(*editor,
-                       middle ? middleOf(*editor) : editor->document()->characterCount() - 1);
+            Keyboard(*editor).moveCaret(middle ? middleOf(*editor)
+                                               : editor->document()->characterCount() - 1);
         for (int i = 0; i < wordsPerPlace; ++i) {
             editors.workKeys.type(kWord, letters, spaces);
             editors.bareKeys.type(kWord, bareLetters, bareSpaces);
@@ -157,9 +137,10 @@ void measureHistory(benchmark::State& state, const WorkText& text, SideBySide& e
         // A letter and a Space at each place: Space ends the letter's step, the caret's move
         // the Space's.
         for (int place = 0; place < kHistorySteps / 2; ++place) {
-            moveCaret(*editor, int((place * 7919LL) % length));
-            pressKey(*editor, Qt::Key_W, QStringLiteral("w"));
-            pressKey(*editor, Qt::Key_Space, QStringLiteral(" "));
+            Keyboard keys(*editor);
+            keys.moveCaret(int((place * 7919LL) % length));
+            keys.press(Qt::Key_W, QStringLiteral("w"));
+            keys.press(Qt::Key_Space, QStringLiteral(" "));
         }
         QApplication::processEvents();
     }
@@ -200,7 +181,7 @@ void measurePreview(benchmark::State& state, const WorkText& text, SideBySide& e
     double stalls[2];
     int side = 0;
     for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)}) {
-        placeCaret(*editor, middleOf(*editor));
+        Keyboard(*editor).moveCaret(middleOf(*editor));
         StallProbe::idle(kSettleMs); // what earlier actions left to do is not this one's
         probe.start();
         Keyboard(*editor).typeAtPace(words, kTypingPaceMs);
@@ -236,7 +217,7 @@ void measurePaste(benchmark::State& state, const WorkText& text, SideBySide& edi
         int side = 0;
         StallProbe probe;
         for (QTextEdit* editor : {&editors.work.editor(), static_cast<QTextEdit*>(&editors.bare)}) {
-            placeCaret(*editor, middleOf(*editor));
+            Keyboard(*editor).moveCaret(middleOf(*editor));
             StallProbe::idle(kSettleMs);
             probe.start();
             pastes[side] = Keyboard(*editor).press(Qt::Key_V, QString(), Qt::ControlModifier);

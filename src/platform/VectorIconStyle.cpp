@@ -6,34 +6,22 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QStyleOption>
+#include <utility>
 
 namespace {
 
-// The picture for an icon, or nothing where the base style's is kept.
-QString pictureFor(QStyle::StandardPixmap icon) {
-    switch (icon) {
-    case QStyle::SP_TitleBarCloseButton:
-        return QStringLiteral(":/standard/close.svg");
-    case QStyle::SP_TitleBarMinButton:
-        return QStringLiteral(":/standard/minimise.svg");
-    case QStyle::SP_TitleBarMaxButton:
-        return QStringLiteral(":/standard/maximise.svg");
-    case QStyle::SP_TitleBarNormalButton:
-        return QStringLiteral(":/standard/restore.svg");
-    case QStyle::SP_TitleBarContextHelpButton:
-        return QStringLiteral(":/standard/help.svg");
-    case QStyle::SP_TitleBarShadeButton:
-        return QStringLiteral(":/standard/shade.svg");
-    case QStyle::SP_TitleBarUnshadeButton:
-        return QStringLiteral(":/standard/unshade.svg");
-    case QStyle::SP_ToolBarHorizontalExtensionButton:
-        return QStringLiteral(":/standard/more-right.svg");
-    case QStyle::SP_ToolBarVerticalExtensionButton:
-        return QStringLiteral(":/standard/more-down.svg");
-    default:
-        return QString();
-    }
-}
+// The program's own pictures for the icons Qt would otherwise read from PNG files.
+constexpr std::pair<QStyle::StandardPixmap, const char*> kPictures[] = {
+    {QStyle::SP_TitleBarCloseButton, ":/standard/close.svg"},
+    {QStyle::SP_TitleBarMinButton, ":/standard/minimise.svg"},
+    {QStyle::SP_TitleBarMaxButton, ":/standard/maximise.svg"},
+    {QStyle::SP_TitleBarNormalButton, ":/standard/restore.svg"},
+    {QStyle::SP_TitleBarContextHelpButton, ":/standard/help.svg"},
+    {QStyle::SP_TitleBarShadeButton, ":/standard/shade.svg"},
+    {QStyle::SP_TitleBarUnshadeButton, ":/standard/unshade.svg"},
+    {QStyle::SP_ToolBarHorizontalExtensionButton, ":/standard/more-right.svg"},
+    {QStyle::SP_ToolBarVerticalExtensionButton, ":/standard/more-down.svg"},
+};
 
 // Where a group box's frame starts below the top of its frame rectangle: below its title
 // or check box, or close to the top when it has neither.
@@ -58,10 +46,10 @@ QIcon VectorIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* opt
                                     const QWidget* widget) const {
     if (icon == SP_TitleBarMenuButton && !QApplication::windowIcon().isNull())
         return QApplication::windowIcon(); // the program's own, as on its windows
-    const QString picture = pictureFor(icon);
-    if (picture.isEmpty())
-        return QProxyStyle::standardIcon(icon, option, widget);
-    return QIcon(new PaletteSvgIcon(picture));
+    for (const auto& [standard, picture] : kPictures)
+        if (standard == icon)
+            return QIcon(new PaletteSvgIcon(QString::fromLatin1(picture)));
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 void VectorIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
