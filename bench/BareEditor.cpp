@@ -16,3 +16,13 @@ void BareEditor::load(const QString& rtf) {
     document()->setUndoRedoEnabled(true);
     QApplication::processEvents();
 }
+
+void BareEditor::layOutAgainTo(int position) {
+    QTextDocument& text = *document();
+    const QSizeF page = text.pageSize();
+    text.setPageSize(QSizeF(0, 0));
+    text.setPageSize(page);
+    QTextCursor caret(&text);
+    caret.setPosition(position);
+    setTextCursor(caret);
+}

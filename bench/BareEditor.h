@@ -10,4 +10,7 @@ public:
 
     // Puts formatted text in, read by the same RTF reader as the work area's.
     void load(const QString& rtf);
+    // Drops the layout and shows the caret at position: what Qt alone spends to lay a
+    // changed text out down to the caret, the least a change all over the text can cost.
+    void layOutAgainTo(int position);
 };

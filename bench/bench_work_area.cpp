@@ -160,6 +160,10 @@ void measureHistory(benchmark::State& state, const WorkText& text, SideBySide& e
                 undo ? editors.bare.undo() : editors.bare.redo();
         });
         report(state, text, name + " of 1,000 steps", counter, quillet, bare);
+        const int caret = editors.work.editor().textCursor().position();
+        report(state, text, name + " (bare: Qt laying the text out to the caret)",
+               counter + "_layout", quillet,
+               millisecondsFor([&] { editors.bare.layOutAgainTo(caret); }));
         report(state, text, "longest stall, " + name + " and 1 s after", counter + "_stall", stall);
         state.counters[counter + "_paints"] = paints.count();
     }

@@ -25,7 +25,7 @@ QList<TagProblem>::const_iterator firstEndingAfter(const QList<TagProblem>& prob
 
 } // namespace
 
-void TagColourMarker::moveProblems(int position, int removed, int added) {
+void TagColourMarker::contentsChange(int position, int removed, int added) {
     const int changeEnd = position + removed;
     QList<TagProblem> kept;
     kept.reserve(m_problems.size());

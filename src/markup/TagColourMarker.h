@@ -18,9 +18,9 @@ public:
     // The problems of the whole post, in the order of their positions.
     void setProblems(const QList<TagProblem>& problems) { m_problems = problems; }
     const QList<TagProblem>& problems() const { return m_problems; }
-    // The text changed at position: the problems after it move with their tags, and those
-    // the change touched go until the next check.
-    void moveProblems(int position, int removed, int added);
+    // The problems after the change move with their tags, and those it touched go until the
+    // next check.
+    void contentsChange(int position, int removed, int added) override;
 
     // Nothing inside a [code] region is coloured, even when it spans paragraphs.
     void markParagraph(const QTextBlock& paragraph, const QString& text, int stateBefore,

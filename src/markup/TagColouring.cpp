@@ -18,10 +18,6 @@ namespace {
 // Marks the extra selections of the highlighted pair as this aid's own.
 constexpr int kPairProperty = QTextFormat::UserProperty + 0x7a9;
 
-bool sameRange(const TagProblem& first, const TagProblem& second) {
-    return first.position == second.position && first.length == second.length;
-}
-
 bool before(const TagProblem& first, const TagProblem& second) {
     return first.position < second.position ||
            (first.position == second.position && first.length < second.length);
@@ -44,8 +40,6 @@ TagColouring::TagColouring(QTextEdit& editor, PostHighlighter& highlighter, QObj
       m_marker(TagColours::fromPalette(editor.palette())),
       m_check(new BackgroundTagCheck(*editor.document(), this)) {
     connect(m_check, &BackgroundTagCheck::problemsFound, this, &TagColouring::setProblems);
-    connect(editor.document(), &QTextDocument::contentsChange, this,
-            &TagColouring::onContentsChange);
     connect(&editor, &QTextEdit::cursorPositionChanged, this, &TagColouring::showPairAtCaret);
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
@@ -85,40 +79,15 @@ void TagColouring::setProblems(const QList<TagProblem>& problems) {
     refreshParagraphsAt(changed);
 }
 
-void TagColouring::onContentsChange(int position, int removed, int added) {
-    if (!m_enabled || !m_highlighter || m_refreshing || m_marker.problems().isEmpty())
-        return;
-    // The highlighter drew the changed paragraphs already, with the marks where they were.
-    const QList<TagProblem> drawn = m_marker.problems();
-    m_marker.moveProblems(position, removed, added);
-    if (drawn.size() != m_marker.problems().size() ||
-        !std::equal(drawn.cbegin(), drawn.cend(), m_marker.problems().cbegin(), sameRange)) {
-        QTextBlock paragraph = m_editor.document()->findBlock(position);
-        const QTextBlock last = m_editor.document()->findBlock(position + added);
-        for (; paragraph.isValid(); paragraph = paragraph.next()) {
-            refreshParagraph(paragraph);
-            if (paragraph == last)
-                break;
-        }
-    }
-}
-
 void TagColouring::refreshParagraphsAt(const QList<TagProblem>& problems) {
     int lastRefreshed = -1;
     for (const TagProblem& problem : problems) {
         const QTextBlock paragraph = m_editor.document()->findBlock(problem.position);
         if (paragraph.isValid() && paragraph.blockNumber() != lastRefreshed) {
-            refreshParagraph(paragraph);
+            m_highlighter->refresh(paragraph.position(), paragraph.position());
             lastRefreshed = paragraph.blockNumber();
         }
     }
-}
-
-// A redraw may reach the document as a change of the paragraph; it moves no problem.
-void TagColouring::refreshParagraph(const QTextBlock& paragraph) {
-    m_refreshing = true;
-    m_highlighter->refreshParagraph(paragraph);
-    m_refreshing = false;
 }
 
 void TagColouring::showPairAtCaret() {

@@ -36,9 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void onContentsChange(int position, int removed, int added);
     void refreshParagraphsAt(const QList<TagProblem>& problems);
-    void refreshParagraph(const QTextBlock& paragraph);
     void showPairAtCaret();
     bool showProblemTip(const QHelpEvent& event);
 
@@ -47,5 +45,4 @@ private:
     TagColourMarker m_marker;
     BackgroundTagCheck* m_check;
     bool m_enabled = false;
-    bool m_refreshing = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/BackgroundLayoutWatch.h"
 #include "platform/LineBreaks.h"
 #include "platform/PastedText.h"
 #include "platform/VirtualKeys.h"
@@ -16,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <utility>
 
 namespace {
 // False for keys that only move the caret or the selection, or copy: no edit follows, so
@@ -57,15 +59,18 @@ int mouseButton(Qt::MouseButton button) {
 // just opened is: laying out the whole stretch between them at once would stall the program.
 constexpr int kLaidOutAtOnce = 64 * 1024;
 
-// Ends the outermost edit block. The document lays out everything between the first and the
-// last change when it ends; with lazily, the layout is dropped instead and made again
-// starting from the top and in steps, the part on show first.
-void endEditBlock(QTextCursor& block, bool lazily) {
+// Ends the outermost edit block and shows the selection. The document lays out everything
+// between the first and the last change when the block ends; with lazily, the layout is
+// dropped instead and made again starting from the top and in steps, the part on show first.
+// The selection is shown while nothing is laid out: the control redraws where the caret was,
+// and would otherwise have the text laid out down to there first.
+void endEditBlock(QTextCursor& block, bool lazily, QTextEdit& box, const QTextCursor& selection) {
     QTextDocument& document = *block.document();
     const QSizeF page = document.pageSize();
     if (lazily)
         document.setPageSize(QSizeF(0, 0)); // a document without a page is not laid out
     block.endEditBlock();
+    box.setTextCursor(selection);
     if (lazily)
         document.setPageSize(page); // lays it out from the top, in the background
 }
@@ -78,6 +83,7 @@ RichTextBox::RichTextBox(QWidget* parent)
     setAcceptRichText(true);
     setUndoRedoEnabled(false);
     setTabChangesFocus(false);
+    new BackgroundLayoutWatch(*this);
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (!m_tracker->takeTextChanged())
             return; // layout only, or formatting that is no change of the text
@@ -286,28 +292,39 @@ void RichTextBoxSurface::setText(const QString& text) {
     m_box.setPlainText(LineBreaks::toInternal(text));
 }
 
+QTextCursor RichTextBoxSurface::selection() const {
+    return m_replayBatch.isNull() ? m_box.textCursor() : m_replaySelection;
+}
+
+void RichTextBoxSurface::select(const QTextCursor& selection) {
+    if (m_replayBatch.isNull())
+        m_box.setTextCursor(selection);
+    else
+        m_replaySelection = selection;
+}
+
 int RichTextBoxSurface::selStart() const {
-    return m_box.textCursor().selectionStart();
+    return selection().selectionStart();
 }
 
 void RichTextBoxSurface::setSelStart(int start) {
-    QTextCursor cursor = m_box.textCursor();
+    QTextCursor cursor = selection();
     cursor.setPosition(qBound(0, start, m_box.characterCount()));
-    m_box.setTextCursor(cursor);
+    select(cursor);
 }
 
 int RichTextBoxSurface::selLength() const {
-    const QTextCursor cursor = m_box.textCursor();
+    const QTextCursor cursor = selection();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
 void RichTextBoxSurface::setSelLength(int length) {
-    QTextCursor cursor = m_box.textCursor();
+    QTextCursor cursor = selection();
     const int start = cursor.selectionStart();
     cursor.setPosition(start);
     cursor.setPosition(qBound(start, start + qMax(0, length), m_box.characterCount()),
                        QTextCursor::KeepAnchor);
-    m_box.setTextCursor(cursor);
+    select(cursor);
 }
 
 QString RichTextBoxSurface::selText() const {
@@ -367,6 +384,7 @@ void RichTextBoxSurface::setRedraw(bool redraw) {
         tracker.setMode(ParagraphChangeTracker::Mode::Replay);
         m_replayBatch = QTextCursor(m_box.document());
         m_replayBatch.beginEditBlock();
+        m_replaySelection = m_box.textCursor();
         return;
     }
     if (!m_replayBatch.isNull()) {
@@ -374,12 +392,14 @@ void RichTextBoxSurface::setRedraw(bool redraw) {
         const int span = m_batchFirst < 0 ? 0
                                           : document.findBlockByNumber(m_batchLast).position() -
                                                 document.findBlockByNumber(m_batchFirst).position();
-        endEditBlock(m_replayBatch, span > kLaidOutAtOnce);
+        endEditBlock(m_replayBatch, span > kLaidOutAtOnce, m_box,
+                     std::exchange(m_replaySelection, QTextCursor()));
         m_replayBatch = QTextCursor();
         m_batchFirst = m_batchLast = -1;
         tracker.setMode(ParagraphChangeTracker::Mode::Track);
     }
     m_box.setUpdatesEnabled(true);
+    m_box.ensureCursorVisible();
     m_box.viewport()->update();
 }
 

@@ -34,8 +34,13 @@ public:
     void setFontNameAndSize(const QString& family, double pointSize) override;
 
 private:
+    // The selection: the control's own, or while drawing is off the one it will show.
+    QTextCursor selection() const;
+    void select(const QTextCursor& selection);
+
     RichTextBox& m_box;
     QTextCursor m_replayBatch; // one edit for the changes given back while drawing is off
+    QTextCursor m_replaySelection;
     // The paragraphs the batch has replaced so far, first and last, by number.
     int m_batchFirst = -1;
     int m_batchLast = -1;

@@ -3,7 +3,9 @@
 #include "platform/LayoutFormats.h"
 #include "post/TextMarker.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -65,6 +67,23 @@ void PostHighlighter::followView(QTextEdit* view) {
     m_view = view;
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { m_visibleMarked = false; });
+    view->viewport()->installEventFilter(this);
+}
+
+// Paragraphs on show that wait for their marks get them before they are drawn, so that a
+// large change (Undo All, a paste) is drawn once, with its marks, rather than twice.
+bool PostHighlighter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && m_view && watched == m_view->viewport() &&
+        !m_visibleMarked && !m_pending.empty()) {
+        m_visibleMarked = true;
+        // When this paint draws the whole view, it draws them.
+        m_drawnAnyway =
+            static_cast<QPaintEvent*>(event)->rect().contains(m_view->viewport()->rect());
+        markVisible();
+        m_drawnAnyway = false;
+        relayOutMarked();
+    }
+    return false;
 }
 
 void PostHighlighter::addMarker(TextMarker* marker) {
@@ -78,17 +97,15 @@ void PostHighlighter::removeMarker(TextMarker* marker) {
         refreshAll();
 }
 
-void PostHighlighter::refreshParagraph(const QTextBlock& paragraph) {
-    if (paragraph.isValid())
-        markStretchNow(paragraph.position(), paragraph.position());
+void PostHighlighter::refresh(int from, int to) {
+    if (to - from <= kMarkAtOnce)
+        markStretchNow(from, to);
+    else
+        addPending(from, to);
 }
 
 void PostHighlighter::refreshAll() {
-    const int end = m_document->characterCount() - 1;
-    if (end <= kMarkAtOnce)
-        markStretchNow(0, end);
-    else
-        addPending(0, end);
+    refresh(0, m_document->characterCount() - 1);
 }
 
 int PostHighlighter::stateBefore(const QTextBlock& paragraph, const TextMarker* marker) const {
@@ -97,16 +114,39 @@ int PostHighlighter::stateBefore(const QTextBlock& paragraph, const TextMarker* 
 }
 
 void PostHighlighter::onContentsChange(int position, int removed, int added) {
-    Q_UNUSED(removed);
-    if (added > kMarkAtOnce)
-        return addPending(position, position + added);
+    for (TextMarker* marker : std::as_const(m_markers))
+        marker->contentsChange(position, removed, added);
+    if (added > kMarkAtOnce) {
+        dropMarks(position, position + added);
+        addPending(position, position + added);
+        // The paragraphs on show are marked as they are drawn (eventFilter); the others wait
+        // until the change is on screen.
+        m_idle.start(kTypingPauseMilliseconds);
+        return;
+    }
     // The changed paragraph is laid out again from its start in any case. Saying so keeps the
     // redraw to it: a change starting further in (a key typed in one of the last paragraphs)
     // can otherwise have the layout redraw everything on show from the top.
     m_document->markContentsDirty(m_document->findBlock(position).position(), 0);
+    m_change = {position, position + added};
     markStretchNow(position, position + added);
+    m_change = MarkedRun();
     if (!m_pending.empty())
         m_idle.start(kTypingPauseMilliseconds);
+}
+
+// The paragraphs of a large change are laid out again with it and marked again after it.
+// Taking their marks off first spares that layout the cost of the marks: each mark's ends
+// cut the text into more pieces to shape.
+void PostHighlighter::dropMarks(int from, int to) {
+    const QTextBlock last = m_document->findBlock(qMin(to, m_document->characterCount() - 1));
+    for (QTextBlock paragraph = m_document->findBlock(from); paragraph.isValid();
+         paragraph = paragraph.next()) {
+        if (!paragraph.layout()->formats().isEmpty())
+            LayoutFormats::set(*paragraph.layout(), {});
+        if (paragraph == last)
+            break;
+    }
 }
 
 void PostHighlighter::addPending(int from, int to) {
@@ -174,7 +214,6 @@ void PostHighlighter::markVisible() {
             paragraph.next().isValid())
             addPending(paragraph.next().position(), paragraph.next().position());
     }
-    relayOutMarked();
 }
 
 void PostHighlighter::markSlice() {
@@ -218,7 +257,23 @@ void PostHighlighter::noteMarked(const QTextBlock& paragraph) {
     m_marked.to = paragraph.position() + paragraph.length();
 }
 
+// Neighbours are drawn again together; paragraphs apart, each on its own, so that a
+// paragraph on show between two marked ones is not drawn again for them.
+void PostHighlighter::noteRedrawn(const QRectF& paragraph) {
+    if (m_drawnAnyway)
+        return;
+    if (paragraph.top() > m_redraw.bottom() + 1)
+        redrawNoted();
+    m_redraw |= paragraph;
+}
+
+void PostHighlighter::redrawNoted() {
+    if (m_redraw.isValid())
+        emit m_document->documentLayout()->update(std::exchange(m_redraw, QRectF()));
+}
+
 void PostHighlighter::relayOutMarked() {
+    redrawNoted();
     if (m_marked.from < 0)
         return;
     const MarkedRun run = std::exchange(m_marked, MarkedRun());
@@ -233,8 +288,16 @@ bool PostHighlighter::markParagraph(const QTextBlock& paragraph) {
     const QList<QTextLayout::FormatRange> marks = mergedMarks(paragraph, text, before);
     QTextLayout* layout = paragraph.layout();
     if (layout->formats() != marks) {
-        LayoutFormats::set(*layout, marks);
-        noteMarked(paragraph);
+        // A paragraph of the change under way is laid out with it; any other keeps its lines.
+        const bool inChange = m_change.from <= paragraph.position() + paragraph.length() &&
+                              paragraph.position() <= m_change.to;
+        if (!inChange && LayoutFormats::setKeepingLines(*layout, marks)) {
+            if (isLaidOut(paragraph))
+                noteRedrawn(m_document->documentLayout()->blockBoundingRect(paragraph));
+        } else {
+            LayoutFormats::set(*layout, marks);
+            noteMarked(paragraph);
+        }
     }
     int after = 0;
     for (int i = 0; i < m_markers.size() && i < kMarkersWithState; ++i)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
@@ -21,8 +22,8 @@ class TextMarker;
 // properties winning.
 //
 // A small change is marked at once. A large one (a whole post opened) is marked between
-// events in slices of a few milliseconds, the paragraphs on show first, so a long post
-// opens and scrolls without waiting for its marks.
+// events in slices of a few milliseconds, the paragraphs on show first, as they are drawn,
+// so a long post opens and scrolls without waiting for its marks.
 class PostHighlighter : public QObject {
     Q_OBJECT
 public:
@@ -36,13 +37,18 @@ public:
     void addMarker(TextMarker* marker);
     void removeMarker(TextMarker* marker);
 
-    void refreshParagraph(const QTextBlock& paragraph);
+    // Marks the paragraphs holding the characters from..to again: at once when they are few,
+    // else between events like a large change.
+    void refresh(int from, int to);
     void refreshAll();
 
     // The state the marker's stateAfter handed to this paragraph (0 for the first).
     int stateBefore(const QTextBlock& paragraph, const TextMarker* marker) const;
     // Paragraphs still wait to be marked.
     bool isBusy() const { return !m_pending.empty(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // Every paragraph has its marks.
@@ -67,7 +73,12 @@ private:
         int to = -1;
     };
     void noteMarked(const QTextBlock& paragraph);
+    // Lays out the run gathered and redraws the paragraphs marked in place.
     void relayOutMarked();
+    // A paragraph marked in place, keeping its lines, is only drawn again.
+    void noteRedrawn(const QRectF& paragraph);
+    void redrawNoted();
+    void dropMarks(int from, int to);
     // Marks one paragraph; returns whether the state it hands on changed.
     bool markParagraph(const QTextBlock& paragraph);
     QList<QTextLayout::FormatRange> mergedMarks(const QTextBlock& paragraph, const QString& text,
@@ -78,6 +89,9 @@ private:
     QList<TextMarker*> m_markers;
     std::vector<PendingStretch> m_pending;
     MarkedRun m_marked;
+    MarkedRun m_change; // the characters of the change under way, which Qt lays out again
+    QRectF m_redraw;    // around the paragraphs marked in place, to be drawn again
+    bool m_drawnAnyway = false;
     bool m_visibleMarked = false;
     QTimer m_idle;
 };

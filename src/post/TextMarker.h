@@ -20,6 +20,14 @@ public:
     virtual void markParagraph(const QTextBlock& paragraph, const QString& text, int stateBefore,
                                QList<QTextLayout::FormatRange>& marks) = 0;
 
+    // The text changed at position, before any paragraph is marked again: a marker that
+    // keeps positions in the post moves them here.
+    virtual void contentsChange(int position, int removed, int added) {
+        Q_UNUSED(position);
+        Q_UNUSED(removed);
+        Q_UNUSED(added);
+    }
+
     // For marks that depend on earlier paragraphs (the inside of a [code] region opened
     // further up): the state, 0 to 255, that this paragraph hands on to the next, given the
     // one handed to it. A paragraph whose state changes has the next one marked again.

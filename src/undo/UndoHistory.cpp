@@ -86,8 +86,10 @@ void UndoHistory::undo(int steps) {
         m_redoList.push_back(std::move(m_undoList.back()));
         m_undoList.pop_back();
     }
-    m_surface->setRedraw(true);
+    // Selected before drawing resumes: the text is then laid out down to the new caret
+    // only, not to where the caret was.
     select(m_redoList.back().selectionBefore());
+    m_surface->setRedraw(true);
     m_tracking = true;
     emit stateChanged();
 }
@@ -111,9 +113,9 @@ void UndoHistory::redo(int steps) {
         m_undoList.push_back(std::move(m_redoList.back()));
         m_redoList.pop_back();
     }
+    select(m_undoList.back().selectionAfter());
     if (batch)
         m_surface->setRedraw(true);
-    select(m_undoList.back().selectionAfter());
     m_tracking = true;
     emit stateChanged();
 }
