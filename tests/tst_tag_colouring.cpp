@@ -147,6 +147,20 @@ private slots:
         QVERIFY(marksOf(f, 0).isEmpty() && f.box()->extraSelections().isEmpty());
     }
 
+    // A long post is laid out in the background while its marks come: every paragraph gets
+    // its layout, those without marks too, and the marks come to the last paragraph.
+    void longPostIsLaidOutWhileItIsMarked() {
+        EditorFixture f;
+        const QString plain = QStringLiteral("a plain line of the long post\r\n");
+        f.surface().setText((plain.repeated(9) + "[b]x[/b]\r\n").repeated(600) + "[i]y");
+        const QTextDocument& document = *f.box()->document();
+        QTRY_VERIFY(!marksOf(f, document.blockCount() - 1).isEmpty());
+        QTRY_VERIFY(document.lastBlock().layout()->lineCount() > 0);
+        for (QTextBlock paragraph = document.begin(); paragraph.isValid();
+             paragraph = paragraph.next())
+            QVERIFY2(paragraph.layout()->lineCount() > 0, qPrintable(paragraph.text()));
+    }
+
     // "|" is the caret; the pair is given as start+length of both tags.
     void findsThePairAtTheCaret() {
         for (const auto& [text, expected] : std::initializer_list<std::pair<QString, QString>>{
