@@ -35,12 +35,24 @@ bool BackgroundLayoutWatch::layingOut() const {
 #endif
 }
 
+// Whichever costs less: laying out again in the background from the top, with the text down
+// to the view at once, or laying out at once the rest the layout had not reached.
 void BackgroundLayoutWatch::layOutAgain() {
 #ifdef QUILLET_TEXT_ENGINE
     QTextDocument& document = *m_editor.document();
     auto* layout = qobject_cast<QTextDocumentLayout*>(document.documentLayout());
     QScrollBar& scroll = *m_editor.verticalScrollBar();
     const int shown = scroll.value();
+    const int viewEnd =
+        m_editor.cursorForPosition(QPoint(0, m_editor.viewport()->height())).position();
+    QTextBlock rest = document.findBlock(viewEnd);
+    while (rest.isValid() && rest.layout()->lineCount() > 0)
+        rest = rest.next();
+    const int restLength = rest.isValid() ? document.characterCount() - rest.position() : 0;
+    if (restLength < viewEnd) {
+        document.markContentsDirty(rest.position(), restLength);
+        return;
+    }
     const QSizeF page = document.pageSize();
     document.setPageSize(QSizeF(0, 0)); // drops the layout
     document.setPageSize(page);         // and starts it again, from the top
