@@ -57,7 +57,8 @@ public:
     virtual QString name() const = 0;
     virtual void setFocus() = 0;
     // Suspends (false) drawing while recorded changes are given back, which then make one
-    // edit; resumes (true), laying the text out, scrolling to the caret and drawing once.
+    // edit; resumes (true), laying the text out, scrolling to the caret and drawing once. A
+    // selection set while drawing is off is shown when it resumes.
     virtual void setRedraw(bool redraw) = 0;
 
     // Font name and size applied to the whole text; bold, italic, underline off.
