@@ -1,5 +1,6 @@
 #include "BareEditor.h"
 
+#include "platform/LayoutPause.h"
 #include "platform/rtf/RtfReader.h"
 
 #include <QApplication>
@@ -18,11 +19,8 @@ void BareEditor::load(const QString& rtf) {
 }
 
 void BareEditor::layOutAgainTo(int position) {
-    QTextDocument& text = *document();
-    const QSizeF page = text.pageSize();
-    text.setPageSize(QSizeF(0, 0));
-    text.setPageSize(page);
-    QTextCursor caret(&text);
+    LayoutPause::layOutAgain(*document());
+    QTextCursor caret(document());
     caret.setPosition(position);
     setTextCursor(caret);
 }

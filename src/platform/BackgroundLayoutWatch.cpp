@@ -1,5 +1,7 @@
 #include "platform/BackgroundLayoutWatch.h"
 
+#include "platform/LayoutPause.h"
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -48,14 +50,12 @@ void BackgroundLayoutWatch::layOutAgain() {
     QTextBlock rest = document.findBlock(viewEnd);
     while (rest.isValid() && rest.layout()->lineCount() > 0)
         rest = rest.next();
-    const int restLength = rest.isValid() ? document.characterCount() - rest.position() : 0;
+    const int restLength = document.characterCount() - rest.position(); // the last has none
     if (restLength < viewEnd) {
         document.markContentsDirty(rest.position(), restLength);
         return;
     }
-    const QSizeF page = document.pageSize();
-    document.setPageSize(QSizeF(0, 0)); // drops the layout
-    document.setPageSize(page);         // and starts it again, from the top
+    LayoutPause::layOutAgain(document);
     layout->ensureLayouted(shown + m_editor.viewport()->height());
     // The control learns the new height only later; the view needs it now to stay put.
     emit layout->documentSizeChanged(layout->dynamicDocumentSize());

@@ -1,6 +1,7 @@
 #include "platform/RichTextBox.h"
 
 #include "platform/BackgroundLayoutWatch.h"
+#include "platform/LayoutPause.h"
 #include "platform/LineBreaks.h"
 #include "platform/PastedText.h"
 #include "platform/VirtualKeys.h"
@@ -65,14 +66,11 @@ constexpr int kLaidOutAtOnce = 64 * 1024;
 // The selection is shown while nothing is laid out: the control redraws where the caret was,
 // and would otherwise have the text laid out down to there first.
 void endEditBlock(QTextCursor& block, bool lazily, QTextEdit& box, const QTextCursor& selection) {
-    QTextDocument& document = *block.document();
-    const QSizeF page = document.pageSize();
+    std::optional<LayoutPause> pause;
     if (lazily)
-        document.setPageSize(QSizeF(0, 0)); // a document without a page is not laid out
+        pause.emplace(*block.document());
     block.endEditBlock();
     box.setTextCursor(selection);
-    if (lazily)
-        document.setPageSize(page); // lays it out from the top, in the background
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/TextInPieces.h"
 
+#include "platform/LayoutPause.h"
 #include "platform/LineBreaks.h"
 
 #include <QSignalBlocker>
@@ -36,10 +37,7 @@ namespace TextInPieces {
 
 bool replace(QTextEdit& control, const QString& text, const TextDecoding::KeepGoing& keepGoing) {
     QTextDocument& document = *control.document();
-    // A page without size lays nothing out; the page back lays out the whole text, a
-    // screenful first and the rest while the program waits for input.
-    const QSizeF page = document.pageSize();
-    document.setPageSize(QSizeF(0, 0));
+    const LayoutPause pause(document);
     std::optional<QTextCursor> end;
     {
         const QSignalBlocker quiet(control);
@@ -52,7 +50,6 @@ bool replace(QTextEdit& control, const QString& text, const TextDecoding::KeepGo
         // which would have to be laid out before the control could move it.
         control.setTextCursor(QTextCursor(&document));
     }
-    document.setPageSize(page);
     return end.has_value();
 }
 
