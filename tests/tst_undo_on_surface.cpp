@@ -3,13 +3,18 @@
 // pasted colours and strike-out).
 #include "EditorFixture.h"
 #include "ModalScript.h"
+#include "platform/LayoutPause.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
+#include <cmath>
 
 class TestUndoOnSurface : public QObject {
     Q_OBJECT
@@ -30,6 +35,24 @@ class TestUndoOnSurface : public QObject {
         for (const char* item : {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll", "mnuResetUndo"})
             state += f.action(item)->isEnabled() ? u'1' : u'0';
         return state;
+    }
+
+    // Each line of the document where the layout put it: first character, length, place and
+    // size, and the width of its text.
+    static QList<QList<qreal>> linesOf(const QTextDocument& document) {
+        QList<QList<qreal>> lines;
+        for (QTextBlock paragraph = document.begin(); paragraph.isValid();
+             paragraph = paragraph.next()) {
+            const QTextLayout& layout = *paragraph.layout();
+            for (int i = 0; i < layout.lineCount(); ++i) {
+                const QTextLine line = layout.lineAt(i);
+                const QRectF place = line.rect().translated(layout.position());
+                lines.append({qreal(paragraph.position() + line.textStart()),
+                              qreal(line.textLength()), place.x(), place.y(), place.width(),
+                              place.height(), line.naturalTextWidth()});
+            }
+        }
+        return lines;
     }
 
     static QTextCharFormat formatAt(const EditorFixture& f, int position) {
@@ -114,8 +137,9 @@ private slots:
         QCOMPARE(f.surface().text(), "one");
     }
 
-    // Steps far apart in a long post: Undo All and Redo All give back the exact text and
-    // leave it laid out where the caret is, though the layout is then redone in the background.
+    // Steps far apart in a long post, given back while the text is still being laid out in
+    // the background (the window was just resized): Undo All and Redo All give back the exact
+    // text and leave it laid out where the caret is, the rest following in the background.
     void allStepsFarApartInALongPost() {
         EditorFixture f;
         f.surface().setRtf(
@@ -130,20 +154,97 @@ private slots:
             typeSteps(f, {"w"});
         }
         const QString changed = f.surface().text();
+        // Each time just after the window was made wider or narrower with the view at the
+        // top: the text is being laid out again from the top, in the background.
+        int wider = 40;
+        const auto resizedAtTop = [&] {
+            f.select(0);
+            f.box()->resize(f.box()->width() + (wider = -wider), f.box()->height());
+        };
+        resizedAtTop();
         f.action("mnuUndoAll")->trigger();
         QCOMPARE(f.surface().rtf(), rtf);
-        const QRect caret = f.box()->cursorRect();
-        QVERIFY(f.box()->viewport()->rect().contains(caret.center()));
-        f.select(90000);
+        resizedAtTop();
         f.action("mnuRedoAll")->trigger();
         QCOMPARE(f.surface().text(), changed);
+        const QRect caret = f.box()->cursorRect();
+        QVERIFY(f.box()->viewport()->rect().contains(caret.center()));
         // A key while the rest is still being laid out, the caret past the middle and then at
         // the top: the rest is laid out all the same.
         QTest::keyClick(f.box(), Qt::Key_X);
         QTRY_VERIFY(f.box()->document()->lastBlock().layout()->lineCount() > 0);
+        resizedAtTop();
         f.action("mnuUndoAll")->trigger();
         QTest::keyClick(f.box(), Qt::Key_X);
         QTRY_VERIFY(f.box()->document()->lastBlock().layout()->lineCount() > 0);
+    }
+
+    // Undo All and Redo All of steps all over a post lay out only the paragraphs they change;
+    // the others keep their lines and move. Every line ends up where Qt's own layout of the
+    // whole post puts it, whatever the paragraph: wrapped, right to left, with tabs, with a
+    // word wider than the view, empty, split or joined by a step.
+    void undoAllLaysOutOnlyWhatItChangedAsQtWould() {
+        EditorFixture f;
+        const QString wrapped = QStringLiteral("a paragraph long enough to wrap ").repeated(12);
+        const QString post = QStringList{"[b]short[/b] line",
+                                         wrapped,
+                                         "",
+                                         "مرحبا بالعالم " + wrapped,
+                                         "col\tumns\tby\ttabs",
+                                         "http://" + QString(300, u'x'),
+                                         wrapped,
+                                         "last line"}
+                                 .join(u'\n');
+        f.surface().setSelText((post + u'\n').repeated(3));
+        QTextDocument& document = *f.box()->document();
+        document.documentLayout()->documentSize(); // laid out to the end
+        f.action("mnuResetUndo")->trigger();
+        const QString rtf = f.surface().rtf();
+        const QTextCursor between(document.findBlockByNumber(12)); // no step comes near it
+        // Steps from the last paragraph up, so that those above keep their numbers.
+        const auto at = [&](int paragraph, int offset) {
+            const QTextBlock block = document.findBlockByNumber(paragraph);
+            return block.position() + (offset < 0 ? block.length() + offset : offset);
+        };
+        const char* longer = " more words that make the line longer than the view is wide";
+        for (const auto& [paragraph, offset] : {std::pair{23, -1}, {22, 10}}) {
+            f.select(at(paragraph, offset));
+            typeSteps(f, {longer});
+        }
+        f.select(at(20, -2), 3); // across its line break
+        typeSteps(f, {"joined"});
+        f.select(at(6, 100));
+        QTest::keyClick(f.box(), Qt::Key_Return);
+        QTest::keyClick(f.box(), Qt::Key_End); // ends the step
+        for (const auto& [paragraph, offset] : {std::pair{3, 5}, {1, 40}}) {
+            f.select(at(paragraph, offset));
+            typeSteps(f, {longer});
+        }
+        const QString changed = f.surface().text();
+
+        // The paragraph between the changes keeps its lines: a mark made on them stays.
+        QTextLayout* const layout = between.block().layout();
+        const auto keepsLines = [&](const char* command) {
+            const QPointF marked = layout->lineAt(0).position() + QPointF(0, 0.5);
+            layout->lineAt(0).setPosition(marked);
+            f.action(command)->trigger();
+            const bool kept =
+                between.block().layout() == layout && layout->lineAt(0).position() == marked;
+            layout->lineAt(0).setPosition(marked - QPointF(0, 0.5));
+            return kept;
+        };
+        const auto laidOutAsQtWould = [&document] {
+            const QList<QList<qreal>> lines = linesOf(document);
+            LayoutPause::layOutAgain(document);
+            document.documentLayout()->documentSize();
+            return lines == linesOf(document);
+        };
+        QVERIFY(keepsLines("mnuUndoAll"));
+        QCOMPARE(f.surface().rtf(), rtf);
+        QVERIFY(laidOutAsQtWould());
+        QVERIFY(keepsLines("mnuRedoAll"));
+        QCOMPARE(f.surface().text(), changed);
+        QVERIFY(laidOutAsQtWould());
     }
 
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {

@@ -1,6 +1,7 @@
 #include "platform/RichTextBox.h"
 
 #include "platform/BackgroundLayoutWatch.h"
+#include "platform/ChangedParagraphs.h"
 #include "platform/LayoutPause.h"
 #include "platform/LineBreaks.h"
 #include "platform/PastedText.h"
@@ -60,15 +61,20 @@ int mouseButton(Qt::MouseButton button) {
 // just opened is: laying out the whole stretch between them at once would stall the program.
 constexpr int kLaidOutAtOnce = 64 * 1024;
 
-// Ends the outermost edit block and shows the selection. The document lays out everything
-// between the first and the last change when the block ends; with lazily, the layout is
-// dropped instead and made again starting from the top and in steps, the part on show first.
-// The selection is shown while nothing is laid out: the control redraws where the caret was,
-// and would otherwise have the text laid out down to there first.
-void endEditBlock(QTextCursor& block, bool lazily, QTextEdit& box, const QTextCursor& selection) {
+// Ends the outermost edit block, whose replaced paragraphs span span characters (-1: none
+// replaced), and shows the selection. Where it can, only the paragraphs replaced are laid out
+// again. Otherwise the document lays out everything between the first and the last change,
+// or with a wide span, drops its layout and makes it again starting from the top and in
+// steps, the part on show first; then the selection is shown while nothing is laid out: the
+// control redraws where the caret was, and would otherwise have the text laid out down to
+// there.
+void endEditBlock(QTextCursor& block, int span, QTextEdit& box, const QTextCursor& selection) {
+    QTextDocument& document = *block.document();
     std::optional<LayoutPause> pause;
-    if (lazily)
-        pause.emplace(*block.document());
+    const bool onlyReplaced = span >= 0 && box.lineWrapMode() != QTextEdit::FixedColumnWidth &&
+                              ChangedParagraphs::layOutOnlyThem(document);
+    if (!onlyReplaced && span > kLaidOutAtOnce)
+        pause.emplace(document);
     block.endEditBlock();
     box.setTextCursor(selection);
 }
@@ -81,6 +87,7 @@ RichTextBox::RichTextBox(QWidget* parent)
     setAcceptRichText(true);
     setUndoRedoEnabled(false);
     setTabChangesFocus(false);
+    ChangedParagraphs::installLayout(*document());
     new BackgroundLayoutWatch(*this);
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (!m_tracker->takeTextChanged())
@@ -359,6 +366,8 @@ void RichTextBoxSurface::replaceParagraphs(int first, int count, const QByteArra
                                              ParagraphChangeTracker::Mode::Replay);
     QTextDocument& document = *m_box.document();
     const int blocksBefore = document.blockCount();
+    if (!m_replayBatch.isNull())
+        ChangedParagraphs::dropLines(document, first, count);
     RtfParagraphs::replace(document, first, count, image);
     if (m_replayBatch.isNull())
         return;
@@ -387,11 +396,10 @@ void RichTextBoxSurface::setRedraw(bool redraw) {
     }
     if (!m_replayBatch.isNull()) {
         QTextDocument& document = *m_box.document();
-        const int span = m_batchFirst < 0 ? 0
+        const int span = m_batchFirst < 0 ? -1
                                           : document.findBlockByNumber(m_batchLast).position() -
                                                 document.findBlockByNumber(m_batchFirst).position();
-        endEditBlock(m_replayBatch, span > kLaidOutAtOnce, m_box,
-                     std::exchange(m_replaySelection, QTextCursor()));
+        endEditBlock(m_replayBatch, span, m_box, std::exchange(m_replaySelection, QTextCursor()));
         m_replayBatch = QTextCursor();
         m_batchFirst = m_batchLast = -1;
         tracker.setMode(ParagraphChangeTracker::Mode::Track);

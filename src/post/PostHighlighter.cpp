@@ -1,5 +1,6 @@
 #include "post/PostHighlighter.h"
 
+#include "platform/ChangedParagraphs.h"
 #include "platform/LayoutFormats.h"
 #include "post/TextMarker.h"
 
@@ -137,12 +138,14 @@ void PostHighlighter::onContentsChange(int position, int removed, int added) {
 
 // The paragraphs of a large change are laid out again with it and marked again after it.
 // Taking their marks off first spares that layout the cost of the marks: each mark's ends
-// cut the text into more pieces to shape.
+// cut the text into more pieces to shape. Paragraphs the change keeps the lines of keep
+// their marks too.
 void PostHighlighter::dropMarks(int from, int to) {
+    const bool keptLines = ChangedParagraphs::othersKeepLines(*m_document);
     const QTextBlock last = m_document->findBlock(qMin(to, m_document->characterCount() - 1));
     for (QTextBlock paragraph = m_document->findBlock(from); paragraph.isValid();
          paragraph = paragraph.next()) {
-        if (!paragraph.layout()->formats().isEmpty())
+        if (!paragraph.layout()->formats().isEmpty() && !(keptLines && isLaidOut(paragraph)))
             LayoutFormats::set(*paragraph.layout(), {});
         if (paragraph == last)
             break;
