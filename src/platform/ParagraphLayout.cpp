@@ -12,26 +12,21 @@
 #include <QtGui/private/qfont_p.h>
 #include <QtGui/private/qguiapplication_p.h>
 
-// Every figure below is worked out as QTextDocumentLayout works it out, in the same
-// fixed-point steps, so that the lines come out exactly as its own would.
 namespace {
 
 struct LineSpacing {
     QFixed height;     // to the next line's top
-    QFixed bottom;     // the line's own bottom
     QFixed adjustment; // how far the line is drawn above its top
 };
 
 LineSpacing spacingOf(const QTextBlockFormat& format, const QTextLine& line, qreal scaling) {
-    const qreal height = line.height();
     const qreal rawHeight = qCeil(line.ascent() + line.descent() + line.leading());
-    LineSpacing spacing{QFixed::fromReal(format.lineHeight(rawHeight, scaling)),
-                        QFixed::fromReal(format.lineHeight(height, scaling)), QFixed()};
+    LineSpacing spacing{QFixed::fromReal(format.lineHeight(rawHeight, scaling)), QFixed()};
     if (format.lineHeightType() == QTextBlockFormat::FixedHeight)
         spacing.adjustment = QFixed::fromReal(line.ascent() + qMax(line.leading(), qreal(0))) -
                              spacing.height * 4 / 5;
     else if (format.lineHeightType() == QTextBlockFormat::MinimumHeight)
-        spacing.adjustment = QFixed::fromReal(height) - spacing.height;
+        spacing.adjustment = QFixed::fromReal(line.height()) - spacing.height;
     return spacing;
 }
 
