@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -53,6 +54,34 @@ class TestUndoOnSurface : public QObject {
             }
         }
         return lines;
+    }
+
+    // A post of paragraphs of many kinds, three times over: wrapped, right to left, with tabs,
+    // with a word wider than the view, empty; laid out to its end.
+    static QTextDocument& loadVariedPost(const EditorFixture& f) {
+        const QString wrapped = QStringLiteral("a paragraph long enough to wrap ").repeated(12);
+        const QString post = QStringList{"[b]short[/b] line",
+                                         wrapped,
+                                         "",
+                                         "مرحبا بالعالم " + wrapped,
+                                         "col\tumns\tby\ttabs",
+                                         "http://" + QString(300, u'x'),
+                                         wrapped,
+                                         "last line"}
+                                 .join(u'\n');
+        f.surface().setSelText((post + u'\n').repeated(3));
+        QTextDocument& document = *f.box()->document();
+        document.documentLayout()->documentSize();
+        f.action("mnuResetUndo")->trigger();
+        return document;
+    }
+
+    // Whether every line is where Qt's own layout of the whole text puts it.
+    static bool laidOutAsQtWould(QTextDocument& document) {
+        const QList<QList<qreal>> lines = linesOf(document);
+        LayoutPause::layOutAgain(document);
+        document.documentLayout()->documentSize();
+        return lines == linesOf(document);
     }
 
     static QTextCharFormat formatAt(const EditorFixture& f, int position) {
@@ -181,24 +210,11 @@ private slots:
 
     // Undo All and Redo All of steps all over a post lay out only the paragraphs they change;
     // the others keep their lines and move. Every line ends up where Qt's own layout of the
-    // whole post puts it, whatever the paragraph: wrapped, right to left, with tabs, with a
-    // word wider than the view, empty, split or joined by a step.
+    // whole post puts it, whatever the paragraph and however a step changed it: lines that
+    // now wrap, a paragraph split, two joined.
     void undoAllLaysOutOnlyWhatItChangedAsQtWould() {
         EditorFixture f;
-        const QString wrapped = QStringLiteral("a paragraph long enough to wrap ").repeated(12);
-        const QString post = QStringList{"[b]short[/b] line",
-                                         wrapped,
-                                         "",
-                                         "مرحبا بالعالم " + wrapped,
-                                         "col\tumns\tby\ttabs",
-                                         "http://" + QString(300, u'x'),
-                                         wrapped,
-                                         "last line"}
-                                 .join(u'\n');
-        f.surface().setSelText((post + u'\n').repeated(3));
-        QTextDocument& document = *f.box()->document();
-        document.documentLayout()->documentSize(); // laid out to the end
-        f.action("mnuResetUndo")->trigger();
+        QTextDocument& document = loadVariedPost(f);
         const QString rtf = f.surface().rtf();
         const QTextCursor between(document.findBlockByNumber(12)); // no step comes near it
         // Steps from the last paragraph up, so that those above keep their numbers.
@@ -233,18 +249,34 @@ private slots:
             layout->lineAt(0).setPosition(marked - QPointF(0, 0.5));
             return kept;
         };
-        const auto laidOutAsQtWould = [&document] {
-            const QList<QList<qreal>> lines = linesOf(document);
-            LayoutPause::layOutAgain(document);
-            document.documentLayout()->documentSize();
-            return lines == linesOf(document);
-        };
         QVERIFY(keepsLines("mnuUndoAll"));
         QCOMPARE(f.surface().rtf(), rtf);
-        QVERIFY(laidOutAsQtWould());
+        QVERIFY(laidOutAsQtWould(document));
         QVERIFY(keepsLines("mnuRedoAll"));
         QCOMPARE(f.surface().text(), changed);
-        QVERIFY(laidOutAsQtWould());
+        QVERIFY(laidOutAsQtWould(document));
+    }
+
+    // Random edits, steps undone and redone one at a time and all at once: after each, the
+    // lines are where Qt's own layout of the whole post puts them.
+    void randomStepsLeaveTheLayoutQtWouldMake() {
+        EditorFixture f;
+        QTextDocument& document = loadVariedPost(f);
+        QRandomGenerator random(17);
+        const QStringList texts{"w", " words that make the line wrap again and again", "\n",
+                                "a\nb\nc"};
+        const char* commands[] = {"mnuUndo", "mnuRedo", "mnuUndoAll", "mnuRedoAll"};
+        for (int round = 0; round < 200; ++round) {
+            const int length = document.characterCount() - 1;
+            if (random.bounded(2)) {
+                f.select(random.bounded(length + 1), random.bounded(4) ? 0 : random.bounded(200));
+                f.surface().setSelText(texts[random.bounded(int(texts.size()))]);
+                QTest::keyClick(f.box(), Qt::Key_End); // ends the step
+                continue;
+            }
+            f.action(commands[random.bounded(4)])->trigger();
+            QVERIFY2(laidOutAsQtWould(document), qPrintable(QString::number(round)));
+        }
     }
 
     void pastedTextKeepsOnlyColoursAndStrikeAndUndoBringsThemBack() {
