@@ -41,12 +41,12 @@ protected:
         // The paragraphs beside the change too, in case one of them was merged into it.
         QTextBlock paragraph = first.previous().isValid() ? first.previous() : first;
         for (; paragraph.isValid(); paragraph = paragraph.next()) {
-            if (!hasLinesFor(paragraph))
+            if (paragraph != first && !hasLinesFor(paragraph))
                 paragraphs.layOut(paragraph);
             if (paragraph == end)
                 break;
         }
-        // Qt lays out the first paragraph again and moves every other into place.
+        // Qt lays out the first paragraph of the change and moves every other into place.
         QTextDocumentLayout::documentChanged(first.position(), 1, 1);
     }
 };
