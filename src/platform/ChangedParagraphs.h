@@ -19,7 +19,7 @@ void dropLines(QTextDocument& document, int first, int count);
 
 // Asks that the edit block about to end lays out only the paragraphs of its change that have
 // no lines. Returns false, asking nothing, where that cannot be done: the text is still being
-// laid out in the background, or it holds a table or other frame.
+// laid out in the background, is laid out in pages, or holds a table or other frame.
 bool layOutOnlyThem(QTextDocument& document);
 
 // True from layOutOnlyThem until the change has been laid out: the paragraphs of the change
