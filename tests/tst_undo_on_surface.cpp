@@ -215,6 +215,8 @@ private slots:
     void undoAllLaysOutOnlyWhatItChangedAsQtWould() {
         EditorFixture f;
         QTextDocument& document = loadVariedPost(f);
+        // Measured for the control's own drawing surface, as Qt's layout was.
+        QCOMPARE(document.documentLayout()->paintDevice(), f.box()->viewport());
         const QString rtf = f.surface().rtf();
         const QTextCursor between(document.findBlockByNumber(12)); // no step comes near it
         // Steps from the last paragraph up, so that those above keep their numbers.

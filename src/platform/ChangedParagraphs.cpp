@@ -58,7 +58,10 @@ ChangedParagraphsLayout* layoutOf(const QTextDocument& document) {
 } // namespace
 
 void ChangedParagraphs::installLayout(QTextDocument& document) {
-    document.setDocumentLayout(new ChangedParagraphsLayout(&document));
+    auto* layout = new ChangedParagraphsLayout(&document);
+    // The control has the text measured for the widget it draws on.
+    layout->setPaintDevice(document.documentLayout()->paintDevice());
+    document.setDocumentLayout(layout);
 }
 
 void ChangedParagraphs::dropLines(QTextDocument& document, int first, int count) {
