@@ -1,14 +1,17 @@
 // The find and replace bar, tag completion and the length counter of the work area.
 #include "EditorFixture.h"
+#include "LaidOutLines.h"
 #include "ModalScript.h"
 #include "post/TextCounts.h"
 #include "settings/EditorSettingsStore.h"
 #include "undo/UndoHistory.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QTextBlock>
+#include <QTextLayout>
 
 class TestTextTools : public QObject {
     Q_OBJECT
@@ -155,6 +158,31 @@ private slots:
         QCOMPARE(history.undoCount(), 3);
         f.action("mnuUndo")->trigger();
         QCOMPARE(f.text(), "a dog, a Cat\r\nthe cat");
+    }
+
+    // Replace All of a word in a few paragraphs far apart lays out only those: a paragraph
+    // between them keeps its lines, and every line ends up where Qt's own layout puts it.
+    void replaceAllLaysOutOnlyTheParagraphsItChanges() {
+        EditorFixture f;
+        const QString plain = QStringLiteral("a paragraph long enough to wrap ").repeated(10);
+        QStringList paragraphs(40, plain);
+        for (int i : {2, 20, 37})
+            paragraphs[i] = "the cat " + plain;
+        f.surface().setText(paragraphs.join("\r\n"));
+        QTextDocument& document = *f.box()->document();
+        document.documentLayout()->documentSize(); // laid out to the end
+        QTextLayout* const between = document.findBlockByNumber(10).layout();
+        const QPointF marked = between->lineAt(0).position() + QPointF(0, 0.5);
+        between->lineAt(0).setPosition(marked);
+        QTest::keyClicks(openFind(f, "mnuReplace"), "cat");
+        QTest::keyClicks(f.child<QLineEdit>("txtReplace"), "long-haired tabby cat");
+        f.click("cmdReplaceAll");
+        QCOMPARE(f.child<QLabel>("lblFindNote")->text(), "Replaced 3");
+#ifdef QUILLET_TEXT_ENGINE
+        QCOMPARE(between->lineAt(0).position(), marked);
+#endif
+        between->lineAt(0).setPosition(marked - QPointF(0, 0.5));
+        QVERIFY(laidOutAsQtWould(document));
     }
 
     // The list offers tags and smileys as the name is typed, never holding the focus.

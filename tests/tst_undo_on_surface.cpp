@@ -2,8 +2,8 @@
 // editing surface, and what only the real control shows (the selection coming back,
 // pasted colours and strike-out).
 #include "EditorFixture.h"
+#include "LaidOutLines.h"
 #include "ModalScript.h"
-#include "platform/LayoutPause.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
@@ -15,7 +15,6 @@
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
-#include <cmath>
 
 class TestUndoOnSurface : public QObject {
     Q_OBJECT
@@ -38,24 +37,6 @@ class TestUndoOnSurface : public QObject {
         return state;
     }
 
-    // Each line of the document where the layout put it: first character, length, place and
-    // size, and the width of its text.
-    static QList<QList<qreal>> linesOf(const QTextDocument& document) {
-        QList<QList<qreal>> lines;
-        for (QTextBlock paragraph = document.begin(); paragraph.isValid();
-             paragraph = paragraph.next()) {
-            const QTextLayout& layout = *paragraph.layout();
-            for (int i = 0; i < layout.lineCount(); ++i) {
-                const QTextLine line = layout.lineAt(i);
-                const QRectF place = line.rect().translated(layout.position());
-                lines.append({qreal(paragraph.position() + line.textStart()),
-                              qreal(line.textLength()), place.x(), place.y(), place.width(),
-                              place.height(), line.naturalTextWidth()});
-            }
-        }
-        return lines;
-    }
-
     // A post of paragraphs of many kinds, three times over: wrapped, right to left, with tabs,
     // with a word wider than the view, empty; laid out to its end.
     static QTextDocument& loadVariedPost(const EditorFixture& f) {
@@ -74,14 +55,6 @@ class TestUndoOnSurface : public QObject {
         document.documentLayout()->documentSize();
         f.action("mnuResetUndo")->trigger();
         return document;
-    }
-
-    // Whether every line is where Qt's own layout of the whole text puts it.
-    static bool laidOutAsQtWould(QTextDocument& document) {
-        const QList<QList<qreal>> lines = linesOf(document);
-        LayoutPause::layOutAgain(document);
-        document.documentLayout()->documentSize();
-        return lines == linesOf(document);
     }
 
     static QTextCharFormat formatAt(const EditorFixture& f, int position) {

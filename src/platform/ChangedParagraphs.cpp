@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFrame>
 #include <utility>
 
@@ -70,10 +71,11 @@ void ChangedParagraphs::dropLines(QTextDocument& document, int first, int count)
         paragraph.clearLayout();
 }
 
-bool ChangedParagraphs::layOutOnlyThem(QTextDocument& document) {
+bool ChangedParagraphs::layOutOnlyThem(QTextEdit& editor) {
+    const QTextDocument& document = *editor.document();
     ChangedParagraphsLayout* layout = layoutOf(document);
     if (!layout || layout->layoutStatus() < 100 || !document.rootFrame()->childFrames().isEmpty() ||
-        document.pageSize().height() > 0)
+        document.pageSize().height() > 0 || editor.lineWrapMode() == QTextEdit::FixedColumnWidth)
         return false;
     layout->layingOutOnlyChanged = true;
     return true;
@@ -88,7 +90,7 @@ bool ChangedParagraphs::othersKeepLines(const QTextDocument& document) {
 
 void ChangedParagraphs::installLayout(QTextDocument&) {}
 void ChangedParagraphs::dropLines(QTextDocument&, int, int) {}
-bool ChangedParagraphs::layOutOnlyThem(QTextDocument&) {
+bool ChangedParagraphs::layOutOnlyThem(QTextEdit&) {
     return false;
 }
 bool ChangedParagraphs::othersKeepLines(const QTextDocument&) {

@@ -1,6 +1,7 @@
 #pragma once
 
 class QTextDocument;
+class QTextEdit;
 
 // Laying out only the paragraphs a change replaced. Qt lays out every paragraph between the
 // first and the last character a change touched: for an edit made of many small changes far
@@ -17,10 +18,11 @@ void installLayout(QTextDocument& document);
 // Paragraphs count from first (numbers) are about to be replaced within an edit block.
 void dropLines(QTextDocument& document, int first, int count);
 
-// Asks that the edit block about to end lays out only the paragraphs of its change that have
-// no lines. Returns false, asking nothing, where that cannot be done: the text is still being
-// laid out in the background, is laid out in pages, or holds a table or other frame.
-bool layOutOnlyThem(QTextDocument& document);
+// Asks that the edit block about to end in the editor's document lays out only the paragraphs
+// of its change that have no lines; the block must change the text. Returns false, asking
+// nothing, where that cannot be done: the text is still being laid out in the background, is
+// laid out in pages or in fixed columns, or holds a table or other frame.
+bool layOutOnlyThem(QTextEdit& editor);
 
 // True from layOutOnlyThem until the change has been laid out: the paragraphs of the change
 // that still have lines keep them.

@@ -71,8 +71,7 @@ constexpr int kLaidOutAtOnce = 64 * 1024;
 void endEditBlock(QTextCursor& block, int span, QTextEdit& box, const QTextCursor& selection) {
     QTextDocument& document = *block.document();
     std::optional<LayoutPause> pause;
-    const bool onlyReplaced = span >= 0 && box.lineWrapMode() != QTextEdit::FixedColumnWidth &&
-                              ChangedParagraphs::layOutOnlyThem(document);
+    const bool onlyReplaced = span >= 0 && ChangedParagraphs::layOutOnlyThem(box);
     if (!onlyReplaced && span > kLaidOutAtOnce)
         pause.emplace(document);
     block.endEditBlock();

@@ -1,5 +1,6 @@
 #include "shell/FindBar.h"
 
+#include "platform/ChangedParagraphs.h"
 #include "platform/ExtraSelections.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
@@ -13,6 +14,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -239,9 +241,13 @@ int FindBar::replaceAll() {
     edit.beginEditBlock();
     for (QTextCursor found = document->find(needle, 0, options); !found.isNull();
          found = document->find(needle, found, options)) {
+        ChangedParagraphs::dropLines(*document, found.block().blockNumber(), 1);
         found.insertText(m_replaceField->text());
         ++count;
     }
+    // Matches far apart: only their paragraphs are laid out again, not all between them.
+    if (count > 0)
+        ChangedParagraphs::layOutOnlyThem(m_editor);
     edit.endEditBlock();
     m_note->setText(count ? QStringLiteral("Replaced %1").arg(count) : QStringLiteral("Not found"));
     return count;
