@@ -97,7 +97,6 @@ void ParagraphLayout::layOut(const QTextBlock& paragraph) const {
     QTextOption option = optionFor(document, format, direction);
     layout.setTextOption(option);
     const bool breaksWordsToo = option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere;
-    const qreal scaling = qFuzzyCompare(m_dpiScale, 1) ? 1 : m_dpiScale;
 
     QFixed y;
     layout.beginLayout();
@@ -126,7 +125,7 @@ void ParagraphLayout::layOut(const QTextBlock& paragraph) const {
                 layout.setTextOption(option);
             }
         }
-        const LineSpacing spacing = spacingOf(format, line, scaling);
+        const LineSpacing spacing = spacingOf(format, line, m_dpiScale);
         line.setPosition(
             QPointF((lineLeft - frameLeft).toReal(), (y - spacing.adjustment).toReal()));
         y += spacing.height;
